@@ -1,0 +1,28 @@
+// The sheet as JSON: one flat object keyed by control name, strings for text
+// fields and booleans for the eleven selectors. Shared by orvandel-cli and the
+// window's save and open.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "core/sheet.h"
+
+namespace orvandel {
+
+// The whole sheet on one line, every control name a key, in controlNames()
+// order, UTF-8 unescaped.
+std::string sheetToJson(const Personnage& sheet);
+
+// What went wrong reading a sheet, in one line fit for the user.
+struct SheetError {
+  std::string message;
+};
+
+// Applies the keys of a JSON object to `base` (keys not given keep their
+// value). Refuses malformed JSON, a value that is not an object, an unknown
+// key and a value of the wrong type, leaving `base` untouched.
+std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base = {});
+
+}  // namespace orvandel

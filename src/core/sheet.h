@@ -1,0 +1,110 @@
+// The character sheet `personnage`: every field of the character window under
+// its control name, each holding the text the window shows. It is the only
+// state of the program; the rules read and write it, the window displays it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace orvandel {
+
+// A numbered row of sheet fields addressed with the game's own indices, so
+// that `sheet.comp(12)` reads like the rules. An index outside First..Last is
+// a programming error and throws std::out_of_range.
+template <int First, int Last>
+class Slots {
+ public:
+  static constexpr int kFirst = First;
+  static constexpr int kLast = Last;
+  static constexpr bool exists(int i) { return i >= First && i <= Last; }
+
+  std::string& operator()(int i) { return items_.at(position(i)); }
+  const std::string& operator()(int i) const { return items_.at(position(i)); }
+
+  bool operator==(const Slots&) const = default;
+
+ private:
+  static constexpr std::size_t kCount = static_cast<std::size_t>(Last - First + 1);
+  // An index below First maps past the end, so that at() refuses it too.
+  static constexpr std::size_t position(int i) {
+    return i < First ? kCount : static_cast<std::size_t>(i - First);
+  }
+  std::array<std::string, kCount> items_{};
+};
+
+// The eleven reroll selectors des_ok(0)..des_ok(6) and des_ok(14)..des_ok(17).
+// Indices 7 to 13 do not exist; addressing them throws std::out_of_range.
+class Selectors {
+ public:
+  static constexpr std::array<int, 11> kIndices{0, 1, 2, 3, 4, 5, 6, 14, 15, 16, 17};
+  static constexpr bool exists(int i) { return (i >= 0 && i <= 6) || (i >= 14 && i <= 17); }
+
+  bool& operator()(int i) { return ticked_.at(position(i)); }
+  bool operator()(int i) const { return ticked_.at(position(i)); }
+  void clearAll() { ticked_.fill(false); }
+
+  bool operator==(const Selectors&) const = default;
+
+ private:
+  static constexpr std::size_t position(int i) {
+    if (i >= 0 && i <= 6) return static_cast<std::size_t>(i);
+    if (i >= 14 && i <= 17) return static_cast<std::size_t>(i - 7);
+    return kIndices.size();
+  }
+  std::array<bool, 11> ticked_{};
+};
+
+// Row fillers used at launch and by the reset of every generation.
+inline constexpr const char* kBlankWeaponName = "............................";  // 28
+inline constexpr const char* kBlankWeaponDamage =
+    "....................................................";  // 52
+
+struct Personnage {
+  // The blue boxes: rolls typed by the player or rolled by the generation.
+  std::string forc, con, tai, dex, intl, pou, cha;
+  std::string nationalite, profession, age;
+
+  std::string nationalite_nom, profession_nom;
+  std::string forc_race, con_race, tai_race, dex_race, intl_race, pou_race, cha_race;
+  std::string forc_tot, con_tot, tai_tot, dex_tot, intl_tot, pou_tot, cha_tot;
+  std::string pv, blessure_majeure, san, sft, sorcier;
+  std::string bonus_attaque, bonus_parade, bonus_agilite, bonus_manipulation;
+  std::string bonus_perception, bonus_discretion, bonus_connaissance, bonus_communication;
+  std::string bonus_dommages, equipement, des_comp;
+
+  Slots<1, 73> comp, Text1;
+  Slots<1, 6> arme_nom, arme_deg, arme_att, arme_par;
+  Selectors des_ok;
+
+  // The launch state: every text empty, weapon rows dotted, nothing ticked.
+  Personnage();
+
+  // The reset that opens every generation: race fields, skill slots and
+  // weapon slots. Nothing else is cleared.
+  void resetOutputs();
+
+  bool operator==(const Personnage&) const = default;
+};
+
+// The seven characteristics in sheet order, with the three fields of each row.
+enum Carac : int { kForc, kCon, kTai, kDex, kIntl, kPou, kCha, kCaracCount };
+
+struct CharacteristicRow {
+  const char* name;
+  std::string Personnage::*roll;
+  std::string Personnage::*race;
+  std::string Personnage::*total;
+};
+
+inline constexpr std::array<CharacteristicRow, kCaracCount> kCharacteristics{{
+    {"forc", &Personnage::forc, &Personnage::forc_race, &Personnage::forc_tot},
+    {"con", &Personnage::con, &Personnage::con_race, &Personnage::con_tot},
+    {"tai", &Personnage::tai, &Personnage::tai_race, &Personnage::tai_tot},
+    {"dex", &Personnage::dex, &Personnage::dex_race, &Personnage::dex_tot},
+    {"intl", &Personnage::intl, &Personnage::intl_race, &Personnage::intl_tot},
+    {"pou", &Personnage::pou, &Personnage::pou_race, &Personnage::pou_tot},
+    {"cha", &Personnage::cha, &Personnage::cha_race, &Personnage::cha_tot},
+}};
+
+}  // namespace orvandel

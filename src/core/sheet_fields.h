@@ -1,0 +1,35 @@
+// Access to the sheet by control name ("forc", "comp(12)", "des_ok(14)"), the
+// names the window gives its widgets and the CLI uses as JSON keys.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/sheet.h"
+
+namespace orvandel {
+
+// A text field or caption, or a selector.
+using FieldRef = std::variant<std::string*, bool*>;
+
+// The field called `name`, or nothing when the sheet has no such control
+// (an unknown name, "des_ok(7)", "comp(74)", "comp(012)").
+std::optional<FieldRef> findField(Personnage& sheet, std::string_view name);
+
+// Every control name of the sheet in a stable order: the single fields in
+// sheet order, then comp, Text1, arme_nom, arme_deg, arme_att, arme_par, and
+// the selectors.
+const std::vector<std::string>& controlNames();
+
+// "name(12)" -> {"name", 12}; a plain name gives index nullopt. Indices are
+// plain digits without sign or leading zero.
+struct ControlName {
+  std::string_view base;
+  std::optional<int> index;
+};
+std::optional<ControlName> splitControlName(std::string_view name);
+
+}  // namespace orvandel

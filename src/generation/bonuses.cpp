@@ -1,0 +1,7 @@
+#include "generation/bonuses.h"
+
+namespace orvandel {
+
+void computeBonuses(Personnage&) {}
+
+}  // namespace orvandel

@@ -1,0 +1,37 @@
+// The generation driver: the two entries of a generation, the preparation of
+// the sheet, the reroll selectors, the rule stages in their fixed order and
+// the final stage.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/dice.h"
+#include "core/sheet.h"
+
+namespace orvandel {
+
+// The one message the program has for the player.
+inline constexpr std::string_view kRemplirCasesBleues = "Remplir les cases bleues";
+
+// Why the typed entry did not run: the message to show and the first blue box
+// at fault (its control name), where the window puts the keyboard focus.
+struct Refusal {
+  std::string_view message;
+  std::string field;
+};
+
+// "Saisie/Reroll": a generation from the rolls typed into the blue boxes,
+// rerolling the boxes whose selector is ticked. Refuses, with the sheet
+// unchanged and no die rolled, when a characteristic box is empty or a box
+// the run reads as a number does not hold one between -999 and 999.
+std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice);
+
+// The title picture: clears the selectors and rolls everything.
+void generateRandom(Personnage& sheet, Dice& dice);
+
+// The first blue box that keeps the typed entry from running, if any.
+std::optional<Refusal> checkBlueBoxes(const Personnage& sheet);
+
+}  // namespace orvandel

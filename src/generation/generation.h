@@ -1,0 +1,29 @@
+// One generation in progress: the sheet it writes, the dice it rolls, and the
+// working values that live for this generation only and are never shown.
+#pragma once
+
+#include <array>
+
+#include "core/dice.h"
+#include "core/sheet.h"
+
+namespace orvandel {
+
+// Which of the two entries started the generation: "Saisie/Reroll" with the
+// typed rolls, or the title picture that rolls everything.
+enum class Entry { Typed, Random };
+
+struct Generation {
+  Personnage& sheet;
+  Dice& dice;
+  Entry entry;
+  // Racial amounts, one per characteristic in kCharacteristics order: what the
+  // nationality rolled for its modifiers, added into the totals.
+  std::array<int, kCaracCount> racial{};
+  // Percentage chance of becoming a sorcerer; some nationalities change it.
+  int chance_magie = 10;
+  // Set once a Noble of high intelligence has taken a second profession.
+  bool noblesse = false;
+};
+
+}  // namespace orvandel

@@ -1,0 +1,30 @@
+// Improvement clicks: a click on a skill name or a weapon value spends one of
+// the improvement rolls counted in des_comp and raises the value.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "core/dice.h"
+#include "core/sheet.h"
+
+namespace orvandel {
+
+enum class ImprovementKind { Skill, Attack, Parry };
+
+struct ImprovementTarget {
+  ImprovementKind kind;
+  int index;  // 1..73 for a skill, 1..6 for a weapon
+};
+
+// The target of a click on the control "comp(i)", "arme_att(i)" or
+// "arme_par(i)"; nothing for any other control.
+std::optional<ImprovementTarget> improvementTarget(std::string_view controlName);
+
+// One click. Returns whether an improvement roll was spent: a count that is
+// empty, not a number, or not above 0 spends nothing (an empty count becomes
+// "-1"). Otherwise the count drops by one and the value rises by half a
+// percentile roll, to at most 90.
+bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice);
+
+}  // namespace orvandel

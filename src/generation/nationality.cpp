@@ -1,0 +1,7 @@
+#include "generation/nationality.h"
+
+namespace orvandel {
+
+void applyNationality(Generation&) {}
+
+}  // namespace orvandel

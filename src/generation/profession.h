@@ -1,0 +1,20 @@
+// The profession table: classe() names a profession from its percentile roll,
+// and a Noble of high intelligence takes up a second profession.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/dice.h"
+#include "generation/generation.h"
+
+namespace orvandel {
+
+// The profession named by the roll in `profession` (strict reading); the
+// empty text above 100. May roll des(10) once or twice.
+std::string classe(std::string_view profession, Dice& dice);
+
+// A "Noble" whose intelligence total is 13 or more rolls a second profession.
+void nobleSecondProfession(Generation& g);
+
+}  // namespace orvandel

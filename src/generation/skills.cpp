@@ -1,0 +1,7 @@
+#include "generation/skills.h"
+
+namespace orvandel {
+
+void competence(Personnage&) {}
+
+}  // namespace orvandel

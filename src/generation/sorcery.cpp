@@ -1,0 +1,7 @@
+#include "generation/sorcery.h"
+
+namespace orvandel {
+
+void applySorcery(Generation&) {}
+
+}  // namespace orvandel

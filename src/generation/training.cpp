@@ -1,0 +1,7 @@
+#include "generation/training.h"
+
+namespace orvandel {
+
+void applyTraining(Generation&) {}
+
+}  // namespace orvandel

@@ -1,0 +1,7 @@
+#include "generation/wealth.h"
+
+namespace orvandel {
+
+void applyWealth(Generation&) {}
+
+}  // namespace orvandel
