@@ -5,6 +5,7 @@
 #include "core/number.h"
 #include "generation/bonuses.h"
 #include "generation/generation.h"
+#include "generation/names.h"
 #include "generation/nationality.h"
 #include "generation/profession.h"
 #include "generation/skills.h"
@@ -70,7 +71,7 @@ void rollImprovements(Generation& g) {
 // Priests draw their "Elan" at the end of the equipment sentence.
 void appendElan(Generation& g) {
   const std::string& name = g.sheet.profession_nom;
-  if (!name.starts_with("Prêtre") && name != "Noble Prêtre") return;
+  if (!name.starts_with(names::kPretre) && name != names::kNoblePretre) return;
   const int elan = g.dice.des(6) + g.dice.des(6);
   g.sheet.equipement += ". Elan : " + writeWhole(elan);
 }

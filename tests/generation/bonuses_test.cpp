@@ -1,0 +1,1 @@
+// Tests of the bonuses stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the nationality stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the profession stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the skills stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the sorcery stage: filled in with the stage.

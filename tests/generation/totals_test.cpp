@@ -1,0 +1,1 @@
+// Tests of the totals stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the training stage: filled in with the stage.

@@ -1,0 +1,1 @@
+// Tests of the wealth stage: filled in with the stage.
