@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test clean
+.PHONY: deps build run test sanitize fuzz fuzz-smoke clean
 
 deps:
 	@scripts/install-deps
@@ -14,5 +14,21 @@ run: build
 test: build
 	ctest --preset default -j2
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	ctest --preset asan -j2
+
+# Each fuzz target for five minutes (FUZZ_SECONDS to change it).
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	fuzz/run-fuzzers $(FUZZ_SECONDS)
+
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_SECONDS=30
+
 clean:
-	rm -rf build
+	rm -rf build build-asan build-fuzz

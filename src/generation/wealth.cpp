@@ -1,7 +1,185 @@
 #include "generation/wealth.h"
 
-namespace orvandel {
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
 
-void applyWealth(Generation&) {}
+#include "core/number.h"
+#include "generation/names.h"
+
+namespace orvandel {
+namespace {
+
+constexpr std::string_view kHeirTitle = "Héritier du trône N°";
+
+constexpr std::string_view kEstateMiddle = " GB et tu as en poche ";
+constexpr std::string_view kEstateEnd = " GB en poche ainsi que l'armure et les armes de ton choix";
+constexpr int kPropertyUnit = 10000;
+constexpr int kPocketUnit = 100;
+
+// Nobles and heirs own a property worth the sum of some des(100) in units of
+// kPropertyUnit, then carry one des(100) in units of kPocketUnit.
+struct Estate {
+  std::string_view prefix;  // start of profession_nom
+  std::string_view opening;
+  int propertyRolls;
+};
+
+constexpr auto kEstates = std::to_array<Estate>({
+    {names::kNoble, " Tu est riche veinard : tu possèdes un propriété valant ", 1},
+    {"Hérit", " Tu as des couilles en OR : tu possèdes un palais valant ", 2},
+});
+
+constexpr std::string_view kWarriorKit = " 3 armes et 1 armure au choix, et en poche ";
+constexpr std::string_view kOneWeaponKit = " 1 arme au choix, et en poche ";
+constexpr std::string_view kHunterKit = " 1 arc et 12 flèches,  1 arme au choix, et en poche ";
+constexpr std::string_view kFarmerKit = " 1 bâton, 1 hachette, et en poche ";
+constexpr std::string_view kPriestKit = " 1 Dague, et en poche 1 salaire de ";
+constexpr std::string_view kArmedPriestKit = " 1 Dague, 3 armes et 1 armure au choix. En poche 1 salaire de ";
+constexpr std::string_view kThiefKit = " 1 Dague et 1 arme au choix, en poche ";
+constexpr std::string_view kBeggarKit = " Heureux sois-tu ! Tu as en poche ";
+constexpr std::string_view kMoneyEnd = " GB";
+constexpr std::string_view kSalaryEnd = " GB/Mois si tu rends ton office ...";
+constexpr std::string_view kBeggarEnd = " GB, mais";
+constexpr std::string_view kMerchantArmour = "L'armure de ton choix et ";
+
+constexpr auto kIntl = &Personnage::intl_tot;
+constexpr auto kDex = &Personnage::dex_tot;
+
+// What a rule does besides writing its sentence.
+enum Extra { kPlain, kCreditRoll, kInfirmityList };
+
+// The sentence is kit, money, end. The money is the sum of `rolls` des(faces),
+// times the total in `factor` when there is one.
+struct ProfessionRule {
+  std::array<std::string_view, 2> professions;  // the second may be empty
+  std::string_view kit;
+  std::string Personnage::*factor;
+  int rolls;
+  int faces;
+  std::string_view end;
+  Extra extra;
+};
+
+constexpr auto kProfessionRules = std::to_array<ProfessionRule>({
+    {{names::kAssassin, names::kGuerrier}, kWarriorKit, kIntl, 1, 100, kMoneyEnd, kPlain},
+    {{names::kMarchand}, kOneWeaponKit, kIntl, 5, 100, kMoneyEnd, kCreditRoll},
+    {{names::kMarin}, kOneWeaponKit, kIntl, 1, 20, kMoneyEnd, kPlain},
+    {{names::kSecond}, kOneWeaponKit, kIntl, 5, 20, kMoneyEnd, kPlain},
+    {{names::kCapitain}, kOneWeaponKit, kIntl, 10, 20, kMoneyEnd, kPlain},
+    {{names::kChasseurGuerrier, names::kChasseur}, kHunterKit, nullptr, 1, 100, kMoneyEnd, kPlain},
+    {{names::kFermier}, kFarmerKit, kIntl, 1, 20, kMoneyEnd, kPlain},
+    {{names::kPretre}, kPriestKit, nullptr, 5, 100, kSalaryEnd, kPlain},
+    {{names::kVoleur}, kThiefKit, nullptr, 5, 20, kMoneyEnd, kPlain},
+    {{names::kMendiant, names::kNobleMendiant}, kBeggarKit, nullptr, 1, 6, kBeggarEnd, kInfirmityList},
+    {{names::kArtisan}, kOneWeaponKit, kDex, 1, 100, kMoneyEnd, kPlain},
+    {{names::kPretreAssassin, names::kPretreGuerrier}, kArmedPriestKit, nullptr, 5, 100, kSalaryEnd, kPlain},
+});
+
+constexpr std::string_view kInfirmityListStart = ": ";
+constexpr std::string_view kInfirmitySeparator = ", ";
+
+// Row r is drawn by des(20) = r. Two rows carry a number rolled once per
+// beggar: the missing fingers come before row 11's text, the intelligence
+// lost after row 20's.
+constexpr auto kInfirmities = std::to_array<std::string_view>({
+    "Cataracte : à moitié aveugle",
+    "Une oreille en moins",
+    "Muet",
+    "Un oeil en moins",
+    "Plus de nez",
+    "Dents pourries haleine fétide",
+    "Plaies ouvertes",
+    "Lépreux",
+    "Hémophile",
+    "Scorbuteux",
+    " doigts en moins",
+    "Amputé d'une main",
+    "Amputé d'un pied",
+    "Amputé d'un bras",
+    "Amputé d'une jambe",
+    "Amputé d'un bras et d'une jambe",
+    "Chauve et Galeux",
+    "Obèse",
+    "Squelette vivant",
+    "Attardé mental : Int-",
+});
+constexpr std::size_t kFingersRow = 11;
+constexpr std::size_t kSlowWitRow = 20;
+
+int rollSum(Dice& dice, int rolls, int faces) {
+  int sum = 0;
+  for (int i = 0; i < rolls; ++i) sum += dice.des(faces);
+  return sum;
+}
+
+void applyTitle(Generation& g) {
+  std::string& nom = g.sheet.profession_nom;
+  const std::string title = std::string(names::kNoble) + " ";
+  if (g.noblesse) nom.insert(0, title);
+  if (nom == title + std::string(names::kNoble)) {
+    nom = std::string(kHeirTitle) + std::to_string(g.dice.des(6) + 1);
+  }
+}
+
+void applyEstate(Generation& g, const Estate& estate) {
+  const int property = kPropertyUnit * rollSum(g.dice, estate.propertyRolls, 100);
+  const int pocket = kPocketUnit * g.dice.des(100);
+  g.sheet.equipement = std::string(estate.opening) + std::to_string(property) + std::string(kEstateMiddle) +
+                       std::to_string(pocket) + std::string(kEstateEnd);
+}
+
+std::string infirmities(Dice& dice) {
+  std::array<std::string, kInfirmities.size()> rows;
+  std::ranges::copy(kInfirmities, rows.begin());
+  const int fingers = dice.des(4) + dice.des(4);
+  rows[kFingersRow - 1].insert(0, std::to_string(fingers));
+  rows[kSlowWitRow - 1] += std::to_string(dice.des(6));
+
+  std::string list(kInfirmityListStart);
+  for (int n = dice.des(4); n > 0; --n) {
+    list += rows[static_cast<std::size_t>(dice.des(20) - 1)];
+    list += kInfirmitySeparator;
+  }
+  return list;
+}
+
+std::string sentence(Generation& g, const ProfessionRule& rule) {
+  const double factor = rule.factor ? numberIn(g.sheet.*rule.factor) : 1.0;
+  const double amount = factor * rollSum(g.dice, rule.rolls, rule.faces);
+  return std::string(rule.kit) + writeWhole(amount) + std::string(rule.end);
+}
+
+void applyProfessionRule(Generation& g, const ProfessionRule& rule) {
+  std::string& equipement = g.sheet.equipement;
+  if (rule.extra == kInfirmityList) {
+    const std::string list = infirmities(g.dice);
+    equipement += sentence(g, rule) + list;
+    return;
+  }
+  equipement = sentence(g, rule);
+  if (rule.extra == kCreditRoll && g.dice.des(100) <= wholeIn(g.sheet.Text1(40))) {
+    equipement.insert(0, kMerchantArmour);
+  }
+}
+
+bool isNamed(const ProfessionRule& rule, std::string_view nom) {
+  return std::ranges::any_of(rule.professions, [nom](std::string_view n) { return !n.empty() && n == nom; });
+}
+
+}  // namespace
+
+void applyWealth(Generation& g) {
+  applyTitle(g);
+  g.sheet.equipement.clear();
+  for (const Estate& estate : kEstates) {
+    if (g.sheet.profession_nom.starts_with(estate.prefix)) applyEstate(g, estate);
+  }
+  const auto rule = std::ranges::find_if(
+      kProfessionRules, [&](const ProfessionRule& r) { return isNamed(r, g.sheet.profession_nom); });
+  if (rule != kProfessionRules.end()) applyProfessionRule(g, *rule);
+}
 
 }  // namespace orvandel

@@ -1,0 +1,84 @@
+// Speed of the engine: dice, whole generations and the JSON form of a sheet.
+#include <benchmark/benchmark.h>
+
+#include "cli/sheet_json.h"
+#include "core/dice.h"
+#include "core/scripted_dice.h"
+#include "generation/driver.h"
+
+namespace orvandel {
+namespace {
+
+void BM_DesSeeded(benchmark::State& state) {
+  SeededDice dice(1);
+  for (auto _ : state) benchmark::DoNotOptimize(dice.des(100));
+}
+BENCHMARK(BM_DesSeeded);
+
+void BM_DesClock(benchmark::State& state) {
+  ClockDice dice;
+  for (auto _ : state) benchmark::DoNotOptimize(dice.des(100));
+}
+BENCHMARK(BM_DesClock);
+
+void BM_DesScripted(benchmark::State& state) {
+  const std::vector<ScriptedRoll> rolls(1 << 16, ScriptedRoll{100, 42});
+  ScriptedDice dice(rolls);
+  for (auto _ : state) {
+    if (dice.remaining() == 0) {
+      state.PauseTiming();
+      dice = ScriptedDice(rolls);
+      state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(dice.des(100));
+  }
+}
+BENCHMARK(BM_DesScripted);
+
+template <typename Source>
+void BM_RandomGeneration(benchmark::State& state) {
+  Source dice = [] {
+    if constexpr (std::is_same_v<Source, SeededDice>) return SeededDice(1);
+    else return ClockDice();
+  }();
+  Personnage sheet;
+  for (auto _ : state) {
+    generateRandom(sheet, dice);
+    benchmark::DoNotOptimize(sheet.equipement.data());
+  }
+}
+BENCHMARK(BM_RandomGeneration<SeededDice>)->Name("BM_RandomGeneration/seeded");
+BENCHMARK(BM_RandomGeneration<ClockDice>)->Name("BM_RandomGeneration/clock");
+
+void BM_TypedGeneration(benchmark::State& state) {
+  SeededDice dice(1);
+  Personnage sheet;
+  sheet.forc = "14";
+  sheet.con = "12";
+  sheet.tai = "11";
+  sheet.dex = "13";
+  sheet.intl = "16";
+  sheet.pou = "17";
+  sheet.cha = "8";
+  sheet.nationalite = "33";
+  sheet.profession = "68";
+  sheet.age = "30";
+  sheet.des_ok(17) = true;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(generateTyped(sheet, dice));
+  }
+}
+BENCHMARK(BM_TypedGeneration);
+
+void BM_SheetToJson(benchmark::State& state) {
+  SeededDice dice(1);
+  Personnage sheet;
+  generateRandom(sheet, dice);
+  for (auto _ : state) benchmark::DoNotOptimize(sheetToJson(sheet));
+}
+BENCHMARK(BM_SheetToJson);
+
+}  // namespace
+}  // namespace orvandel
+
+BENCHMARK_MAIN();
