@@ -6,16 +6,59 @@
 
 namespace orvandel {
 
-std::string sheetToJson(const Personnage& sheet) {
-  // findField needs a mutable sheet; the copy is never written.
-  Personnage view = sheet;
-  nlohmann::ordered_json out = nlohmann::ordered_json::object();
-  for (const std::string& name : controlNames()) {
-    const FieldRef field = *findField(view, name);
-    if (const auto* text = std::get_if<std::string*>(&field)) out[name] = **text;
-    else out[name] = *std::get<bool*>(field);
+namespace {
+
+// A JSON string: quotes, backslashes and control characters escaped, every
+// other byte (UTF-8 included) as it stands.
+void appendQuoted(std::string& out, std::string_view text) {
+  constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  for (char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      case '\r': out += "\\r"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          out += "\\u00";
+          out += kHex[static_cast<unsigned char>(c) >> 4];
+          out += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+          out += c;
+        }
+    }
   }
-  return out.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  out += '"';
+}
+
+}  // namespace
+
+std::string sheetToJson(const Personnage& sheet) {
+  // Written by hand rather than through a JSON document: the CLI turns out
+  // characters by the hundred thousand and this is its inner loop.
+  std::string out;
+  out.reserve(6144);
+  char separator = '{';
+  auto key = [&](const std::string& name) {
+    out += separator;
+    separator = ',';
+    appendQuoted(out, name);
+    out += ':';
+  };
+  forEachField(
+      sheet,
+      [&](const std::string& name, const std::string& text) {
+        key(name);
+        appendQuoted(out, text);
+      },
+      [&](const std::string& name, bool ticked) {
+        key(name);
+        out += ticked ? "true" : "false";
+      });
+  out += '}';
+  return out;
 }
 
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base) {

@@ -111,6 +111,19 @@ std::optional<FieldRef> findField(Personnage& sheet, std::string_view name) {
   return std::nullopt;
 }
 
+void forEachField(const Personnage& sheet,
+                  const std::function<void(const std::string& name, const std::string& text)>& text,
+                  const std::function<void(const std::string& name, bool ticked)>& selector) {
+  const auto& names = controlNames();
+  std::size_t n = 0;
+  for (const auto& field : kSingleFields) text(names[n++], sheet.*field.member);
+  // The slot accessors take a mutable sheet; they are only read here.
+  auto& readable = const_cast<Personnage&>(sheet);
+  for (const auto& field : kArrayFields)
+    for (int i = field.first; i <= field.last; ++i) text(names[n++], field.slot(readable, i));
+  for (int i : Selectors::kIndices) selector(names[n++], sheet.des_ok(i));
+}
+
 const std::vector<std::string>& controlNames() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> all;

@@ -2,6 +2,7 @@
 // names the window gives its widgets and the CLI uses as JSON keys.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,11 @@ std::optional<FieldRef> findField(Personnage& sheet, std::string_view name);
 // sheet order, then comp, Text1, arme_nom, arme_deg, arme_att, arme_par, and
 // the selectors.
 const std::vector<std::string>& controlNames();
+
+// Calls `text` or `selector` for every field, in controlNames() order.
+void forEachField(const Personnage& sheet,
+                  const std::function<void(const std::string& name, const std::string& text)>& text,
+                  const std::function<void(const std::string& name, bool ticked)>& selector);
 
 // "name(12)" -> {"name", 12}; a plain name gives index nullopt. Indices are
 // plain digits without sign or leading zero.

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "cli/sheet_json.h"
 #include "core/sheet_fields.h"
 
 namespace orvandel {
@@ -153,6 +154,22 @@ TEST(CliTest, TextFormatIsReadable) {
   ASSERT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("Caractéristiques"), std::string::npos);
   EXPECT_NE(run.out.find("Equipement :"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvandel
+
+namespace orvandel {
+namespace {
+
+TEST(SheetJsonTest, RoundTripKeepsEveryByte) {
+  Personnage sheet;
+  sheet.equipement = "quote \" backslash \\ tab\t newline\n bell\x07 é Héritier du trône N°3";
+  sheet.comp(2) = "Se cacher  (10%)";
+  sheet.des_ok(17) = true;
+  const auto back = sheetFromJson(sheetToJson(sheet));
+  ASSERT_TRUE(std::holds_alternative<Personnage>(back));
+  EXPECT_EQ(std::get<Personnage>(back), sheet);
 }
 
 }  // namespace
