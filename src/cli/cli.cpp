@@ -27,6 +27,7 @@ struct Options {
   long long count = 1;
   std::string format = "json";
   bool traceDice = false;
+  std::string outputFile;
   std::string target;
 };
 
@@ -110,6 +111,7 @@ void addCommonOptions(CLI::App& command, Options& options) {
   command.add_option("--format", options.format, "json (default) or text")
       ->check(CLI::IsMember({"json", "text"}));
   command.add_flag("--trace-dice", options.traceDice, "print every roll made as a dice script on stderr");
+  command.add_option("--output", options.outputFile, "write the sheet(s) to this file instead of stdout");
 }
 
 }  // namespace
@@ -141,13 +143,19 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 
   try {
     const Personnage input = loadSheet(options, in);
+    std::ofstream file;
+    if (!options.outputFile.empty()) {
+      file.open(options.outputFile, std::ios::binary | std::ios::trunc);
+      if (!file) throw Failure{kExitUsage, "cannot write output file \"" + options.outputFile + "\""};
+    }
+    std::ostream& destination = options.outputFile.empty() ? out : file;
     std::unique_ptr<Dice> source = makeDice(options, in);
     auto* scripted = dynamic_cast<ScriptedDice*>(source.get());
     RecordingDice dice(*source);
     // A scripted run prints nothing unless the whole script fits, so its
     // output waits; other runs stream, whatever the count.
     std::ostringstream held;
-    std::ostream& sink = scripted ? held : out;
+    std::ostream& sink = scripted ? held : destination;
     const std::string command = generate->parsed() ? "generate" : "improve";
     int status = kExitDone;
     try {
@@ -157,7 +165,9 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       throw Failure{kExitDiceScript, e.what()};
     }
     if (options.traceDice) err << dice.script() << '\n';
-    if (scripted) out << held.str();
+    if (scripted) destination << held.str();
+    if (!destination.flush())
+      throw Failure{kExitUsage, "writing the output failed (disk full or closed pipe?)"};
     return status;
   } catch (const Failure& failure) {
     err << "orvandel-cli: " << failure.message << '\n';

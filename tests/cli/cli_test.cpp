@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <sstream>
 
 #include "cli/sheet_json.h"
@@ -147,6 +148,20 @@ TEST(CliTest, ImproveSpendsOneRoll) {
 
   const CliRun none = cli({"improve", "comp(3)", "--sheet", "-", "--dice", ""}, R"j({"des_comp":"0"})j");
   EXPECT_EQ(none.status, 0);
+}
+
+TEST(CliTest, OutputGoesToTheNamedFile) {
+  const std::string path = ::testing::TempDir() + "orvandel_cli_output.json";
+  const CliRun run = cli({"generate", "--seed", "1", "--output", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  std::ifstream file(path);
+  std::string written((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_EQ(written, cli({"generate", "--seed", "1"}).out);
+
+  const CliRun unwritable = cli({"generate", "--seed", "1", "--output", "/nonexistent/dir/x.json"});
+  EXPECT_EQ(unwritable.status, 2);
+  EXPECT_EQ(lineCount(unwritable.err), 1);
 }
 
 TEST(CliTest, TextFormatIsReadable) {
