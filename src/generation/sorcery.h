@@ -2,9 +2,17 @@
 // abilities, then the nationalities that turn a sorcerer into a priest.
 #pragma once
 
+#include <string>
+
 #include "generation/generation.h"
 
 namespace orvandel {
+
+// The sorcery outcome for these totals and chance, writing the summoning
+// abilities of a sorcerer's rank into Text1(51..73). Reads profession_nom and
+// nationalite_nom; the chance is a copy because a profession's own chance
+// holds for this roll only.
+std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_magie);
 
 // sorcier := magie(intl_tot, pou_tot, chance_magie), then the nationality rules.
 void applySorcery(Generation& g);

@@ -1,10 +1,84 @@
 #include "generation/totals.h"
 
-namespace orvandel {
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <string_view>
 
-void computeTotals(Generation&) {}
-void rollAge(Generation&) {}
-void priestStudy(Generation&) {}
-void computeVitals(Generation&) {}
+#include "core/number.h"
+#include "generation/names.h"
+
+namespace orvandel {
+namespace {
+
+constexpr int kAgeSelector = 16;
+constexpr int kBaseAge = 18;
+
+// A priest older than 25 has studied one year for each year above it.
+constexpr double kStudyStartAge = 25;
+constexpr auto kStudyingPriests = std::to_array<std::string_view>(
+    {names::kNoblePretre, names::kPretreAssassin, names::kPretreGuerrier, names::kPretre});
+
+// Hit points gain a point for each unit of size above 12 and lose one for
+// each unit below 10.
+constexpr double kTallFrom = 12;
+constexpr double kSmallUpTo = 10;
+
+constexpr double kSanPerPou = 5;
+constexpr double kSanCap = 99;
+
+int threeD10(Dice& dice) { return dice.des(10) + dice.des(10) + dice.des(10); }
+
+}  // namespace
+
+void computeTotals(Generation& g) {
+  for (std::size_t k = 0; k < kCharacteristics.size(); ++k) {
+    const CharacteristicRow& row = kCharacteristics[k];
+    g.sheet.*row.total = writeWhole(numberIn(g.sheet.*row.roll) + g.racial[k]);
+  }
+}
+
+void rollAge(Generation& g) {
+  if (g.entry == Entry::Typed && !g.sheet.des_ok(kAgeSelector)) return;
+  const int first = g.dice.des(6);
+  const int second = g.dice.des(6);
+  g.sheet.age = writeWhole(first + second + kBaseAge);
+}
+
+// In the typed entry the threshold stays the intelligence the priest began
+// with; in the random entry the base box shows the whole total and each gain
+// makes the next one harder.
+void priestStudy(Generation& g) {
+  Personnage& sheet = g.sheet;
+  const double age = numberIn(sheet.age);
+  if (age <= kStudyStartAge ||
+      std::ranges::find(kStudyingPriests, sheet.profession_nom) == kStudyingPriests.end())
+    return;
+  const double typedThreshold = std::floor(numberIn(sheet.intl_tot));
+  if (g.entry == Entry::Random) sheet.intl = writeWhole(numberIn(sheet.intl_tot));
+  const double years = age - kStudyStartAge;
+  for (int k = 1; k <= years; ++k) {
+    const int roll = threeD10(g.dice);
+    const double threshold = g.entry == Entry::Typed ? typedThreshold : numberIn(sheet.intl_tot);
+    if (roll >= threshold) sheet.intl_tot = writeWhole(numberIn(sheet.intl_tot) + 1);
+  }
+}
+
+void computeVitals(Generation& g) {
+  Personnage& sheet = g.sheet;
+  double pv = std::floor(numberIn(sheet.con_tot));
+  const double tai = numberIn(sheet.tai_tot);
+  if (tai >= kTallFrom)
+    pv = std::floor(tai) + std::floor(pv - kTallFrom);
+  else if (tai <= kSmallUpTo)
+    pv = pv - kSmallUpTo + std::floor(tai);
+  sheet.pv = writeWhole(pv);
+  sheet.blessure_majeure = writeWhole(pv / 2);
+
+  const double san = std::floor(numberIn(sheet.pou_tot) * kSanPerPou);
+  sheet.sft = writeWhole(san / 2);
+  sheet.san = writeWhole(std::min(san, kSanCap));
+}
 
 }  // namespace orvandel
