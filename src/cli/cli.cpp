@@ -151,7 +151,10 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::ostream& destination = options.outputFile.empty() ? out : file;
     std::unique_ptr<Dice> source = makeDice(options, in);
     auto* scripted = dynamic_cast<ScriptedDice*>(source.get());
-    RecordingDice dice(*source);
+    // Rolls are kept only when asked for, so a long batch runs in constant memory.
+    std::optional<RecordingDice> recorder;
+    if (options.traceDice) recorder.emplace(*source);
+    Dice& dice = recorder ? static_cast<Dice&>(*recorder) : *source;
     // A scripted run prints nothing unless the whole script fits, so its
     // output waits; other runs stream, whatever the count.
     std::ostringstream held;
@@ -164,7 +167,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     } catch (const DiceScriptError& e) {
       throw Failure{kExitDiceScript, e.what()};
     }
-    if (options.traceDice) err << dice.script() << '\n';
+    if (recorder) err << recorder->script() << '\n';
     if (scripted) destination << held.str();
     if (!destination.flush())
       throw Failure{kExitUsage, "writing the output failed (disk full or closed pipe?)"};

@@ -13,7 +13,12 @@ namespace {
 void appendQuoted(std::string& out, std::string_view text) {
   constexpr char kHex[] = "0123456789abcdef";
   out += '"';
-  for (char c : text) {
+  std::size_t plain = 0;  // start of the run of bytes that need no escape
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -21,15 +26,12 @@ void appendQuoted(std::string& out, std::string_view text) {
       case '\t': out += "\\t"; break;
       case '\r': out += "\\r"; break;
       default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          out += "\\u00";
-          out += kHex[static_cast<unsigned char>(c) >> 4];
-          out += kHex[static_cast<unsigned char>(c) & 0xF];
-        } else {
-          out += c;
-        }
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
     }
   }
+  out.append(text, plain);
   out += '"';
 }
 

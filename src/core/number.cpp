@@ -80,6 +80,12 @@ std::string writeWhole(double value) {
   const double whole = std::floor(value);
   if (whole == 0 || !std::isfinite(whole)) return "0";
   char buffer[400];
+  // Every number the rules write is small; only absurd typed text gets here
+  // with a value beyond what an integer holds.
+  if (std::abs(whole) < 1e18) {
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(whole)).ptr;
+    return std::string(buffer, end);
+  }
   std::snprintf(buffer, sizeof buffer, "%.0f", whole);
   return buffer;
 }
