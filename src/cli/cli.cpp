@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "cli/sheet_json.h"
 #include "cli/sheet_text.h"
 #include "core/dice.h"
+#include "core/excerpt.h"
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
@@ -47,10 +49,10 @@ std::optional<std::string> readFile(const std::string& path, std::istream& in) {
 Personnage loadSheet(const Options& options, std::istream& in) {
   if (options.sheetFile.empty()) return Personnage{};
   const auto json = readFile(options.sheetFile, in);
-  if (!json) throw Failure{kExitUsage, "cannot read sheet file \"" + options.sheetFile + "\""};
+  if (!json) throw Failure{kExitUsage, "cannot read sheet file " + excerpt(options.sheetFile)};
   auto sheet = sheetFromJson(*json);
   if (auto* error = std::get_if<SheetError>(&sheet))
-    throw Failure{kExitUsage, "bad sheet \"" + options.sheetFile + "\": " + error->message};
+    throw Failure{kExitUsage, "bad sheet " + excerpt(options.sheetFile) + ": " + error->message};
   return std::get<Personnage>(std::move(sheet));
 }
 
@@ -59,7 +61,7 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
     if (options.diceScript) return std::make_unique<ScriptedDice>(*options.diceScript);
     if (options.diceFile) {
       const auto script = readFile(*options.diceFile, in);
-      if (!script) throw Failure{kExitUsage, "cannot read dice file \"" + *options.diceFile + "\""};
+      if (!script) throw Failure{kExitUsage, "cannot read dice file " + excerpt(*options.diceFile)};
       return std::make_unique<ScriptedDice>(*script);
     }
   } catch (const DiceScriptError& e) {
@@ -80,8 +82,8 @@ int execute(const std::string& command, const Options& options, const Personnage
   if (command == "improve") {
     const auto target = improvementTarget(options.target);
     if (!target)
-      throw Failure{kExitUsage, "unknown improvement target \"" + options.target +
-                                    "\": use comp(1..73), arme_att(1..6) or arme_par(1..6)"};
+      throw Failure{kExitUsage, "unknown improvement target " + excerpt(options.target) +
+                                    ": use comp(1..73), arme_att(1..6) or arme_par(1..6)"};
     Personnage sheet = input;
     improve(sheet, *target, dice);
     writeSheet(out, sheet, options.format);
@@ -137,7 +139,9 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     out << app.help();
     return kExitDone;
   } catch (const CLI::ParseError& e) {
-    err << "orvandel-cli: " << e.what() << " (see orvandel-cli --help)\n";
+    std::string message = e.what();
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    err << "orvandel-cli: " << message << " (see orvandel-cli --help)\n";
     return kExitUsage;
   }
 
@@ -146,7 +150,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::ofstream file;
     if (!options.outputFile.empty()) {
       file.open(options.outputFile, std::ios::binary | std::ios::trunc);
-      if (!file) throw Failure{kExitUsage, "cannot write output file \"" + options.outputFile + "\""};
+      if (!file) throw Failure{kExitUsage, "cannot write output file " + excerpt(options.outputFile)};
     }
     std::ostream& destination = options.outputFile.empty() ? out : file;
     std::unique_ptr<Dice> source = makeDice(options, in);

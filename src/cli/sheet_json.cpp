@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/excerpt.h"
 #include "core/sheet_fields.h"
 
 namespace orvandel {
@@ -69,12 +70,12 @@ std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Person
   if (!parsed.is_object()) return SheetError{"the sheet must be a JSON object keyed by control names"};
   for (const auto& [key, value] : parsed.items()) {
     const auto field = findField(base, key);
-    if (!field) return SheetError{"unknown control name \"" + key + "\" in the sheet"};
+    if (!field) return SheetError{"unknown control name " + excerpt(key) + " in the sheet"};
     if (auto* text = std::get_if<std::string*>(&*field)) {
-      if (!value.is_string()) return SheetError{"\"" + key + "\" must be a string"};
+      if (!value.is_string()) return SheetError{excerpt(key) + " must be a string"};
       **text = value.get<std::string>();
     } else {
-      if (!value.is_boolean()) return SheetError{"\"" + key + "\" must be true or false"};
+      if (!value.is_boolean()) return SheetError{excerpt(key) + " must be true or false"};
       *std::get<bool*>(*field) = value.get<bool>();
     }
   }

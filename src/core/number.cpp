@@ -40,8 +40,13 @@ double convert(std::string_view scanned) {
   double value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   (void)end;
-  if (error == std::errc::result_out_of_range)
-    value = std::numeric_limits<double>::max();
+  if (error == std::errc::result_out_of_range) {
+    // Too large saturates; too small (nothing but zeros before the long
+    // decimal part) is as good as 0.
+    const std::string_view whole(plain.data(), std::min(plain.find('.'), plain.size()));
+    const bool large = whole.find_first_not_of('0') != std::string_view::npos;
+    value = large ? std::numeric_limits<double>::max() : 0.0;
+  }
   return negative ? -value : value;
 }
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/excerpt.h"
+
 namespace orvandel {
 namespace {
 
@@ -35,8 +37,8 @@ ScriptedDice::ScriptedDice(std::string_view script) {
     ScriptedRoll roll{};
     if (colon == std::string_view::npos || !parseCount(token.substr(0, colon), roll.faces) ||
         !parseCount(token.substr(colon + 1), roll.value))
-      throw DiceScriptError("dice script: token " + std::to_string(number) + " \"" +
-                            std::string(token) + "\" is not of the form F:V (e.g. 6:4)");
+      throw DiceScriptError("dice script: token " + std::to_string(number) + " " + excerpt(token) +
+                            " is not of the form F:V (e.g. 6:4)");
     rolls_.push_back(roll);
     if (comma == std::string_view::npos) break;
     script.remove_prefix(comma + 1);

@@ -124,12 +124,14 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
       {"6:7", "out of range"},
       {"six", "not of the form F:V"},
       {"", "call 1 asked des(6)"},
+      {"6:1,\nsix\nlines\n:2", "token 2 \"six?lines?:2\" is not of the form F:V"},
   };
   for (const auto& c : cases) {
     const CliRun run = cli({"generate", "--dice", c.script});
     EXPECT_EQ(run.status, 3) << c.script;
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    EXPECT_EQ(lineCount(run.err), 1) << run.err;
   }
   const CliRun leftover = cli({"improve", "comp(1)", "--dice", "100:5,100:6"},
                            "");

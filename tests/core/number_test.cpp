@@ -53,6 +53,8 @@ TEST(NumberTest, HugeTextSaturatesInsteadOfFailing) {
   ASSERT_TRUE(readStrict(huge));
   EXPECT_GT(*readStrict(huge), 1e300);
   EXPECT_EQ(wholeIn(huge), 1000000000000000LL);
+  EXPECT_EQ(readStrict("0," + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(readLenient("-." + std::string(400, '0') + "1x"), 0.0);
 }
 
 }  // namespace
