@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test sanitize fuzz fuzz-smoke clean
+.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -9,7 +9,7 @@ build: deps
 	@cmake --build --preset default
 
 run: build
-	./build/src/cli/orvandel-cli generate --format text
+	./build/src/app/orvandel
 
 test: build
 	ctest --preset default -j2
@@ -29,6 +29,9 @@ fuzz: deps
 
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=30
+
+screenshot: build
+	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png
 
 clean:
 	rm -rf build build-asan build-fuzz

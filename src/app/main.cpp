@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <memory>
+
+#include "core/dice.h"
+#include "window/character_window.h"
+#include "window/fonts.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  orvandel::registerSheetFonts();
+  orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,201 @@
+#include "window/sheet_widgets.h"
+
+#include <qdrawutil.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOptionComplex>
+#include <QSvgRenderer>
+#include <QTextOption>
+
+#include "window/fonts.h"
+
+namespace orvandel {
+namespace {
+
+constexpr int kCursorSize = 32;
+constexpr int kSelectorIndicator = 9;
+
+class SheetStyle final : public QProxyStyle {
+ public:
+  // The frame's border runs through the middle of its caption line, so that
+  // it hugs the sheet.
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* w) const override {
+    if (control == CC_GroupBox && sub == SC_GroupBoxFrame)
+      return option->rect.adjusted(0, option->fontMetrics.height() / 2, 0, 0);
+    return QProxyStyle::subControlRect(control, option, sub, w);
+  }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* w) const override {
+    if (element != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(element, option, painter, w);
+    qDrawShadeRect(painter, option->rect, option->palette, true, 1);
+  }
+
+  // A selector's box is only 9 pixels wide.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* w) const override {
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return kSelectorIndicator;
+    return QProxyStyle::pixelMetric(metric, option, w);
+  }
+};
+
+QRect pixels(const Twips& t) {
+  return {twipsToPixels(t.left), twipsToPixels(t.top), twipsToPixels(t.width), twipsToPixels(t.height)};
+}
+
+QColor colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+Qt::Alignment alignment(const Look& look, Qt::Alignment vertical) {
+  return (look.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | vertical;
+}
+
+// Ink and paper go into the palette roles that the widget's kind draws with.
+void paint(QWidget* w, const Look& look, QPalette::ColorRole inkRole, QPalette::ColorRole paperRole) {
+  if (!look.ink && !look.paper) return;
+  QPalette palette = w->palette();
+  if (look.ink) palette.setColor(inkRole, colour(*look.ink));
+  if (look.paper) palette.setColor(paperRole, colour(*look.paper));
+  w->setPalette(palette);
+}
+
+// The frame is opaque: the side strips show only outside it.
+QWidget* makeFrame(const ControlRow& row, QWidget* parent, QStyle* style) {
+  auto* frame = new QGroupBox(text(row.caption), parent);
+  frame->setAutoFillBackground(true);
+  frame->setStyle(style);
+  return frame;
+}
+
+// Captions are opaque: they cover the frame's border where they cross it.
+QWidget* makeCaption(const ControlRow& row, QWidget* parent) {
+  auto* label = new QLabel(text(row.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(alignment(row.look, Qt::AlignTop));
+  label->setAutoFillBackground(true);
+  paint(label, row.look, QPalette::WindowText, QPalette::Window);
+  return label;
+}
+
+QWidget* makeField(const ControlRow& row, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setReadOnly(!row.look.editable);
+  edit->setAlignment(alignment(row.look, Qt::AlignVCenter));
+  // Read-only boxes are skipped by Tab: the player tabs through what he can
+  // change.
+  if (!row.look.editable) edit->setFocusPolicy(Qt::ClickFocus);
+  paint(edit, row.look, QPalette::Text, QPalette::Base);
+  return edit;
+}
+
+QWidget* makeMultiLine(const ControlRow& row, QWidget* parent) {
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setReadOnly(!row.look.editable);
+  edit->setTabChangesFocus(true);
+  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QTextOption option = edit->document()->defaultTextOption();
+  option.setAlignment(alignment(row.look, {}));
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  edit->document()->setDefaultTextOption(option);
+  edit->document()->setDocumentMargin(1);
+  paint(edit, row.look, QPalette::Text, QPalette::Base);
+  return edit;
+}
+
+QWidget* makeSelector(QWidget* parent, QStyle* style) {
+  auto* box = new QCheckBox(parent);
+  box->setStyle(style);
+  return box;
+}
+
+QWidget* makeButton(const ControlRow& row, QWidget* parent) {
+  auto* button = new QPushButton(text(row.caption), parent);
+  paint(button, row.look, QPalette::ButtonText, QPalette::Button);
+  return button;
+}
+
+QWidget* makePicture(const ControlRow& row, QWidget* parent) {
+  auto* picture = new QLabel(parent);
+  picture->setPixmap(renderArtwork(row.picture, pixels(row.place).size()));
+  return picture;
+}
+
+QWidget* makeLine(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Plain);
+  line->setLineWidth(1);
+  return line;
+}
+
+QWidget* makeBare(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
+  switch (row.kind) {
+    case ControlKind::Frame:
+      return makeFrame(row, parent, sheetStyle);
+    case ControlKind::Caption:
+      return makeCaption(row, parent);
+    case ControlKind::Field:
+      return makeField(row, parent);
+    case ControlKind::MultiLine:
+      return makeMultiLine(row, parent);
+    case ControlKind::Selector:
+      return makeSelector(parent, sheetStyle);
+    case ControlKind::Button:
+      return makeButton(row, parent);
+    case ControlKind::Picture:
+      return makePicture(row, parent);
+    case ControlKind::Line:
+      break;
+  }
+  return makeLine(parent);
+}
+
+}  // namespace
+
+QStyle* makeSheetStyle(QObject* owner) {
+  auto* style = new SheetStyle;
+  style->setParent(owner);
+  return style;
+}
+
+QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
+  QWidget* w = makeBare(row, parent, sheetStyle);
+  w->setObjectName(text(row.name));
+  w->setGeometry(pixels(row.place));
+  w->setFont(sheetFont(row.look.font));
+  if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
+  return w;
+}
+
+bool standsAbove(ControlKind kind) {
+  return kind != ControlKind::Caption && kind != ControlKind::Picture && kind != ControlKind::Line;
+}
+
+QPixmap renderArtwork(const char* resource, QSize size) {
+  const qreal ratio = qApp->devicePixelRatio();
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(QString::fromUtf8(resource));
+  QPainter painter(&pixmap);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return pixmap;
+}
+
+QCursor artworkCursor(const CursorArt& art) {
+  return QCursor(renderArtwork(art.picture, QSize(kCursorSize, kCursorSize)), art.hotX, art.hotY);
+}
+
+}  // namespace orvandel

@@ -1,0 +1,242 @@
+// The window's actions: each click reaches the engine with the window's dice,
+// typing and ticking reach the sheet, and afterwards every widget shows the
+// sheet.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "core/dice.h"
+#include "core/scripted_dice.h"
+#include "core/sheet_fields.h"
+#include "generation/driver.h"
+#include "generation/improvement.h"
+#include "window/character_window.h"
+
+namespace orvandel {
+namespace {
+
+// Rolls from whichever source the test hands it, so a generation and the
+// clicks after it can take their dice from different sources.
+class HandedDice final : public Dice {
+ public:
+  explicit HandedDice(Dice* first) : source(first) {}
+  int des(int faces) override { return source->des(faces); }
+  Dice* source;
+};
+
+const QStringList kBlueBoxes{"forc", "con", "tai",         "dex",        "intl",
+                             "pou",  "cha", "nationalite", "profession", "age"};
+const QStringList kTypedRolls{"12", "9", "14", "11", "16", "10", "13", "42", "57", "25"};
+
+QWidget* control(const CharacterWindow& window, const QString& name) {
+  return window.findChild<QWidget*>(name);
+}
+
+void typeInto(const CharacterWindow& window, const QString& name, const QString& typed) {
+  QTest::keyClicks(control(window, name), typed);
+}
+
+// The first control whose widget does not show its sheet field, if any.
+QString firstMismatch(const CharacterWindow& window) {
+  Personnage sheet = window.sheet();
+  for (const std::string& name : controlNames()) {
+    QWidget* w = control(window, QString::fromStdString(name));
+    const FieldRef field = *findField(sheet, name);
+    if (auto* tick = std::get_if<bool*>(&field)) {
+      if (qobject_cast<QCheckBox*>(w)->isChecked() != **tick) return QString::fromStdString(name);
+      continue;
+    }
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(w)) shown = label->text();
+    if (auto* line = qobject_cast<QLineEdit*>(w)) shown = line->text();
+    if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) shown = multi->toPlainText();
+    if (shown.toStdString() != *std::get<std::string*>(field)) return QString::fromStdString(name);
+  }
+  return {};
+}
+
+// Presses OK on the message box once it is up, keeping what it showed.
+struct MessageBoxSeen {
+  QString text;
+  int buttons = -1;
+};
+void answerMessageBox(MessageBoxSeen& seen) {
+  QTimer::singleShot(0, [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    seen = {box->text(), static_cast<int>(box->buttons().size())};
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+  });
+}
+
+}  // namespace
+
+class CharacterWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void launchState() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    QCOMPARE(firstMismatch(window), QString());
+    QVERIFY(window.sheet() == Personnage{});
+  }
+
+  void tabOrder() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    QStringList expected;
+    for (const QString& box : kBlueBoxes) expected << box;
+    const QStringList selectors{"des_ok(0)", "des_ok(1)", "des_ok(2)",  "des_ok(3)",  "des_ok(4)",
+                                "des_ok(5)", "des_ok(6)", "des_ok(14)", "des_ok(15)", "des_ok(16)"};
+    for (int i = 0; i < selectors.size(); ++i) expected.insert(2 * i + 1, selectors[i]);
+    QStringList order;
+    for (QWidget* w = control(window, "forc"); order.size() < expected.size(); w = w->nextInFocusChain())
+      if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+    QCOMPARE(order, expected);
+  }
+
+  void typing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    // clang-format off
+    QTest::newRow("blue box") << "forc" << "12" << "12";
+    QTest::newRow("last blue box") << "age" << "25" << "25";
+    QTest::newRow("race field") << "dex_race" << "+1d6" << "+1d6";
+    QTest::newRow("read-only race field") << "cha_race" << "3" << "";
+    QTest::newRow("read-only total") << "forc_tot" << "18" << "";
+    QTest::newRow("equipment") << "equipement" << "Sac, corde" << "Sac, corde";
+    // clang-format on
+  }
+
+  void typing() {
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    typeInto(window, name, typed);
+    Personnage sheet = window.sheet();
+    QCOMPARE(QString::fromStdString(*std::get<std::string*>(*findField(sheet, name.toStdString()))), kept);
+  }
+
+  void ticking() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    QTest::mouseClick(control(window, "des_ok(14)"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "des_ok(17)"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "des_ok(17)"), Qt::LeftButton);
+    Personnage expected;
+    expected.des_ok(14) = true;
+    QVERIFY(window.sheet() == expected);
+  }
+
+  void typedEntry() {
+    CharacterWindow window(std::make_unique<SeededDice>(5));
+    Personnage expected;
+    for (int i = 0; i < kBlueBoxes.size(); ++i) {
+      typeInto(window, kBlueBoxes[i], kTypedRolls[i]);
+      *std::get<std::string*>(*findField(expected, kBlueBoxes[i].toStdString())) =
+          kTypedRolls[i].toStdString();
+    }
+    QTest::mouseClick(control(window, "des_ok(17)"), Qt::LeftButton);
+    expected.des_ok(17) = true;
+    SeededDice dice(5);
+    QVERIFY(!generateTyped(expected, dice));
+
+    QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
+    QVERIFY(window.sheet() == expected);
+    QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void refusal_data() {
+    QTest::addColumn<QString>("empty");
+    for (const char* box : {"forc", "con", "cha", "nationalite"}) QTest::newRow(box) << box;
+  }
+
+  void refusal() {
+    QFETCH(QString, empty);
+    auto script = std::make_unique<ScriptedDice>("");
+    ScriptedDice* dice = script.get();
+    CharacterWindow window(std::move(script));
+    window.show();
+    for (int i = 0; i < kBlueBoxes.size(); ++i)
+      if (kBlueBoxes[i] != empty) typeInto(window, kBlueBoxes[i], kTypedRolls[i]);
+    const Personnage before = window.sheet();
+
+    MessageBoxSeen seen;
+    answerMessageBox(seen);
+    QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
+    QCOMPARE(seen.text, "Remplir les cases bleues");
+    QCOMPARE(seen.buttons, 1);
+    QVERIFY(window.sheet() == before);
+    QCOMPARE(dice->remaining(), 0u);
+    QCOMPARE(window.focusWidget(), control(window, empty));
+  }
+
+  void randomEntry() {
+    CharacterWindow window(std::make_unique<SeededDice>(9));
+    for (const char* selector : {"des_ok(0)", "des_ok(15)", "des_ok(17)"})
+      QTest::mouseClick(control(window, selector), Qt::LeftButton);
+    Personnage expected;
+    SeededDice dice(9);
+    generateRandom(expected, dice);
+
+    QTest::mouseClick(control(window, "orvandel"), Qt::LeftButton);
+    QVERIFY(window.sheet() == expected);
+    QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void improvementClick_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("script");
+    // clang-format off
+    QTest::newRow("skill name") << "comp(45)" << "100:37";
+    QTest::newRow("attack") << "arme_att(2)" << "100:37";
+    QTest::newRow("parry") << "arme_par(2)" << "100:64";
+    QTest::newRow("skill value is no target") << "Text1(45)" << "";
+    QTest::newRow("weapon name is no target") << "arme_nom(2)" << "";
+    // clang-format on
+  }
+
+  void improvementClick() {
+    QFETCH(QString, clicked);
+    QFETCH(QString, script);
+    SeededDice seeded(3);
+    auto handed = std::make_unique<HandedDice>(&seeded);
+    HandedDice* dice = handed.get();
+    CharacterWindow window(std::move(handed));
+    window.randomEntry();
+    const Personnage before = window.sheet();
+    const int count = std::stoi(before.des_comp);  // 3 to 8 after a random entry
+
+    ScriptedDice rolls(script.toStdString());
+    dice->source = &rolls;
+    QTest::mouseClick(control(window, clicked), Qt::LeftButton);
+    Personnage expected = before;
+    if (const auto target = improvementTarget(clicked.toStdString())) {
+      ScriptedDice same(script.toStdString());
+      improve(expected, *target, same);
+      QCOMPARE(window.sheet().des_comp, std::to_string(count - 1));
+    }
+    QVERIFY(window.sheet() == expected);
+    QCOMPARE(rolls.remaining(), 0u);
+    QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void quitButton() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    window.show();
+    QTimer::singleShot(0, [&window] { QTest::mouseClick(control(window, "Command2"), Qt::LeftButton); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window.isVisible());
+  }
+};
+
+}  // namespace orvandel
+
+QTEST_MAIN(orvandel::CharacterWindowTest)
+#include "tst_character_window.moc"
