@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot clean
+.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot bench clean
 
 deps:
 	@scripts/install-deps
@@ -29,6 +29,16 @@ fuzz: deps
 
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=30
+
+# Speed and memory: engine, window, start-up, and a batch of 100 000
+# characters from the CLI.
+bench: build
+	./build/bench/engine_bench
+	./build/bench/window_bench
+	@/usr/bin/time -f "orvandel-cli generate --count 100000 --seed 1: %e s wall, %M KB peak" \
+	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
+	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \
+	  ./build/src/cli/orvandel-cli generate --count 1000 --seed 1 > /dev/null
 
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png

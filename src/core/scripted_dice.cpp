@@ -46,18 +46,17 @@ ScriptedDice::ScriptedDice(std::string_view script) {
 }
 
 int ScriptedDice::des(int faces) {
-  const std::size_t call = next_ + 1;
-  const std::string asked = "call " + std::to_string(call) + " asked des(" + std::to_string(faces) + ")";
-  if (next_ == rolls_.size())
-    throw DiceScriptError("dice script: " + asked + " but no token is left");
+  const bool left = next_ < rolls_.size();
+  if (left && rolls_[next_].faces == faces && rolls_[next_].value >= 1 && rolls_[next_].value <= faces)
+    return static_cast<int>(rolls_[next_++].value);
+
+  const std::string asked = "call " + std::to_string(next_ + 1) + " asked des(" + std::to_string(faces) + ")";
+  if (!left) throw DiceScriptError("dice script: " + asked + " but no token is left");
   const ScriptedRoll roll = rolls_[next_];
   if (roll.faces != faces)
     throw DiceScriptError("dice script: " + asked + " but found token \"" + describe(roll) + "\"");
-  if (roll.value < 1 || roll.value > faces)
-    throw DiceScriptError("dice script: " + asked + " but token \"" + describe(roll) +
-                          "\" is out of range 1.." + std::to_string(faces));
-  ++next_;
-  return static_cast<int>(roll.value);
+  throw DiceScriptError("dice script: " + asked + " but token \"" + describe(roll) +
+                        "\" is out of range 1.." + std::to_string(faces));
 }
 
 void ScriptedDice::expectExhausted() const {

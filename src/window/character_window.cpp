@@ -26,10 +26,10 @@ static void initArtwork() { Q_INIT_RESOURCE(artwork); }
 namespace orvandel {
 namespace {
 
-constexpr const char* kIcon = ":/artwork/icon.svg";
+constexpr const char* kIcon = ":/artwork/icon.png";
 
-constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.svg", 12, 1};
-constexpr CursorArt kTitleCursor{":/artwork/cursor_title.svg", 6, 0};
+constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
+constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 constexpr const char* kMessageTitle = "Orvandel";
 

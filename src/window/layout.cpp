@@ -65,8 +65,8 @@ struct FixedRow {
 // clang-format off
 // Beneath the frame: the two side strips and the frame itself.
 constexpr auto kWindowBack = std::to_array<FixedRow>({
-    {"Image1", ControlKind::Picture, {0, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_left.svg"},
-    {"Image2", ControlKind::Picture, {11160, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_right.svg"},
+    {"Image1", ControlKind::Picture, {0, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_left.bmp"},
+    {"Image2", ControlKind::Picture, {11160, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_right.bmp"},
     {"Frame1", ControlKind::Frame, {360, 120, 12735, 10815}, "Frame1", {kWindowFont, Align::Left}},
 });
 
@@ -86,7 +86,7 @@ constexpr auto kSeparators = std::to_array<FixedRow>({
 });
 
 constexpr auto kTitleAndHeads = std::to_array<FixedRow>({
-    {"orvandel", ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.svg",
+    {"orvandel", ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.png",
      "Cliquez ici pour générez un personnage aléatoire"},
     {"Command1", ControlKind::Button, {0, 1320, 975, 375}, "Saisie/Reroll", kColumnHead, nullptr,
      "Pour créer le personnage avec vos jets. Saisir les cases bleus avant de cliquez ici."},

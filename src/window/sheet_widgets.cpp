@@ -13,7 +13,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionComplex>
-#include <QSvgRenderer>
 #include <QTextOption>
 
 #include "window/fonts.h"
@@ -184,13 +183,15 @@ bool standsAbove(ControlKind kind) {
 }
 
 QPixmap renderArtwork(const char* resource, QSize size) {
+  // The build stores each picture at its shown size and at twice that for
+  // HiDPI screens; only other scale factors need scaling here.
   const qreal ratio = qApp->devicePixelRatio();
-  QPixmap pixmap(size * ratio);
+  QString path = QString::fromUtf8(resource);
+  if (ratio > 1) path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+  QPixmap pixmap(path);
+  if (pixmap.size() != size * ratio)
+    pixmap = pixmap.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(QString::fromUtf8(resource));
-  QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
   return pixmap;
 }
 

@@ -26,7 +26,7 @@ QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetSt
 // frame): those lie above the captions, pictures and lines they touch.
 bool standsAbove(ControlKind kind);
 
-// An artwork resource drawn once at the size it is shown (stretched).
+// An artwork picture at the size it is shown (stretched to the box).
 QPixmap renderArtwork(const char* resource, QSize size);
 
 struct CursorArt {

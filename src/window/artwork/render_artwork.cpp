@@ -1,0 +1,51 @@
+// orvandel-render-artwork IN.svg OUT SCALE [CONTROL]: renders one piece of
+// the program's artwork at the size the window shows it (the box of the
+// picture control CONTROL, or the drawing's own size) times SCALE. The build
+// turns the SVG sources into pictures once, so the window starts without
+// drawing vectors or scaling pictures.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+#include "window/layout.h"
+
+namespace {
+
+// The size of the control's box in pixels, or an empty size for none.
+QSize shownSize(const QString& control) {
+  for (const auto& row : orvandel::characterWindowLayout())
+    if (QString::fromStdString(row.name) == control)
+      return {orvandel::twipsToPixels(row.place.width), orvandel::twipsToPixels(row.place.height)};
+  return {};
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = QGuiApplication::arguments();
+  bool scaleRead = false;
+  const int scale = args.size() == 4 || args.size() == 5 ? args[3].toInt(&scaleRead) : 0;
+  const QSize box = args.size() == 5 ? shownSize(args[4]) : QSize();
+  if (!scaleRead || scale < 1 || (args.size() == 5 && box.isEmpty())) {
+    QTextStream(stderr) << "usage: orvandel-render-artwork IN.svg OUT SCALE [PICTURE-CONTROL]\n";
+    return 2;
+  }
+  QSvgRenderer renderer(args[1]);
+  if (!renderer.isValid()) {
+    QTextStream(stderr) << "cannot read " << args[1] << "\n";
+    return 1;
+  }
+  QImage picture((box.isEmpty() ? renderer.defaultSize() : box) * scale, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  renderer.render(&painter);
+  painter.end();
+  if (!picture.save(args[2])) {
+    QTextStream(stderr) << "cannot write " << args[2] << "\n";
+    return 1;
+  }
+  return 0;
+}
