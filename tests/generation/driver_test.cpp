@@ -147,6 +147,69 @@ TEST(DriverTest, RandomEntryClearsSelectorsAndRollsEverything) {
   }
 }
 
+// Every roll of a typed entry, in order: the ticked forc reroll, the
+// merchant's purse and Crédit roll, then the improvement rolls.
+TEST(DriverTest, TypedEntryDrawsItsDiceInStageOrder) {
+  Personnage sheet = typedSheet();
+  sheet.profession = "25";  // Marchand
+  sheet.des_ok(0) = true;
+  sheet.des_ok(17) = true;
+  ScriptedDice dice("6:1,6:1,6:1, 6:6,6:6,6:6, 6:2,6:2,6:2, 100:10,100:20,100:30,100:40,100:50, 100:99, 6:4");
+  ASSERT_FALSE(generateTyped(sheet, dice));
+  EXPECT_EQ(dice.remaining(), 0u);
+  EXPECT_EQ(sheet.forc, "18");
+  EXPECT_EQ(sheet.profession_nom, "Marchand");
+  EXPECT_EQ(sheet.equipement, " 1 arme au choix, et en poche 1500 GB");
+  EXPECT_EQ(sheet.des_comp, "6");
+}
+
+TEST(DriverTest, PriestsDrawTheirElanAtTheEnd) {
+  Personnage sheet = typedSheet();
+  sheet.profession = "68";  // Prêtre
+  sheet.age = "20";
+  ScriptedDice dice("100:1,100:2,100:3,100:4,100:5, 6:3,6:4");
+  ASSERT_FALSE(generateTyped(sheet, dice));
+  EXPECT_EQ(dice.remaining(), 0u);
+  EXPECT_EQ(sheet.equipement, " 1 Dague, et en poche 1 salaire de 15 GB/Mois si tu rends ton office .... Elan : 7");
+
+  // A noble warrior is no priest: no Elan.
+  sheet = typedSheet();
+  sheet.nationalite = "1";  // Veskarée: always a noble fighter
+  sheet.intl = "3";         // too dull for sorcery even with the racial 1d10
+  ScriptedDice noble("10:1, 10:1,6:1,6:1,10:1, 100:60, 100:1,100:1");
+  ASSERT_FALSE(generateTyped(sheet, noble));
+  EXPECT_EQ(noble.remaining(), 0u);
+  EXPECT_EQ(sheet.profession_nom, "Noble Guerrier");
+  EXPECT_EQ(sheet.equipement.find("Elan"), std::string::npos);
+}
+
+// A Noble of high intelligence rolls a second profession: the typed entry
+// shows the first roll again at its end, the random entry keeps the second.
+TEST(DriverTest, NobleSecondRollStaysOnlyInTheRandomEntry) {
+  Personnage typed = typedSheet();
+  typed.profession = "72";  // Noble
+  typed.intl = "16";
+  ScriptedDice typedDice("100:25, 100:3,100:4");
+  ASSERT_FALSE(generateTyped(typed, typedDice));
+  EXPECT_EQ(typedDice.remaining(), 0u);
+  EXPECT_EQ(typed.profession, "72");
+  EXPECT_EQ(typed.profession_nom, "Noble Marchand");
+
+  // Characteristics 9 but intelligence 18, Hestrune (no racial dice), Noble.
+  std::string script;
+  for (int k = 0; k < 7; ++k)
+    for (int d = 0; d < 9; ++d) script += k == kIntl ? "6:6," : "6:3,";
+  script += "100:33,100:72, 6:1,6:1, 100:25, 100:3,100:4, 6:1";
+  Personnage rolled;
+  ScriptedDice rolledDice(script);
+  generateRandom(rolled, rolledDice);
+  EXPECT_EQ(rolledDice.remaining(), 0u);
+  EXPECT_EQ(rolled.intl, "18");
+  EXPECT_EQ(rolled.profession, "25");
+  EXPECT_EQ(rolled.profession_nom, "Noble Marchand");
+  EXPECT_EQ(rolled.des_comp, "3");
+}
+
 TEST(DriverTest, RandomEntryAlwaysGivesThreeToEightImprovementRolls) {
   SeededDice dice(9);
   for (int k = 0; k < 300; ++k) {
