@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot bench clean
+.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot bench package clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +39,10 @@ bench: build
 	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
 	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 1000 --seed 1 > /dev/null
+
+# The Debian package, left in build/: sudo apt install ./build/orvandel_*.deb
+package: build
+	cd build && cpack -G DEB
 
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png

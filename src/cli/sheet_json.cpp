@@ -66,16 +66,21 @@ std::string sheetToJson(const Personnage& sheet) {
 
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base) {
   const auto parsed = nlohmann::json::parse(json, nullptr, false);
-  if (parsed.is_discarded()) return SheetError{"the sheet is not valid JSON"};
-  if (!parsed.is_object()) return SheetError{"the sheet must be a JSON object keyed by control names"};
+  if (parsed.is_discarded()) return SheetError{SheetError::Problem::NotJson, {}, "the sheet is not valid JSON"};
+  if (!parsed.is_object()) return SheetError{SheetError::Problem::NotAnObject, {},
+                                        "the sheet must be a JSON object keyed by control names"};
   for (const auto& [key, value] : parsed.items()) {
     const auto field = findField(base, key);
-    if (!field) return SheetError{"unknown control name " + excerpt(key) + " in the sheet"};
+    if (!field)
+      return SheetError{SheetError::Problem::UnknownControl, key,
+                        "unknown control name " + excerpt(key) + " in the sheet"};
     if (auto* text = std::get_if<std::string*>(&*field)) {
-      if (!value.is_string()) return SheetError{excerpt(key) + " must be a string"};
+      if (!value.is_string())
+        return SheetError{SheetError::Problem::NotText, key, excerpt(key) + " must be a string"};
       **text = value.get<std::string>();
     } else {
-      if (!value.is_boolean()) return SheetError{excerpt(key) + " must be true or false"};
+      if (!value.is_boolean())
+        return SheetError{SheetError::Problem::NotTickBox, key, excerpt(key) + " must be true or false"};
       *std::get<bool*>(*field) = value.get<bool>();
     }
   }

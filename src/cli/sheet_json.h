@@ -15,8 +15,13 @@ namespace orvandel {
 // order, UTF-8 unescaped.
 std::string sheetToJson(const Personnage& sheet);
 
-// What went wrong reading a sheet, in one line fit for the user.
+// What went wrong reading a sheet: the kind of fault and the control at
+// fault, for a program to word in its own language, and one English line for
+// the command line.
 struct SheetError {
+  enum class Problem { NotJson, NotAnObject, UnknownControl, NotText, NotTickBox };
+  Problem problem;
+  std::string control;  // the key at fault, empty for NotJson and NotAnObject
   std::string message;
 };
 

@@ -1,22 +1,35 @@
 #include "window/character_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
 
+#include "cli/sheet_text.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "window/fonts.h"
 #include "window/layout.h"
+#include "window/sheet_files.h"
 #include "window/sheet_widgets.h"
 
 // The artwork lives in a static library: its resources must be pulled in by
@@ -51,7 +64,37 @@ constexpr auto kTabStops = std::to_array<TabStop>({
     {"age", "des_ok(16)"},
 });
 
+// What keeps the character, in the order of the context menu; a row without
+// a text stands for a separator.
+struct KeepingAction {
+  const char* text;
+  const char* keys;  // portable key names, alternatives separated by "; "
+  void (CharacterWindow::*run)();
+};
+constexpr auto kKeepingActions = std::to_array<KeepingAction>({
+    {"Annuler", "Ctrl+Z", &CharacterWindow::undo},
+    {"Rétablir", "Ctrl+Shift+Z; Ctrl+Y", &CharacterWindow::redo},
+    {nullptr, nullptr, nullptr},
+    {"Ouvrir une fiche…", "Ctrl+O", &CharacterWindow::chooseFileToOpen},
+    {"Enregistrer la fiche…", "Ctrl+S", &CharacterWindow::chooseFileToSave},
+    {"Imprimer la fiche…", "Ctrl+P", &CharacterWindow::print},
+    {nullptr, nullptr, nullptr},
+    {"Copier la fiche en texte", "Ctrl+C", &CharacterWindow::copySheet},
+});
+
+constexpr const char* kSaveTitle = "Enregistrer la fiche";
+constexpr const char* kOpenTitle = "Ouvrir une fiche";
+constexpr const char* kPrintTitle = "Imprimer la fiche";
+constexpr const char* kSuggestedName = "personnage.json";
+constexpr const char* kPrintedName = "personnage";  // print queues, and the file when printing to one
+constexpr const char* kPrintFailed = "L’impression n’a pas pu commencer : vérifiez l’imprimante choisie.";
+
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// "Image PNG (*.png)" -> "png"
+QString suffixOfFilter(const QString& filter) {
+  return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
+}
 
 void display(QLabel* w, const QString& s) { w->setText(s); }
 void display(QLineEdit* w, const QString& s) {
@@ -91,6 +134,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   for (std::size_t i = 0; i < ticks_.size(); ++i) listenToTicks(i);
   wireActions();
   orderTabs();
+  makeKeepingActions();
   showSheet();
 }
 
@@ -165,6 +209,29 @@ void CharacterWindow::orderTabs() {
   order.front()->setFocus();
 }
 
+void CharacterWindow::makeKeepingActions() {
+  menu_ = new QMenu(this);
+  for (const KeepingAction& entry : kKeepingActions) {
+    if (!entry.text) {
+      menu_->addSeparator();
+      continue;
+    }
+    auto* action = new QAction(QString::fromUtf8(entry.text), this);
+    action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(entry.keys)));
+    connect(action, &QAction::triggered, this, entry.run);
+    addAction(action);
+    menu_->addAction(action);
+    if (entry.run == &CharacterWindow::undo) undoAction_ = action;
+    if (entry.run == &CharacterWindow::redo) redoAction_ = action;
+    if (entry.run == &CharacterWindow::copySheet) copyAction_ = action;
+  }
+  // The edit boxes would take the window's shortcuts for their own text.
+  for (const TextBinding& b : texts_)
+    if (!std::holds_alternative<QLabel*>(b.widget))
+      std::visit([this](auto* w) { w->installEventFilter(this); }, b.widget);
+  updateSteps();
+}
+
 QWidget* CharacterWindow::widget(const char* name) const { return widgets_.value(QString::fromUtf8(name)); }
 
 void CharacterWindow::showSheet() {
@@ -182,8 +249,28 @@ void CharacterWindow::showSheet() {
   showing_ = false;
 }
 
+void CharacterWindow::keepStep(Personnage before) {
+  if (before == sheet_) return;
+  history_.record(std::move(before));
+  updateSteps();
+}
+
+void CharacterWindow::showStep(std::optional<Personnage> sheet) {
+  if (!sheet) return;
+  sheet_ = std::move(*sheet);
+  showSheet();
+  updateSteps();
+}
+
+void CharacterWindow::updateSteps() {
+  undoAction_->setEnabled(history_.canUndo());
+  redoAction_->setEnabled(history_.canRedo());
+}
+
 void CharacterWindow::typedEntry() {
+  Personnage before = sheet_;
   const auto refusal = generateTyped(sheet_, *dice_);
+  if (!refusal) keepStep(std::move(before));
   showSheet();
   if (!refusal) return;
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle),
@@ -194,16 +281,105 @@ void CharacterWindow::typedEntry() {
 }
 
 void CharacterWindow::randomEntry() {
+  Personnage before = sheet_;
   generateRandom(sheet_, *dice_);
+  keepStep(std::move(before));
   showSheet();
 }
 
 void CharacterWindow::improvementClick(ImprovementTarget target) {
-  improve(sheet_, target, *dice_);
+  Personnage before = sheet_;
+  if (improve(sheet_, target, *dice_)) keepStep(std::move(before));
   showSheet();
 }
 
+void CharacterWindow::undo() { showStep(history_.undo(sheet_)); }
+
+void CharacterWindow::redo() { showStep(history_.redo(sheet_)); }
+
+std::optional<QString> CharacterWindow::saveTo(const QString& path) {
+  auto error = saveSheet(*this, sheet_, path);
+  if (!error) lastPath_ = path;
+  return error;
+}
+
+std::optional<QString> CharacterWindow::openFrom(const QString& path) {
+  auto read = readSheet(path);
+  if (auto* error = std::get_if<QString>(&read)) return *error;
+  Personnage before = sheet_;
+  sheet_ = std::get<Personnage>(std::move(read));
+  keepStep(std::move(before));
+  showSheet();
+  lastPath_ = path;
+  return std::nullopt;
+}
+
+bool CharacterWindow::printOn(QPrinter& printer) { return paintSheet(*this, printer); }
+
+void CharacterWindow::copySheet() { QGuiApplication::clipboard()->setText(text(sheetToText(sheet_))); }
+
+QString CharacterWindow::dialogPath(const QString& name) const {
+  if (!lastPath_.isEmpty()) return QFileInfo(lastPath_).dir().filePath(name);
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  return (documents.exists() ? documents : QDir::home()).filePath(name);
+}
+
+void CharacterWindow::chooseFileToSave() {
+  const QString suggested = lastPath_.isEmpty() ? dialogPath(QString::fromUtf8(kSuggestedName)) : lastPath_;
+  QFileDialog dialog(this, QString::fromUtf8(kSaveTitle), suggested, saveFilters());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without a suffix takes the one of the chosen form.
+  dialog.setDefaultSuffix(suffixOfFilter(dialog.selectedNameFilter()));
+  connect(&dialog, &QFileDialog::filterSelected, &dialog,
+          [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOfFilter(filter)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (const auto error = saveTo(dialog.selectedFiles().constFirst())) warn(*error);
+}
+
+void CharacterWindow::chooseFileToOpen() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString::fromUtf8(kOpenTitle), dialogPath({}), openFilters());
+  if (path.isEmpty()) return;
+  if (const auto error = openFrom(path)) warn(*error);
+}
+
+void CharacterWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(sheetPageLayout());
+  printer.setDocName(QString::fromUtf8(kPrintedName));
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QString::fromUtf8(kPrintTitle));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!printOn(printer)) warn(QString::fromUtf8(kPrintFailed));
+}
+
+void CharacterWindow::warn(const QString& message) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), message, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void CharacterWindow::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }
+
+// The window's shortcuts, while they have something to do, come before the
+// edit boxes' own, except a copy of the text selected in the box.
+bool CharacterWindow::windowTakesKey(const QObject* edit, const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* action : actions()) {
+    if (!action->isEnabled() || !action->shortcuts().contains(pressed)) continue;
+    if (action != copyAction_) return true;
+    if (const auto* line = qobject_cast<const QLineEdit*>(edit)) return !line->hasSelectedText();
+    if (const auto* multi = qobject_cast<const QPlainTextEdit*>(edit))
+      return !multi->textCursor().hasSelection();
+    return true;
+  }
+  return false;
+}
+
 bool CharacterWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && windowTakesKey(watched, *static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
   if (event->type() != QEvent::MouseButtonPress ||
       static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
     return QWidget::eventFilter(watched, event);

@@ -2,12 +2,15 @@
 // writes what the player types or ticks into the sheet, starts the engine's
 // actions on the clicks and shows the sheet again after each of them. The
 // rules live in the engine; the window decides nothing from what it shows.
+// Out of sight, on shortcuts and a context menu, it keeps the character:
+// undo and redo, save, open, print and copy.
 #pragma once
 
 #include <QHash>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -15,11 +18,17 @@
 #include "core/dice.h"
 #include "core/sheet.h"
 #include "generation/improvement.h"
+#include "window/sheet_history.h"
 
+class QAction;
 class QCheckBox;
+class QContextMenuEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 
 namespace orvandel {
 
@@ -34,13 +43,30 @@ class CharacterWindow : public QWidget {
 
   const Personnage& sheet() const { return sheet_; }
 
-  // The window's actions, as its clicks start them.
+  // The window's actions, as its clicks start them. A generation that ran
+  // and a click that spent a roll are steps that undo() takes back.
   void typedEntry();
   void randomEntry();
   void improvementClick(ImprovementTarget target);
 
+  // Keeping the character, as the shortcuts and the context menu start them
+  // once the player has picked a file. Saving and opening return what went
+  // wrong, in French, or nothing; a failure changes nothing on the sheet.
+  void undo();
+  void redo();
+  std::optional<QString> saveTo(const QString& path);
+  std::optional<QString> openFrom(const QString& path);
+  bool printOn(QPrinter& printer);
+  void copySheet();
+
+  // The same with their dialogs and messages.
+  void chooseFileToSave();
+  void chooseFileToOpen();
+  void print();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   // A widget that shows one field of the sheet, with what it shows now so
@@ -61,7 +87,14 @@ class CharacterWindow : public QWidget {
   void listenToTicks(std::size_t binding);
   void wireActions();
   void orderTabs();
+  void makeKeepingActions();
   void showSheet();
+  void keepStep(Personnage before);
+  void showStep(std::optional<Personnage> sheet);
+  void updateSteps();
+  bool windowTakesKey(const QObject* edit, const QKeyEvent& key) const;
+  void warn(const QString& message);
+  QString dialogPath(const QString& name) const;
   QWidget* widget(const char* name) const;
 
   Personnage sheet_;
@@ -72,6 +105,12 @@ class CharacterWindow : public QWidget {
   QHash<const QObject*, ImprovementTarget> clickTargets_;
   const QObject* title_ = nullptr;
   bool showing_ = false;
+  SheetHistory history_;
+  QMenu* menu_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  QAction* copyAction_ = nullptr;
+  QString lastPath_;
 };
 
 }  // namespace orvandel

@@ -1,8 +1,9 @@
-// orvandel-render-artwork IN.svg OUT SCALE [CONTROL]: renders one piece of
-// the program's artwork at the size the window shows it (the box of the
-// picture control CONTROL, or the drawing's own size) times SCALE. The build
-// turns the SVG sources into pictures once, so the window starts without
-// drawing vectors or scaling pictures.
+// orvandel-render-artwork IN.svg OUT SCALE [CONTROL | SIZE]: renders one
+// piece of the program's artwork at the size it is shown (the box of the
+// picture control CONTROL, a square of SIZE pixels such as a desktop icon,
+// or the drawing's own size) times SCALE. The build turns the SVG sources
+// into pictures once, so the window starts without drawing vectors or
+// scaling pictures, and each icon size is drawn from the vectors.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,10 +14,14 @@
 
 namespace {
 
-// The size of the control's box in pixels, or an empty size for none.
-QSize shownSize(const QString& control) {
+// The size of the control's box in pixels, or of a square of that many
+// pixels; an empty size for neither.
+QSize shownSize(const QString& box) {
+  bool square = false;
+  const int side = box.toInt(&square);
+  if (square) return side > 0 ? QSize(side, side) : QSize();
   for (const auto& row : orvandel::characterWindowLayout())
-    if (QString::fromStdString(row.name) == control)
+    if (QString::fromStdString(row.name) == box)
       return {orvandel::twipsToPixels(row.place.width), orvandel::twipsToPixels(row.place.height)};
   return {};
 }
@@ -30,7 +35,7 @@ int main(int argc, char* argv[]) {
   const int scale = args.size() == 4 || args.size() == 5 ? args[3].toInt(&scaleRead) : 0;
   const QSize box = args.size() == 5 ? shownSize(args[4]) : QSize();
   if (!scaleRead || scale < 1 || (args.size() == 5 && box.isEmpty())) {
-    QTextStream(stderr) << "usage: orvandel-render-artwork IN.svg OUT SCALE [PICTURE-CONTROL]\n";
+    QTextStream(stderr) << "usage: orvandel-render-artwork IN.svg OUT SCALE [PICTURE-CONTROL | SIZE]\n";
     return 2;
   }
   QSvgRenderer renderer(args[1]);
@@ -41,6 +46,7 @@ int main(int argc, char* argv[]) {
   QImage picture((box.isEmpty() ? renderer.defaultSize() : box) * scale, QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter);
   painter.end();
   if (!picture.save(args[2])) {

@@ -1,0 +1,174 @@
+#include "window/sheet_files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QStringList>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "cli/sheet_json.h"
+#include "core/excerpt.h"
+
+namespace orvandel {
+namespace {
+
+// A saved sheet is a few kilobytes; anything much bigger is the wrong file
+// and is not read into memory.
+constexpr qint64 kLargestSheet = 1 << 20;
+
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The file's name as the player knows it, for messages.
+QString shownName(const QString& path) { return QStringLiteral("« %1 »").arg(QFileInfo(path).fileName()); }
+
+bool writeJson(QWidget&, const Personnage& sheet, QIODevice& out) {
+  const std::string json = sheetToJson(sheet) + '\n';
+  return out.write(json.data(), static_cast<qint64>(json.size())) == static_cast<qint64>(json.size());
+}
+
+bool writePng(QWidget& window, const Personnage&, QIODevice& out) { return window.grab().save(&out, "PNG"); }
+
+bool writePdf(QWidget& window, const Personnage&, QIODevice& out) {
+  QPdfWriter pdf(&out);
+  pdf.setPageLayout(sheetPageLayout());
+  pdf.setCreator(QStringLiteral("Orvandel"));
+  pdf.setTitle(window.windowTitle());
+  return paintSheet(window, pdf);
+}
+
+struct SaveForm {
+  const char* suffix;
+  const char* filter;
+  bool (*write)(QWidget& window, const Personnage& sheet, QIODevice& out);
+};
+constexpr auto kSaveForms = std::to_array<SaveForm>({
+    {"json", "Fiche Orvandel (*.json)", writeJson},
+    {"png", "Image PNG (*.png)", writePng},
+    {"pdf", "Document PDF (*.pdf)", writePdf},
+});
+
+// Why a file is not a sheet, in the player's words; %1 is the control.
+QString frenchReason(const SheetError& error) {
+  using Problem = SheetError::Problem;
+  switch (error.problem) {
+    case Problem::NotJson:
+      return QString::fromUtf8("ce n’est pas du JSON valide.");
+    case Problem::NotAnObject:
+      return QString::fromUtf8("le JSON doit être un objet dont les clés sont les noms des cases.");
+    case Problem::UnknownControl:
+      return QString::fromUtf8("la case %1 n’existe pas sur la fiche.").arg(utf8(excerpt(error.control)));
+    case Problem::NotText:
+      return QString::fromUtf8("la case %1 doit contenir un texte entre guillemets.")
+          .arg(utf8(excerpt(error.control)));
+    case Problem::NotTickBox:
+      break;
+  }
+  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.").arg(utf8(excerpt(error.control)));
+}
+
+// Draws `w` and then its children, bottom to top, each clipped to its
+// parents as on screen: on paper Qt leaves the clipping of a child to its
+// parent undone, and the separator lines would run past the frame.
+void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
+  const QPoint at = w.mapTo(&window, QPoint(0, 0));
+  const QRect shown = clip & QRect(at, w.size());
+  if (shown.isEmpty()) return;
+  painter.save();
+  painter.setClipRect(shown);
+  // Only the window and the widgets that fill their background on screen
+  // cover what lies beneath them.
+  w.render(&painter, at, QRegion(), &w == &window ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+  painter.restore();
+  for (QObject* child : w.children())
+    if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow() && c->isVisibleTo(&w))
+      record(painter, window, *c, shown);
+}
+
+}  // namespace
+
+FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const auto form = std::find_if(kSaveForms.begin(), kSaveForms.end(),
+                                 [&](const SaveForm& f) { return suffix == QLatin1String(f.suffix); });
+  if (form == kSaveForms.end())
+    return QString::fromUtf8(
+               "Le nom %1 ne dit pas quoi enregistrer : terminez-le par .json (la fiche, "
+               "à rouvrir), .png (une image) ou .pdf (une page à imprimer).")
+        .arg(shownName(path));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly))
+    return QString::fromUtf8(
+               "Impossible de créer %1 : le dossier n’existe pas ou vous n’avez pas le droit "
+               "d’y écrire.")
+        .arg(shownName(path));
+  if (!form->write(window, sheet, file) || !file.commit())
+    return QString::fromUtf8("L’écriture de %1 a échoué (disque plein ?). Le fichier n’a pas été modifié.")
+        .arg(shownName(path));
+  return std::nullopt;
+}
+
+QString saveFilters() {
+  QStringList filters;
+  for (const SaveForm& form : kSaveForms) filters << QString::fromUtf8(form.filter);
+  return filters.join(QStringLiteral(";;"));
+}
+
+QString openFilters() {
+  return QString::fromUtf8(kSaveForms.front().filter) + QString::fromUtf8(";;Tous les fichiers (*)");
+}
+
+std::variant<Personnage, QString> readSheet(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return QString::fromUtf8(
+               "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit "
+               "de le lire.")
+        .arg(shownName(path));
+  const QByteArray json = file.read(kLargestSheet + 1);
+  if (json.size() > kLargestSheet)
+    return QString::fromUtf8("%1 n’est pas une fiche : le fichier est bien trop gros.").arg(shownName(path));
+  auto read = sheetFromJson(std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
+  if (const auto* error = std::get_if<SheetError>(&read))
+    return QString::fromUtf8("%1 n’est pas une fiche : %2")
+        .arg(shownName(path), frenchReason(*error));
+  return std::get<Personnage>(std::move(read));
+}
+
+QPageLayout sheetPageLayout() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                     QPageLayout::Millimeter);
+}
+
+bool paintSheet(QWidget& window, QPaintDevice& device) {
+  // The captions' bitmap font, drawn on paper before it was ever drawn on
+  // screen, would vanish from the screen for good: the screen comes first.
+  window.grab();
+  // Widgets drawn straight onto a printer come out as one bitmap; recorded
+  // first, they stay lines and text on paper as in the PDF.
+  QPicture picture;
+  {
+    QPainter recorder(&picture);
+    record(recorder, window, window, window.rect());
+  }
+  const QSizeF sheet = window.size();
+  const QSizeF page(device.width(), device.height());
+  const qreal scale = std::min(page.width() / sheet.width(), page.height() / sheet.height());
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  painter.translate((page.width() - sheet.width() * scale) / 2, (page.height() - sheet.height() * scale) / 2);
+  // Playing a picture scales it by the device's resolution over the
+  // picture's; the scale above already holds it.
+  painter.scale(scale * picture.logicalDpiX() / device.logicalDpiX(),
+                scale * picture.logicalDpiY() / device.logicalDpiY());
+  painter.drawPicture(0, 0, picture);
+  return painter.end();
+}
+
+}  // namespace orvandel

@@ -1,0 +1,43 @@
+// The character kept outside the program: the sheet saved as data (JSON, the
+// form orvandel-cli writes), as a picture of the window (PNG) or as a printable
+// page (PDF), and read back from JSON. Every text for the player is French.
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "core/sheet.h"
+
+class QPaintDevice;
+class QWidget;
+
+namespace orvandel {
+
+// What went wrong, fit for a message box; nothing on success.
+using FileError = std::optional<QString>;
+
+// Writes `path` in the form its suffix names: .json, .png or .pdf (any case).
+// A failure, an unknown suffix included, leaves any earlier file at `path` as
+// it was.
+FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path);
+
+// The file dialogs' filters: the forms saveSheet writes, JSON first; what
+// readSheet reads, and any file.
+QString saveFilters();
+QString openFilters();
+
+// The sheet saved in `path`: fields it does not name keep their launch
+// value. Otherwise why the file is no sheet.
+std::variant<Personnage, QString> readSheet(const QString& path);
+
+// A4 landscape: the sheet is wider than high.
+QPageLayout sheetPageLayout();
+
+// Draws `window` on the current page of `device` (a PDF file or a printer),
+// scaled to fit its paintable area and centred, as vector drawing. Returns
+// whether the device took the drawing.
+bool paintSheet(QWidget& window, QPaintDevice& device);
+
+}  // namespace orvandel

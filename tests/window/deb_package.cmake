@@ -1,0 +1,37 @@
+# cmake -DBUILD_DIR=... -DOUT_DIR=... -DCPACK=... -P deb_package.cmake
+# Packs the built tree as a .deb into OUT_DIR and checks that it holds the
+# programs, the desktop entry, the icons and the metadata, and declares the
+# libraries, fonts and translations it needs.
+file(REMOVE_RECURSE ${OUT_DIR})
+execute_process(
+  COMMAND ${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUT_DIR}
+  RESULT_VARIABLE packed OUTPUT_VARIABLE log ERROR_VARIABLE log)
+file(GLOB debs ${OUT_DIR}/*.deb)
+list(LENGTH debs count)
+if(NOT packed EQUAL 0 OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack made ${count} packages:\n${log}")
+endif()
+
+execute_process(COMMAND dpkg-deb -c ${debs} OUTPUT_VARIABLE files COMMAND_ERROR_IS_FATAL ANY)
+foreach(expected
+    ./usr/bin/orvandel
+    ./usr/bin/orvandel-cli
+    ./usr/share/applications/io.github.orvandel.Orvandel.desktop
+    ./usr/share/metainfo/io.github.orvandel.Orvandel.metainfo.xml
+    ./usr/share/icons/hicolor/16x16/apps/io.github.orvandel.Orvandel.png
+    ./usr/share/icons/hicolor/256x256/apps/io.github.orvandel.Orvandel.png
+    ./usr/share/icons/hicolor/scalable/apps/io.github.orvandel.Orvandel.svg)
+  string(FIND "${files}" " ${expected}\n" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "${expected} is missing from the package:\n${files}")
+  endif()
+endforeach()
+
+execute_process(COMMAND dpkg-deb -f ${debs} Depends OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
+foreach(expected libqt6widgets6 libqt6printsupport6 fonts-wine fonts-comic-neue fonts-dejavu-core
+                 qt6-translations-l10n)
+  string(FIND "${depends}" "${expected}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "the package does not depend on ${expected}: ${depends}")
+  endif()
+endforeach()

@@ -1,0 +1,294 @@
+// Keeping the character: undo and redo through the window's actions, the
+// shortcuts that reach them from an edit box, saving, opening, printing and
+// copying, the context menu, and Qt's texts in French.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "cli/sheet_json.h"
+#include "cli/sheet_text.h"
+#include "core/dice.h"
+#include "window/character_window.h"
+#include "window/qt_french.h"
+#include "window/sheet_files.h"
+
+namespace orvandel {
+namespace {
+
+QLineEdit* box(const CharacterWindow& window, const char* name) {
+  return window.findChild<QLineEdit*>(QString::fromUtf8(name));
+}
+
+// A window after one random generation and one improvement click.
+std::unique_ptr<CharacterWindow> rolledWindow() {
+  auto window = std::make_unique<CharacterWindow>(std::make_unique<SeededDice>(7));
+  window->randomEntry();
+  window->improvementClick({ImprovementKind::Skill, 3});
+  return window;
+}
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// Whatever modal window comes up next is closed; `seen` keeps its texts.
+void closeNextPopup(QStringList& seen) {
+  QTimer::singleShot(0, [&seen] {
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup) popup = QApplication::activeModalWidget();
+    if (!popup) return;
+    if (auto* box = qobject_cast<QMessageBox*>(popup)) seen << box->text();
+    for (const QAction* action : popup->actions()) seen << action->text();
+    popup->close();
+  });
+}
+
+}  // namespace
+
+class KeepingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // First, while no window of this run has been drawn on screen yet.
+  void paperFirstLeavesTheScreenWhole() {
+    QTemporaryDir dir;
+    auto window = rolledWindow();
+    QCOMPARE(window->saveTo(dir.filePath("fiche.pdf")), std::nullopt);
+    const QImage quit = window->findChild<QWidget*>("Command2")->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < quit.height(); ++y)
+      for (int x = 0; x < quit.width(); ++x) ink += qGray(quit.pixel(x, y)) < 64;
+    QVERIFY2(ink > 20, "the caption QUITTER is drawn");
+  }
+
+  void undoAndRedoRestoreWholeSheets() {
+    CharacterWindow window(std::make_unique<SeededDice>(3));
+    const Personnage launch = window.sheet();
+    window.randomEntry();
+    const Personnage rolled = window.sheet();
+    window.improvementClick({ImprovementKind::Attack, 1});
+    QTest::keyClicks(box(window, "forc"), "5");
+    QTest::mouseClick(window.findChild<QCheckBox*>("des_ok(15)"), Qt::LeftButton);
+    const Personnage typed = window.sheet();
+    window.typedEntry();
+    QVERIFY(window.sheet() != typed);
+
+    window.undo();
+    QVERIFY(window.sheet() == typed);
+    QVERIFY(window.findChild<QCheckBox*>("des_ok(15)")->isChecked());
+    window.undo();
+    window.undo();
+    QVERIFY(window.sheet() == launch);
+    QCOMPARE(box(window, "forc")->text(), QString());
+    window.redo();
+    QVERIFY(window.sheet() == rolled);
+    QCOMPARE(box(window, "forc")->text(), QString::fromStdString(rolled.forc));
+
+    window.randomEntry();
+    const Personnage again = window.sheet();
+    window.redo();
+    QVERIFY(window.sheet() == again);
+    window.undo();
+    QVERIFY(window.sheet() == rolled);
+  }
+
+  void actionsThatChangeNothingAreNoStep() {
+    CharacterWindow window(std::make_unique<SeededDice>(3));
+    window.improvementClick({ImprovementKind::Skill, 3});  // no roll to spend
+    QStringList seen;
+    closeNextPopup(seen);
+    window.typedEntry();  // refused: the blue boxes are empty
+    QCOMPARE(seen, QStringList{"Remplir les cases bleues"});
+    const Personnage before = window.sheet();
+    window.undo();
+    QVERIFY(window.sheet() == before);
+  }
+
+  void shortcutsFromAnEditBox() {
+    auto window = rolledWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* forc = box(*window, "forc");
+    forc->setFocus();
+    const Personnage clicked = window->sheet();
+
+    QTest::keyClick(forc, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(sheetToText(clicked)));
+    forc->selectAll();
+    QTest::keyClick(forc, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), forc->text());
+
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->sheet() != clicked);
+    QTest::keyClick(forc, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(window->sheet() == clicked);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window->sheet() == clicked);
+  }
+
+  void contextMenu_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<bool>("windowMenu");
+    QTest::newRow("caption") << "Label8" << true;
+    QTest::newRow("skill name") << "comp(3)" << true;
+    QTest::newRow("edit box") << "forc" << false;
+  }
+
+  void contextMenu() {
+    QFETCH(QString, clicked);
+    QFETCH(bool, windowMenu);
+    CharacterWindow window(std::make_unique<SeededDice>(3));
+    window.show();
+    QWidget* w = window.findChild<QWidget*>(clicked);
+    QStringList seen;
+    closeNextPopup(seen);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(w, &event);
+    QTRY_VERIFY(!seen.isEmpty());  // an edit box's own menu pops up without waiting
+    QCOMPARE(seen.contains(QString::fromUtf8("Enregistrer la fiche…")), windowMenu);
+  }
+
+  void savedJsonOpensToTheSameSheet() {
+    QTemporaryDir dir;
+    auto window = rolledWindow();
+    QTest::keyClicks(window->findChild<QWidget*>("equipement"), " « corde »");
+    const Personnage saved = window->sheet();
+    const QString path = dir.filePath("héros.JSON");
+    QCOMPARE(window->saveTo(path), std::nullopt);
+    QCOMPARE(contents(path).toStdString(), sheetToJson(saved) + '\n');
+
+    CharacterWindow other(std::make_unique<SeededDice>(1));
+    QCOMPARE(other.openFrom(path), std::nullopt);
+    QVERIFY(other.sheet() == saved);
+    other.undo();
+    QVERIFY(other.sheet() == Personnage{});
+  }
+
+  void brokenFilesChangeNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    // clang-format off
+    QTest::newRow("not JSON") << QByteArray("{\"forc\": ") << "n’est pas du JSON valide";
+    QTest::newRow("not an object") << QByteArray("[]") << "doit être un objet";
+    QTest::newRow("unknown control") << QByteArray("{\"force\":\"12\"}") << "la case \"force\" n’existe pas";
+    QTest::newRow("number for a text") << QByteArray("{\"forc\":12}") << "\"forc\" doit contenir un texte";
+    QTest::newRow("text for a selector") << QByteArray("{\"des_ok(0)\":\"oui\"}") << "\"des_ok(0)\" doit valoir true";
+    QTest::newRow("far too big") << QByteArray(2 << 20, ' ') << "bien trop gros";
+    // clang-format on
+  }
+
+  void brokenFilesChangeNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    write(dir.filePath("fiche.json"), bytes);
+    auto window = rolledWindow();
+    const Personnage before = window->sheet();
+    const auto error = window->openFrom(dir.filePath("fiche.json"));
+    QVERIFY(error && error->startsWith(QString::fromUtf8("« fiche.json » n’est pas une fiche : ")));
+    QVERIFY2(error->contains(reason), qPrintable(*error));
+    QVERIFY(window->sheet() == before);
+    window->undo();  // back past the click: opening took no step
+    QVERIFY(window->sheet().des_comp != before.des_comp);
+  }
+
+  void failedSavesSayWhy_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    // clang-format off
+    QTest::newRow("unknown suffix") << "fiche.txt" << ".json";
+    QTest::newRow("no such folder") << "absent/fiche.json" << "Impossible de créer";
+    // clang-format on
+  }
+
+  void failedSavesSayWhy() {
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    auto window = rolledWindow();
+    const auto error = window->saveTo(dir.filePath(name));
+    QVERIFY(error && error->contains(reason));
+    QVERIFY(QDir(dir.path()).isEmpty());
+  }
+
+  void pngIsTheWindowAsShown() {
+    QTemporaryDir dir;
+    auto window = rolledWindow();
+    QCOMPARE(window->saveTo(dir.filePath("fiche.png")), std::nullopt);
+    QCOMPARE(QImage(dir.filePath("fiche.png")).size(), window->size() * window->devicePixelRatio());
+  }
+
+  void pdfIsOneVectorPage_data() {
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("export") << false;
+    QTest::newRow("print") << true;
+  }
+
+  void pdfIsOneVectorPage() {
+    QFETCH(bool, printed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fiche.pdf");
+    auto window = rolledWindow();
+    if (printed) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(path);
+      QVERIFY(window->printOn(printer));
+    } else {
+      QCOMPARE(window->saveTo(path), std::nullopt);
+    }
+    const QString pdf = QString::fromLatin1(contents(path));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
+    QVERIFY2(pdf.contains("/FontFile"), "the sheet's text is drawn as text, not as a picture");
+  }
+
+  void paperShowsTheWindow_data() {
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("screen") << 96;
+    QTest::newRow("printer") << 600;
+  }
+
+  // Drawn on a page of the window's own size, whatever its resolution, the
+  // sheet comes out as on screen, give or take the smoothing of the text.
+  void paperShowsTheWindow() {
+    QFETCH(int, dpi);
+    auto window = rolledWindow();
+    const QImage screen = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage page(screen.size(), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    page.fill(Qt::white);
+    QVERIFY(paintSheet(*window, page));
+    int differ = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x)
+        differ += qAbs(qGray(page.pixel(x, y)) - qGray(screen.pixel(x, y))) > 64;
+    QVERIFY(differ < page.width() * page.height() / 200);
+  }
+
+  void qtTextsInFrench() {
+    QVERIFY(useFrenchQtTexts(*qApp));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), "Cop&ier");
+  }
+};
+
+}  // namespace orvandel
+
+QTEST_MAIN(orvandel::KeepingTest)
+#include "tst_keeping.moc"
