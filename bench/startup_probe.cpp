@@ -1,4 +1,4 @@
-// startup_probe bare|sheet: starts the program's way, paints the first frame
+// startup_probe bare|sheet: starts as the program does, paints the first frame
 // of either a bare window (one label, the sheet's size) or the character
 // window, and exits. window_bench times whole runs of it.
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include "core/dice.h"
 #include "window/character_window.h"
 #include "window/fonts.h"
+#include "window/qt_french.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
     QLabel label(QStringLiteral("Générateur Personnage ORVANDEL"), &window);
     paintFirstFrame(window);
   }
+  // The program's own start-up, as in main().
+  orvandel::useFrenchQtTexts(app);
   orvandel::registerSheetFonts();
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
   paintFirstFrame(window);

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +111,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   initArtwork();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
-  setWindowIcon(QIcon(QString::fromUtf8(kIcon)));
+  setWindowIcon(QIcon(storedPicture(QString::fromUtf8(kIcon))));
   setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
   setFont(sheetFont(kWindowFont));
   setCursor(artworkCursor(kSheetCursor));

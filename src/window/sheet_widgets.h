@@ -26,6 +26,9 @@ QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetSt
 // frame): those lie above the captions, pictures and lines they touch.
 bool standsAbove(ControlKind kind);
 
+// A picture of the program's artwork as the build stored it.
+QPixmap storedPicture(const QString& resource);
+
 // An artwork picture at the size it is shown (stretched to the box).
 QPixmap renderArtwork(const char* resource, QSize size);
 
