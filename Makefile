@@ -33,8 +33,8 @@ fuzz-smoke:
 # Speed and memory: engine, window, start-up, and a batch of 100 000
 # characters from the CLI.
 bench: build
-	./build/bench/engine_bench
-	./build/bench/window_bench
+	./build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./build/bench/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@/usr/bin/time -f "orvandel-cli generate --count 100000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
 	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \
