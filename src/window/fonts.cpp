@@ -47,11 +47,11 @@ void registerSheetFonts() {
   }
 }
 
-QFont sheetFont(const FontSpec& spec) {
-  QFont font(installedFamily(spec.family));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setUnderline(spec.underline);
+QFont sheetFont(const FontSpec& wanted) {
+  QFont font(installedFamily(wanted.family));
+  font.setPointSizeF(wanted.points);
+  font.setBold(wanted.bold);
+  font.setUnderline(wanted.underline);
   return font;
 }
 

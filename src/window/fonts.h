@@ -13,7 +13,7 @@ namespace orvandel {
 // nothing.
 void registerSheetFonts();
 
-// The font to draw `spec` with: its family or the nearest installed one.
-QFont sheetFont(const FontSpec& spec);
+// The font to draw `wanted` with: its family or the nearest installed one.
+QFont sheetFont(const FontSpec& wanted);
 
 }  // namespace orvandel
