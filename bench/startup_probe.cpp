@@ -1,6 +1,8 @@
-// startup_probe bare|sheet: starts as the program does, paints the first frame
-// of either a bare window (one label, the sheet's size) or the character
-// window, and exits. window_bench times whole runs of it.
+// startup_probe bare|fonts|sheet: starts as the program does, paints the
+// first frame of a bare window of the sheet's size (one label), of the same
+// window with one line of text in each font the sheet uses (the floor that
+// the sheet's fonts set), or of the character window, and exits.
+// window_bench times whole runs of it.
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -8,10 +10,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
+#include <tuple>
 
 #include "core/dice.h"
 #include "window/character_window.h"
 #include "window/fonts.h"
+#include "window/layout.h"
 #include "window/qt_french.h"
 
 namespace {
@@ -26,14 +31,34 @@ namespace {
   std::_Exit(frame.isNull() ? 1 : 0);
 }
 
+// One label for each distinct font of the sheet's layout.
+void addFontSamples(QWidget& window) {
+  std::set<std::tuple<std::string, double, bool, bool>> seen;
+  int top = 0;
+  for (const auto& row : orvandel::characterWindowLayout()) {
+    const auto& font = row.look.font;
+    if (!seen.emplace(font.family, font.points, font.bold, font.underline).second) continue;
+    auto* sample = new QLabel(QStringLiteral("Générateur Personnage ORVANDEL 0123456789"), &window);
+    sample->setFont(orvandel::sheetFont(font));
+    sample->setGeometry(0, top, window.width(), 24);
+    top += 24;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
+  const char* mode = argc > 1 ? argv[1] : "sheet";
+  if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "fonts") == 0) {
     QWidget window;
     window.setFixedSize(894, 751);
-    QLabel label(QStringLiteral("Générateur Personnage ORVANDEL"), &window);
+    if (std::strcmp(mode, "fonts") == 0) {
+      orvandel::registerSheetFonts();
+      addFontSamples(window);
+    } else {
+      new QLabel(QStringLiteral("Générateur Personnage ORVANDEL"), &window);
+    }
     paintFirstFrame(window);
   }
   // The program's own start-up, as in main().
