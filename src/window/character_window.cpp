@@ -30,6 +30,7 @@
 #include "generation/driver.h"
 #include "window/fonts.h"
 #include "window/layout.h"
+#include "window/qt_text.h"
 #include "window/sheet_files.h"
 #include "window/sheet_widgets.h"
 
@@ -90,8 +91,6 @@ constexpr const char* kSuggestedName = "personnage.json";
 constexpr const char* kPrintedName = "personnage";  // print queues, and the file when printing to one
 constexpr const char* kPrintFailed = "L’impression n’a pas pu commencer : vérifiez l’imprimante choisie.";
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 // "Image PNG (*.png)" -> "png"
 QString suffixOfFilter(const QString& filter) {
   return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
@@ -122,7 +121,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   for (const auto& row : layout) {
     QWidget* w = makeSheetWidget(row, row.container == Container::Frame ? frame : this, style);
     if (row.kind == ControlKind::Frame) frame = w;
-    widgets_.insert(text(row.name), w);
+    widgets_.insert(qtText(row.name), w);
     bind(row, w);
     if (const auto target = improvementTarget(row.name)) {
       clickTargets_.insert(w, *target);
@@ -130,7 +129,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
     }
   }
   for (const auto& row : layout)
-    if (standsAbove(row.kind)) widgets_.value(text(row.name))->raise();
+    if (standsAbove(row.kind)) widgets_.value(qtText(row.name))->raise();
   for (std::size_t i = 0; i < texts_.size(); ++i) listenToTyping(i);
   for (std::size_t i = 0; i < ticks_.size(); ++i) listenToTicks(i);
   wireActions();
@@ -202,7 +201,7 @@ void CharacterWindow::orderTabs() {
     order.push_back(widget(stop.selector));
   }
   for (const auto& row : characterWindowLayout()) {
-    QWidget* w = widgets_.value(text(row.name));
+    QWidget* w = widgets_.value(qtText(row.name));
     if ((w->focusPolicy() & Qt::TabFocus) && std::find(order.begin(), order.end(), w) == order.end())
       order.push_back(w);
   }
@@ -240,7 +239,7 @@ void CharacterWindow::showSheet() {
   for (TextBinding& b : texts_) {
     if (*b.field == b.shown) continue;
     b.shown = *b.field;
-    std::visit([&](auto* w) { display(w, text(b.shown)); }, b.widget);
+    std::visit([&](auto* w) { display(w, qtText(b.shown)); }, b.widget);
   }
   for (TickBinding& b : ticks_) {
     if (*b.field == b.shown) continue;
@@ -275,10 +274,10 @@ void CharacterWindow::typedEntry() {
   showSheet();
   if (!refusal) return;
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle),
-                  QString::fromUtf8(refusal->message.data(), static_cast<qsizetype>(refusal->message.size())),
+                  qtText(refusal->message),
                   QMessageBox::Ok, this);
   box.exec();
-  if (QWidget* w = widgets_.value(text(refusal->field))) w->setFocus();
+  if (QWidget* w = widgets_.value(qtText(refusal->field))) w->setFocus();
 }
 
 void CharacterWindow::randomEntry() {
@@ -317,7 +316,7 @@ std::optional<QString> CharacterWindow::openFrom(const QString& path) {
 
 bool CharacterWindow::printOn(QPrinter& printer) { return paintSheet(*this, printer); }
 
-void CharacterWindow::copySheet() { QGuiApplication::clipboard()->setText(text(sheetToText(sheet_))); }
+void CharacterWindow::copySheet() { QGuiApplication::clipboard()->setText(qtText(sheetToText(sheet_))); }
 
 QString CharacterWindow::dialogPath(const QString& name) const {
   if (!lastPath_.isEmpty()) return QFileInfo(lastPath_).dir().filePath(name);

@@ -15,6 +15,7 @@
 
 #include "cli/sheet_json.h"
 #include "core/excerpt.h"
+#include "window/qt_text.h"
 
 namespace orvandel {
 namespace {
@@ -22,8 +23,6 @@ namespace {
 // A saved sheet is a few kilobytes; anything much bigger is the wrong file
 // and is not read into memory.
 constexpr qint64 kLargestSheet = 1 << 20;
-
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The file's name as the player knows it, for messages.
 QString shownName(const QString& path) { return QStringLiteral("« %1 »").arg(QFileInfo(path).fileName()); }
@@ -63,14 +62,14 @@ QString frenchReason(const SheetError& error) {
     case Problem::NotAnObject:
       return QString::fromUtf8("le JSON doit être un objet dont les clés sont les noms des cases.");
     case Problem::UnknownControl:
-      return QString::fromUtf8("la case %1 n’existe pas sur la fiche.").arg(utf8(excerpt(error.control)));
+      return QString::fromUtf8("la case %1 n’existe pas sur la fiche.").arg(qtText(excerpt(error.control)));
     case Problem::NotText:
       return QString::fromUtf8("la case %1 doit contenir un texte entre guillemets.")
-          .arg(utf8(excerpt(error.control)));
+          .arg(qtText(excerpt(error.control)));
     case Problem::NotTickBox:
       break;
   }
-  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.").arg(utf8(excerpt(error.control)));
+  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.").arg(qtText(excerpt(error.control)));
 }
 
 // Draws `w` and then its children, bottom to top, each clipped to its

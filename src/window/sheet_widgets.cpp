@@ -18,6 +18,7 @@
 #include <QTextOption>
 
 #include "window/fonts.h"
+#include "window/qt_text.h"
 
 namespace orvandel {
 namespace {
@@ -55,8 +56,6 @@ QRect pixels(const Twips& t) {
 
 QColor colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
 Qt::Alignment alignment(const Look& look, Qt::Alignment vertical) {
   return (look.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | vertical;
 }
@@ -72,7 +71,7 @@ void paint(QWidget* w, const Look& look, QPalette::ColorRole inkRole, QPalette::
 
 // The frame is opaque: the side strips show only outside it.
 QWidget* makeFrame(const ControlRow& row, QWidget* parent, QStyle* style) {
-  auto* frame = new QGroupBox(text(row.caption), parent);
+  auto* frame = new QGroupBox(qtText(row.caption), parent);
   frame->setAutoFillBackground(true);
   frame->setStyle(style);
   return frame;
@@ -80,7 +79,7 @@ QWidget* makeFrame(const ControlRow& row, QWidget* parent, QStyle* style) {
 
 // Captions are opaque: they cover the frame's border where they cross it.
 QWidget* makeCaption(const ControlRow& row, QWidget* parent) {
-  auto* label = new QLabel(text(row.caption), parent);
+  auto* label = new QLabel(qtText(row.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(alignment(row.look, Qt::AlignTop));
@@ -122,7 +121,7 @@ QWidget* makeSelector(QWidget* parent, QStyle* style) {
 }
 
 QWidget* makeButton(const ControlRow& row, QWidget* parent) {
-  auto* button = new QPushButton(text(row.caption), parent);
+  auto* button = new QPushButton(qtText(row.caption), parent);
   paint(button, row.look, QPalette::ButtonText, QPalette::Button);
   return button;
 }
@@ -173,7 +172,7 @@ QStyle* makeSheetStyle(QObject* owner) {
 
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
   QWidget* w = makeBare(row, parent, sheetStyle);
-  w->setObjectName(text(row.name));
+  w->setObjectName(qtText(row.name));
   w->setGeometry(pixels(row.place));
   w->setFont(sheetFont(row.look.font));
   if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
