@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <memory>
 
 #include "core/dice.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   orvandel::useFrenchQtTexts(app);
   orvandel::registerSheetFonts();
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
+  window.fitInto(window.screen()->availableGeometry());
   window.show();
   return QApplication::exec();
 }

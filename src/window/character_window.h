@@ -2,8 +2,8 @@
 // writes what the player types or ticks into the sheet, starts the engine's
 // actions on the clicks and shows the sheet again after each of them. The
 // rules live in the engine; the window decides nothing from what it shows.
-// Out of sight, on shortcuts and a context menu, it keeps the character:
-// undo and redo, save, open, print and copy.
+// Out of sight, on shortcuts and a context menu, it keeps the character
+// (undo and redo, save, open, print and copy) and zooms the sheet.
 #pragma once
 
 #include <QHash>
@@ -29,6 +29,7 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPrinter;
+class QRect;
 
 namespace orvandel {
 
@@ -64,6 +65,19 @@ class CharacterWindow : public QWidget {
   void chooseFileToOpen();
   void print();
 
+  // The whole sheet drawn at `zoom` (1 for its own size), between the
+  // smallest and the largest zoom step; zoomIn() and zoomOut() step.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  void zoomIn();
+  void zoomOut();
+  void zoomToActualSize();
+
+  // Takes the largest zoom of at most 100 % at which the window, title bar
+  // and borders included, fits `available` (a screen's area left free by
+  // panels), and places the window in it.
+  void fitInto(const QRect& available);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -83,6 +97,9 @@ class CharacterWindow : public QWidget {
   };
 
   void bind(const ControlRow& row, QWidget* widget);
+  void takeKeyboardClicks(const ControlRow& row, QWidget* widget);
+  void nameForScreenReaders();
+  void forgetTypingUndo();
   void listenToTyping(std::size_t binding);
   void listenToTicks(std::size_t binding);
   void wireActions();
@@ -93,6 +110,7 @@ class CharacterWindow : public QWidget {
   void showStep(std::optional<Personnage> sheet);
   void updateSteps();
   bool windowTakesKey(const QObject* edit, const QKeyEvent& key) const;
+  bool clickByKey(const QObject* watched, const QKeyEvent& key);
   void warn(const QString& message);
   QString dialogPath(const QString& name) const;
   QWidget* widget(const char* name) const;
@@ -102,7 +120,10 @@ class CharacterWindow : public QWidget {
   std::vector<TextBinding> texts_;
   std::vector<TickBinding> ticks_;
   QHash<QString, QWidget*> widgets_;
+  std::vector<std::pair<QWidget*, const ControlRow*>> placed_;
   QHash<const QObject*, ImprovementTarget> clickTargets_;
+  QHash<const QObject*, ImprovementTarget> keyTargets_;
+  double zoom_ = 1.0;
   const QObject* title_ = nullptr;
   bool showing_ = false;
   SheetHistory history_;

@@ -1,0 +1,87 @@
+#include "window/spoken_names.h"
+
+#include <QRegularExpression>
+#include <array>
+
+namespace orvandel {
+namespace {
+
+// A control and the caption that labels it, with what tells it apart from
+// the other boxes under the same caption.
+struct LabelledBy {
+  const char* control;
+  const char* caption;
+  const char* detail;
+};
+constexpr auto kLabels = std::to_array<LabelledBy>({
+    {"nationalite", "Label3", ""},
+    {"nationalite_nom", "Label3", " : nom"},
+    {"profession", "Label4", ""},
+    {"profession_nom", "Label4", " : nom"},
+    {"age", "Label5", ""},
+    {"san", "Label6", ""},
+    {"sft", "Label7", ""},
+    {"pv", "Label2", ""},
+    {"blessure_majeure", "Label36", ""},
+    {"bonus_attaque", "Label27", " : bonus"},
+    {"bonus_dommages", "Label37", ""},
+    {"bonus_parade", "Label28", " : bonus"},
+    {"des_comp", "Label39", " : jets d’amélioration"},
+    {"equipement", "Label38", ""},
+    {"bonus_discretion", "Label32", " : bonus"},
+    {"bonus_manipulation", "Label30", " : bonus"},
+    {"bonus_perception", "Label31", " : bonus"},
+    {"bonus_communication", "Label34", " : bonus"},
+    {"bonus_agilite", "Label29", " : bonus"},
+    {"bonus_connaissance", "Label33", " : bonus"},
+});
+
+// The characteristic boxes of row k: roll, racial modifier, total.
+constexpr auto kCharacteristics = std::to_array({"forc", "con", "tai", "dex", "intl", "pou", "cha"});
+constexpr auto kCharacteristicBoxes = std::to_array<std::pair<const char*, const char*>>({
+    {"", ""},
+    {"_race", " : modificateur racial"},
+    {"_tot", " : total"},
+});
+
+constexpr const char* kTitle = "Tirer un personnage au hasard";
+constexpr const char* kSorcery = "Magie";
+
+// "Equipement :" is spoken "Equipement".
+QString captionWords(const QString& caption) {
+  static const QRegularExpression trailingColon(QStringLiteral("\\s*:\\s*$"));
+  return QString(caption).remove(trailingColon);
+}
+
+// The index in "comp(12)".
+QString indexOf(const QString& control) { return control.section(u'(', 1).chopped(1); }
+
+QString weaponName(const QString& control, const char* value, const ShownText& shown) {
+  const QString index = indexOf(control);
+  QString name = shown(QStringLiteral("arme_nom(%1)").arg(index));
+  if (!name.contains(QRegularExpression(QStringLiteral("\\w")))) name = QStringLiteral("Arme %1").arg(index);
+  return name + QString::fromUtf8(value);
+}
+
+}  // namespace
+
+QString spokenName(const QString& control, const ShownText& shown) {
+  for (const LabelledBy& l : kLabels)
+    if (control == QLatin1String(l.control))
+      return captionWords(shown(QString::fromUtf8(l.caption))) + QString::fromUtf8(l.detail);
+  for (std::size_t k = 0; k < kCharacteristics.size(); ++k)
+    for (const auto& [suffix, detail] : kCharacteristicBoxes)
+      if (control == QLatin1String(kCharacteristics[k]) + QLatin1String(suffix))
+        return shown(QStringLiteral("Label1(%1)").arg(k)) + QString::fromUtf8(detail);
+  if (control.startsWith(QLatin1String("Text1("))) {
+    const QString skill = shown(QStringLiteral("comp(%1)").arg(indexOf(control))).simplified();
+    return skill.isEmpty() ? QStringLiteral("Compétence %1").arg(indexOf(control)) : skill;
+  }
+  if (control.startsWith(QLatin1String("arme_att("))) return weaponName(control, " : attaque", shown);
+  if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
+  if (control == QLatin1String("orvandel")) return QString::fromUtf8(kTitle);
+  if (control == QLatin1String("sorcier")) return QString::fromUtf8(kSorcery);
+  return {};
+}
+
+}  // namespace orvandel
