@@ -27,11 +27,11 @@
 #include <array>
 #include <string_view>
 
-#include "cli/sheet_text.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
+#include "layout/layout.h"
+#include "sheet_io/sheet_text.h"
 #include "window/fonts.h"
-#include "window/layout.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
 #include "window/sheet_widgets.h"
@@ -51,24 +51,6 @@ constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
 constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 constexpr const char* kMessageTitle = "Orvandel";
-
-// The blue boxes in reading order, each followed by its selector.
-struct TabStop {
-  const char* box;
-  const char* selector;
-};
-constexpr auto kTabStops = std::to_array<TabStop>({
-    {"forc", "des_ok(0)"},
-    {"con", "des_ok(1)"},
-    {"tai", "des_ok(2)"},
-    {"dex", "des_ok(3)"},
-    {"intl", "des_ok(4)"},
-    {"pou", "des_ok(5)"},
-    {"cha", "des_ok(6)"},
-    {"nationalite", "des_ok(14)"},
-    {"profession", "des_ok(15)"},
-    {"age", "des_ok(16)"},
-});
 
 // The window's actions on shortcuts, in the order of the context menu; a row
 // without a text stands for a separator.
@@ -99,8 +81,8 @@ constexpr const char* kRerollTip = "Cochée : « Saisie/Reroll » relance %1 au 
 constexpr const char* kImprovementRollsTip =
     "Cochée : « Saisie/Reroll » tire aussi les jets d’amélioration (Suplé.).";
 constexpr const char* kRerollName = "Relancer %1";
-// The selector that gives improvement rolls to the typed entry, and their box.
-constexpr TabStop kImprovementRolls{"des_comp", "des_ok(17)"};
+// The box of the improvement rolls, which des_ok(17) gives to the typed entry.
+constexpr const char* kImprovementRollsBox = "des_comp";
 
 // Before the window manager has framed the window, its title bar and
 // borders are not known: room for those of the usual desktops.
@@ -253,9 +235,10 @@ void CharacterWindow::wireActions() {
 
 void CharacterWindow::orderTabs() {
   std::vector<QWidget*> order;
-  for (const auto& stop : kTabStops) {
-    order.push_back(widget(stop.box));
-    order.push_back(widget(stop.selector));
+  // The blue boxes in reading order, each followed by its selector.
+  for (const auto& blue : kBlueBoxes) {
+    order.push_back(widget(blue.name));
+    order.push_back(widget(selectorName(blue.selector).c_str()));
   }
   for (const auto& row : characterWindowLayout()) {
     QWidget* w = widgets_.value(qtText(row.name));
@@ -264,10 +247,9 @@ void CharacterWindow::orderTabs() {
   }
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   order.front()->setFocus();
-  for (const auto& stop : kTabStops) {
-    connect(qobject_cast<QLineEdit*>(widget(stop.box)), &QLineEdit::returnPressed, this,
+  for (const auto& blue : kBlueBoxes)
+    connect(qobject_cast<QLineEdit*>(widget(blue.name)), &QLineEdit::returnPressed, this,
             &CharacterWindow::typedEntry);
-  }
 }
 
 void CharacterWindow::makeKeepingActions() {
@@ -317,13 +299,13 @@ void CharacterWindow::nameForScreenReaders() {
     const QString name = spokenName(w->objectName(), shown);
     if (!name.isEmpty() && name != w->accessibleName()) w->setAccessibleName(name);
   }
-  auto rerolls = [this](const TabStop& stop, const QString& tip) {
-    QWidget* selector = widget(stop.selector);
-    selector->setAccessibleName(QString::fromUtf8(kRerollName).arg(widget(stop.box)->accessibleName()));
-    if (selector->toolTip().isEmpty()) selector->setToolTip(tip.arg(widget(stop.box)->accessibleName()));
+  auto rerolls = [this](const char* box, int selectorIndex, const QString& tip) {
+    QWidget* selector = widget(selectorName(selectorIndex).c_str());
+    selector->setAccessibleName(QString::fromUtf8(kRerollName).arg(widget(box)->accessibleName()));
+    if (selector->toolTip().isEmpty()) selector->setToolTip(tip.arg(widget(box)->accessibleName()));
   };
-  for (const auto& stop : kTabStops) rerolls(stop, QString::fromUtf8(kRerollTip));
-  rerolls(kImprovementRolls, QString::fromUtf8(kImprovementRollsTip));
+  for (const auto& blue : kBlueBoxes) rerolls(blue.name, blue.selector, QString::fromUtf8(kRerollTip));
+  rerolls(kImprovementRollsBox, kDesCompSelector, QString::fromUtf8(kImprovementRollsTip));
 }
 
 // Typing used by a generation belongs to the sheet's history from then on:

@@ -54,6 +54,12 @@ class SheetStyle final : public QProxyStyle {
   }
 };
 
+}  // namespace
+
+QSize clientPixelSize() { return zoomedClientSize(1.0); }
+
+namespace {
+
 QColor colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 Qt::Alignment alignment(const Look& look, Qt::Alignment vertical) {

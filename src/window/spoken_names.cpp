@@ -2,6 +2,9 @@
 
 #include <QRegularExpression>
 #include <array>
+#include <utility>
+
+#include "core/sheet.h"
 
 namespace orvandel {
 namespace {
@@ -36,8 +39,8 @@ constexpr auto kLabels = std::to_array<LabelledBy>({
     {"bonus_connaissance", "Label33", " : bonus"},
 });
 
-// The characteristic boxes of row k: roll, racial modifier, total.
-constexpr auto kCharacteristics = std::to_array({"forc", "con", "tai", "dex", "intl", "pou", "cha"});
+// The boxes of a characteristic's row, by the suffix of their names: roll,
+// racial modifier, total.
 constexpr auto kCharacteristicBoxes = std::to_array<std::pair<const char*, const char*>>({
     {"", ""},
     {"_race", " : modificateur racial"},
@@ -69,10 +72,10 @@ QString spokenName(const QString& control, const ShownText& shown) {
   for (const LabelledBy& l : kLabels)
     if (control == QLatin1String(l.control))
       return captionWords(shown(QString::fromUtf8(l.caption))) + QString::fromUtf8(l.detail);
-  for (std::size_t k = 0; k < kCharacteristics.size(); ++k)
+  for (const CharacteristicRow& row : kCharacteristics)
     for (const auto& [suffix, detail] : kCharacteristicBoxes)
-      if (control == QLatin1String(kCharacteristics[k]) + QLatin1String(suffix))
-        return shown(QStringLiteral("Label1(%1)").arg(k)) + QString::fromUtf8(detail);
+      if (control == QLatin1String(row.name) + QLatin1String(suffix))
+        return QString::fromUtf8(row.caption) + QString::fromUtf8(detail);
   if (control.startsWith(QLatin1String("Text1("))) {
     const QString skill = shown(QStringLiteral("comp(%1)").arg(indexOf(control))).simplified();
     return skill.isEmpty() ? QStringLiteral("Compétence %1").arg(indexOf(control)) : skill;

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "window/layout.h"
+#include "layout/layout.h"
 
 namespace orvandel {
 

@@ -1,0 +1,20 @@
+#include "window/startup.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "window/character_window.h"
+#include "window/fonts.h"
+#include "window/qt_french.h"
+
+namespace orvandel {
+
+void prepareApplication(QApplication& app) {
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvandel.Orvandel"));
+  useFrenchQtTexts(app);
+  registerSheetFonts();
+}
+
+void placeOnScreen(CharacterWindow& window) { window.fitInto(window.screen()->availableGeometry()); }
+
+}  // namespace orvandel
