@@ -167,6 +167,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   orderTabs();
   makeKeepingActions();
   showSheet();
+  nameSelectors();
 }
 
 void CharacterWindow::takeKeyboardClicks(const ControlRow& row, QWidget* w) {
@@ -299,13 +300,18 @@ void CharacterWindow::nameForScreenReaders() {
     const QString name = spokenName(w->objectName(), shown);
     if (!name.isEmpty() && name != w->accessibleName()) w->setAccessibleName(name);
   }
-  auto rerolls = [this](const char* box, int selectorIndex, const QString& tip) {
+}
+
+// A selector is named, and its tooltip says, what it rerolls.
+void CharacterWindow::nameSelectors() {
+  auto rerolls = [this](const char* box, int selectorIndex, const char* tip) {
     QWidget* selector = widget(selectorName(selectorIndex).c_str());
-    selector->setAccessibleName(QString::fromUtf8(kRerollName).arg(widget(box)->accessibleName()));
-    if (selector->toolTip().isEmpty()) selector->setToolTip(tip.arg(widget(box)->accessibleName()));
+    const QString boxName = widget(box)->accessibleName();
+    selector->setAccessibleName(QString::fromUtf8(kRerollName).arg(boxName));
+    selector->setToolTip(QString::fromUtf8(tip).replace(QLatin1String("%1"), boxName));
   };
-  for (const auto& blue : kBlueBoxes) rerolls(blue.name, blue.selector, QString::fromUtf8(kRerollTip));
-  rerolls(kImprovementRollsBox, kDesCompSelector, QString::fromUtf8(kImprovementRollsTip));
+  for (const auto& blue : kBlueBoxes) rerolls(blue.name, blue.selector, kRerollTip);
+  rerolls(kImprovementRollsBox, kDesCompSelector, kImprovementRollsTip);
 }
 
 // Typing used by a generation belongs to the sheet's history from then on:

@@ -99,6 +99,7 @@ class CharacterWindow : public QWidget {
   void bind(const ControlRow& row, QWidget* widget);
   void takeKeyboardClicks(const ControlRow& row, QWidget* widget);
   void nameForScreenReaders();
+  void nameSelectors();
   void forgetTypingUndo();
   void listenToTyping(std::size_t binding);
   void listenToTicks(std::size_t binding);

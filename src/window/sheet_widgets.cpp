@@ -46,6 +46,18 @@ class SheetStyle final : public QProxyStyle {
     qDrawShadeRect(painter, option->rect, option->palette, true, 1);
   }
 
+  // The multi-line boxes show the keyboard focus as the single-line ones do:
+  // their border in the highlight colour.
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* w) const override {
+    QProxyStyle::drawControl(element, option, painter, w);
+    if (element != CE_ShapedFrame || !(option->state & State_HasFocus)) return;
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Highlight));
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+
   // A selector's box fills its control's width: 9 pixels at 100 %.
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* w) const override {
     if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
@@ -105,8 +117,9 @@ QWidget* makeField(const ControlRow& row, QWidget* parent) {
   return edit;
 }
 
-QWidget* makeMultiLine(const ControlRow& row, QWidget* parent) {
+QWidget* makeMultiLine(const ControlRow& row, QWidget* parent, QStyle* style) {
   auto* edit = new QPlainTextEdit(parent);
+  edit->setStyle(style);
   edit->setReadOnly(!row.look.editable);
   edit->setTabChangesFocus(true);
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -151,7 +164,7 @@ QWidget* makeBare(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
     case ControlKind::Field:
       return makeField(row, parent);
     case ControlKind::MultiLine:
-      return makeMultiLine(row, parent);
+      return makeMultiLine(row, parent, sheetStyle);
     case ControlKind::Selector:
       return makeSelector(parent, sheetStyle);
     case ControlKind::Button:

@@ -17,12 +17,13 @@ namespace orvandel {
 QSize clientPixelSize();
 
 // The style touches of the sheet on top of the application's style: the
-// frame drawn as an etched border and selectors small enough for their box.
+// frame drawn as an etched border, selectors small enough for their box and
+// a focus border on the multi-line boxes.
 // Owned by `owner`.
 QStyle* makeSheetStyle(QObject* owner);
 
 // The widget for `row`, placed in `parent` under the row's name at 100 %.
-// Frames and selectors take `sheetStyle`.
+// Frames, selectors and multi-line boxes take `sheetStyle`.
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle);
 
 // Places `w`, made from `row`, at `zoom`: its box, its font and its picture.

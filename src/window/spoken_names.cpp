@@ -29,7 +29,6 @@ constexpr auto kLabels = std::to_array<LabelledBy>({
     {"bonus_attaque", "Label27", " : bonus"},
     {"bonus_dommages", "Label37", ""},
     {"bonus_parade", "Label28", " : bonus"},
-    {"des_comp", "Label39", " : jets d’amélioration"},
     {"equipement", "Label38", ""},
     {"bonus_discretion", "Label32", " : bonus"},
     {"bonus_manipulation", "Label30", " : bonus"},
@@ -49,6 +48,7 @@ constexpr auto kCharacteristicBoxes = std::to_array<std::pair<const char*, const
 
 constexpr const char* kTitle = "Tirer un personnage au hasard";
 constexpr const char* kSorcery = "Magie";
+constexpr const char* kImprovementRolls = "Jets d’amélioration";
 
 // "Equipement :" is spoken "Equipement".
 QString captionWords(const QString& caption) {
@@ -84,6 +84,7 @@ QString spokenName(const QString& control, const ShownText& shown) {
   if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
   if (control == QLatin1String("orvandel")) return QString::fromUtf8(kTitle);
   if (control == QLatin1String("sorcier")) return QString::fromUtf8(kSorcery);
+  if (control == QLatin1String("des_comp")) return QString::fromUtf8(kImprovementRolls);
   return {};
 }
 

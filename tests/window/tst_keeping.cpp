@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/dice.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
-#include "core/dice.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
 #include "window/sheet_files.h"
