@@ -314,11 +314,13 @@ void CharacterWindow::nameSelectors() {
   rerolls(kImprovementRollsBox, kDesCompSelector, kImprovementRollsTip);
 }
 
-// Typing used by a generation belongs to the sheet's history from then on:
-// Ctrl+Z no longer takes it back box by box.
+// Typing used by a generation, or passed by a step through the sheet's
+// history, belongs to that history from then on: Ctrl+Z no longer takes it
+// back box by box.
 void CharacterWindow::forgetTypingUndo() {
   for (const TextBinding& b : texts_) {
-    if (auto* const* line = std::get_if<QLineEdit*>(&b.widget); line && (*line)->isUndoAvailable()) {
+    if (auto* const* line = std::get_if<QLineEdit*>(&b.widget);
+        line && ((*line)->isUndoAvailable() || (*line)->isRedoAvailable())) {
       const int cursor = (*line)->cursorPosition();
       (*line)->setText((*line)->text());
       (*line)->setCursorPosition(cursor);
@@ -339,6 +341,7 @@ void CharacterWindow::showStep(std::optional<Personnage> sheet) {
   if (!sheet) return;
   sheet_ = std::move(*sheet);
   showSheet();
+  forgetTypingUndo();
   updateSteps();
 }
 

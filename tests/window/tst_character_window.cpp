@@ -1,6 +1,7 @@
 // The window's actions: each click reaches the engine with the window's dice,
 // typing and ticking reach the sheet, and afterwards every widget shows the
 // sheet.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -306,6 +307,59 @@ class CharacterWindowTest : public QObject {
         if (x < 2 || y < 2 || x >= focused.width() - 2 || y >= focused.height() - 2)
           changed += focused.pixel(x, y) != unfocused.pixel(x, y);
     QVERIFY2(changed > 0, qPrintable(name));
+  }
+
+  void screenReaders_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");  // a sheet field's name for what the sheet shows there
+    QTest::addColumn<int>("role");
+    const int edit = QAccessible::EditableText, tick = QAccessible::CheckBox, button = QAccessible::Button;
+    // clang-format off
+    QTest::newRow("blue box") << "forc" << "FORce" << edit;
+    QTest::newRow("last blue box") << "age" << "Age" << edit;
+    QTest::newRow("race box") << "dex_race" << "DEXtérité : modificateur racial" << edit;
+    QTest::newRow("total") << "cha_tot" << "CHArisme : total" << edit;
+    QTest::newRow("name box") << "nationalite_nom" << "Nationalité : nom" << edit;
+    QTest::newRow("selector") << "des_ok(14)" << "Relancer Nationalité" << tick;
+    QTest::newRow("improvement rolls selector") << "des_ok(17)" << "Relancer Jets d’amélioration" << tick;
+    QTest::newRow("equipment") << "equipement" << "Equipement" << edit;
+    QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << edit;
+    QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << edit;
+    QTest::newRow("typed entry") << "Command1" << "Saisie/Reroll" << button;
+    QTest::newRow("title picture") << "orvandel" << "Tirer un personnage au hasard" << int(QAccessible::Graphic);
+    // clang-format on
+  }
+
+  // What a screen reader says, through Qt's accessibility interface.
+  void screenReaders() {
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QFETCH(int, role);
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.show();
+    window.randomEntry();
+    Personnage sheet = window.sheet();
+    if (const auto field = findField(sheet, spoken.toStdString()))
+      spoken = QString::fromStdString(*std::get<std::string*>(*field));
+    if (name.startsWith("arme_att")) spoken += " : attaque";
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(control(window, name));
+    QCOMPARE(said->text(QAccessible::Name), spoken);
+    QCOMPARE(int(said->role()), role);
+  }
+
+  // Every control that takes the focus says something to a screen reader,
+  // and every selector's tooltip says what it rerolls.
+  void everyFocusIsNamed() {
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.randomEntry();
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_")) continue;
+      QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+               qPrintable(w->objectName()));
+      if (qobject_cast<QCheckBox*>(w))
+        QVERIFY2(w->toolTip().contains(w->accessibleName().section(' ', 1), Qt::CaseInsensitive),
+                 qPrintable(w->toolTip()));
+    }
   }
 
   void quitButton() {

@@ -191,6 +191,36 @@ class KeepingTest : public QObject {
     QVERIFY(window->sheet() == clicked);
   }
 
+  // Ctrl+Z in a box takes back its own typing first, then the sheet's steps;
+  // typing that a generation used belongs to the generation's step.
+  void undoTakesTypingFirst() {
+    auto window = rolledWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* forc = box(*window, "forc");
+    forc->setFocus();
+    const Personnage clicked = window->sheet();
+    QTest::keyClicks(forc, "1");
+    QVERIFY(window->sheet() != clicked);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->sheet() == clicked);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->sheet().des_comp, std::to_string(std::stoi(clicked.des_comp) + 1));
+
+    QTest::keyClick(forc, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClicks(forc, "1");
+    const Personnage typed = window->sheet();
+    qDebug() << (typed.forc + " " + typed.con + " " + typed.tai + " " + typed.dex + " " + typed.intl + " " +
+                 typed.pou + " " + typed.cha + " n" + typed.nationalite + " p" + typed.profession + " a" +
+                 typed.age)
+                    .c_str();
+    QTest::keyClick(forc, Qt::Key_Return);
+    QVERIFY(window->sheet() != typed);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->sheet() == typed);
+    QCOMPARE(forc->text(), QString::fromStdString(typed.forc));
+  }
+
   void contextMenu_data() {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<bool>("windowMenu");
