@@ -1,6 +1,7 @@
 #include "generation/driver.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/number.h"
 #include "generation/bonuses.h"
@@ -38,10 +39,6 @@ constexpr std::array<BlueBox, 10> kBlueBoxes{{
     {"age", &Personnage::age, 16, false},
 }};
 
-// Typed numbers are kept small so that no rule meets an absurd value (a typed
-// age of a million would keep the priest studying for ages).
-constexpr double kTypedLimit = 999;
-
 constexpr int kNationaliteSelector = 14;
 constexpr int kProfessionSelector = 15;
 constexpr int kDesCompSelector = 17;
@@ -78,15 +75,22 @@ void appendElan(Generation& g) {
 
 }  // namespace
 
+std::optional<std::string_view> rerolledField(int selector) {
+  if (selector == kDesCompSelector) return "des_comp";
+  for (const auto& blue : kBlueBoxes)
+    if (blue.selector == selector) return blue.name;
+  return std::nullopt;
+}
+
 std::optional<Refusal> checkBlueBoxes(const Personnage& sheet) {
   for (const auto& blue : kBlueBoxes)
     if (blue.isCharacteristic && (sheet.*blue.box).empty())
-      return Refusal{kRemplirCasesBleues, blue.name};
+      return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::Empty};
   for (const auto& blue : kBlueBoxes) {
     if (sheet.des_ok(blue.selector)) continue;
     const auto value = readStrict(sheet.*blue.box);
-    if (!value || *value < -kTypedLimit || *value > kTypedLimit)
-      return Refusal{kRemplirCasesBleues, blue.name};
+    if (!value) return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::NotANumber};
+    if (std::abs(*value) > kTypedLimit) return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::OutOfRange};
   }
   return std::nullopt;
 }
