@@ -39,12 +39,16 @@ std::optional<std::string> readFile(const std::string& path, std::istream& in) {
 std::string sheetProblem(const SheetError& error) {
   using Problem = SheetError::Problem;
   switch (error.problem) {
-    case Problem::NotJson: return "ce n'est pas du JSON valide";
-    case Problem::NotAnObject: return "il faut un objet JSON dont les clés sont les noms des contrôles";
+    case Problem::NotJson:
+      return "ce n'est pas du JSON valide";
+    case Problem::NotAnObject:
+      return "il faut un objet JSON dont les clés sont les noms des contrôles";
     case Problem::UnknownControl:
       return "le contrôle " + excerpt(error.control) + " n'existe pas (voir orvandel-cli controls)";
-    case Problem::NotText: return "le contrôle " + excerpt(error.control) + " attend un texte entre guillemets";
-    case Problem::NotTickBox: break;
+    case Problem::NotText:
+      return "le contrôle " + excerpt(error.control) + " attend un texte entre guillemets";
+    case Problem::NotTickBox:
+      break;
   }
   return "la case à cocher " + excerpt(error.control) + " attend true ou false";
 }
@@ -64,7 +68,8 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
     if (options.diceScript) return std::make_unique<ScriptedDice>(*options.diceScript);
     if (options.diceFile) {
       const auto script = readFile(*options.diceFile, in);
-      if (!script) throw Failure{kExitUsage, "impossible de lire le script de dés " + excerpt(*options.diceFile)};
+      if (!script)
+        throw Failure{kExitUsage, "impossible de lire le script de dés " + excerpt(*options.diceFile)};
       return std::make_unique<ScriptedDice>(*script);
     }
   } catch (const DiceScriptError& e) {
@@ -75,8 +80,10 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
 }
 
 void writeSheet(std::ostream& out, const Personnage& sheet, const std::string& format) {
-  if (format == "text") out << sheetToText(sheet);
-  else out << sheetToJson(sheet) << '\n';
+  if (format == "text")
+    out << sheetToText(sheet);
+  else
+    out << sheetToJson(sheet) << '\n';
 }
 
 // In a text batch each sheet starts on a page of its own under a heading, so
@@ -96,18 +103,23 @@ std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
   const std::string typed = field ? *std::get<std::string*>(*field) : std::string();
   std::string why;
   switch (refusal.reason) {
-    case RefusalReason::Empty: why = "est vide"; break;
-    case RefusalReason::NotANumber: why = "ne contient pas un nombre : " + excerpt(typed); break;
+    case RefusalReason::Empty:
+      why = "est vide";
+      break;
+    case RefusalReason::NotANumber:
+      why = "ne contient pas un nombre : " + excerpt(typed);
+      break;
     case RefusalReason::OutOfRange:
       why = "contient " + excerpt(typed) + ", hors de " + std::to_string(-kTypedLimit) + ".." +
             std::to_string(kTypedLimit);
       break;
   }
-  return std::string(refusal.message) + " : la case " + refusal.field + " (" + controlShows(refusal.field) + ") " +
-         why;
+  return std::string(refusal.message) + " : la case " + refusal.field + " (" + controlShows(refusal.field) +
+         ") " + why;
 }
 
-int improveOnce(const Options& options, const Personnage& input, Dice& dice, std::ostream& out, std::ostream& err) {
+int improveOnce(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
+                std::ostream& err) {
   const auto target = improvementTarget(options.target);
   if (!target)
     throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) +
@@ -122,7 +134,8 @@ int improveOnce(const Options& options, const Personnage& input, Dice& dice, std
 }
 
 // Runs a generation command, writing sheets to `out`. Returns the exit status.
-int generateAll(const Options& options, const Personnage& input, Dice& dice, std::ostream& out, std::ostream& err) {
+int generateAll(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
+                std::ostream& err) {
   const bool headings = options.format == "text" && options.count > 1;
   for (long long n = 1; n <= options.count; ++n) {
     Personnage sheet = input;
@@ -175,8 +188,7 @@ int runSheetCommand(Command command, const Options& options, std::istream& in, s
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const Request request = readCommandLine(args);
   if (!request.error.empty()) {
     err << "orvandel-cli : " << request.error << " (voir orvandel-cli --help)\n";

@@ -79,18 +79,26 @@ struct Typed {
 };
 
 void addSheetOptions(CLI::App& command, Options& options, Typed& typed) {
-  command.add_option("--sheet", options.sheetFile, "fiche JSON dont les clés sont les noms des contrôles (- : entrée standard)")
+  command
+      .add_option("--sheet", options.sheetFile,
+                  "fiche JSON dont les clés sont les noms des contrôles (- : entrée standard)")
       ->type_name("FICHIER");
-  auto* dice = command.add_option("--dice", options.diceScript, "jets imposés dans l'ordre du tirage : F:V,F:V,... (faces:valeur)")
+  auto* dice = command
+                   .add_option("--dice", options.diceScript,
+                               "jets imposés dans l'ordre du tirage : F:V,F:V,... (faces:valeur)")
                    ->type_name("SCRIPT");
-  auto* diceFile = command.add_option("--dice-file", options.diceFile, "fichier qui contient un script de dés")
-                       ->type_name("FICHIER");
-  auto* seed = command.add_option("--seed", typed.seed, "dés reproductibles : les mêmes jets pour la même graine (0 à 2^64-1)")
+  auto* diceFile =
+      command.add_option("--dice-file", options.diceFile, "fichier qui contient un script de dés")
+          ->type_name("FICHIER");
+  auto* seed = command
+                   .add_option("--seed", typed.seed,
+                               "dés reproductibles : les mêmes jets pour la même graine (0 à 2^64-1)")
                    ->type_name("GRAINE");
   dice->excludes(diceFile)->excludes(seed);
   diceFile->excludes(seed);
   command.add_option("--format", typed.format, "json (par défaut) ou text, lisible")->type_name("FORMAT");
-  command.add_flag("--trace-dice", options.traceDice, "écrire chaque jet fait sur la sortie d'erreur, en script de dés");
+  command.add_flag("--trace-dice", options.traceDice,
+                   "écrire chaque jet fait sur la sortie d'erreur, en script de dés");
   command.add_option("--output", options.outputFile, "écrire dans ce fichier au lieu de la sortie standard")
       ->type_name("FICHIER");
 }
@@ -111,7 +119,8 @@ std::string commandList() {
 
 // The first argument that is not an option names the command.
 std::string unknownCommand(const std::vector<std::string>& args) {
-  const auto first = std::find_if(args.begin(), args.end(), [](const std::string& a) { return !a.starts_with('-'); });
+  const auto first =
+      std::find_if(args.begin(), args.end(), [](const std::string& a) { return !a.starts_with('-'); });
   if (first == args.end()) {
     const bool asksForHelp = std::any_of(args.begin(), args.end(), [](const std::string& a) {
       return a == "-h" || a == "--help" || a == "--version";
@@ -119,10 +128,11 @@ std::string unknownCommand(const std::vector<std::string>& args) {
     return asksForHelp ? "" : "il manque la commande : " + commandList();
   }
   std::array<std::string_view, kCommands.size()> names;
-  std::transform(kCommands.begin(), kCommands.end(), names.begin(), [](const CommandText& c) { return c.name; });
+  std::transform(kCommands.begin(), kCommands.end(), names.begin(),
+                 [](const CommandText& c) { return c.name; });
   if (std::find(names.begin(), names.end(), *first) != names.end()) return "";
-  return "commande inconnue " + excerpt(*first) + " ; la plus proche est " + std::string(nearestName(*first, names)) +
-         " (commandes : " + commandList() + ")";
+  return "commande inconnue " + excerpt(*first) + " ; la plus proche est " +
+         std::string(nearestName(*first, names)) + " (commandes : " + commandList() + ")";
 }
 
 std::string optionName(const CLI::Error& e) {
@@ -178,12 +188,14 @@ Request readCommandLine(const std::vector<std::string>& args) {
     request.error = problem;
     return request;
   }
-  CLI::App app{"Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le\n"
-               "programme orvandel, des fiches en JSON ou en texte.",
-               std::string(kProgram)};
+  CLI::App app{
+      "Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le\n"
+      "programme orvandel, des fiches en JSON ou en texte.",
+      std::string(kProgram)};
   frenchFormatter(app);
   app.set_help_flag("-h,--help", "afficher cette aide et finir");
-  app.set_version_flag("--version", std::string(kProgram) + " " ORVANDEL_VERSION, "afficher la version et finir");
+  app.set_version_flag("--version", std::string(kProgram) + " " ORVANDEL_VERSION,
+                       "afficher la version et finir");
   app.footer(kFooter);
   app.require_subcommand(1);
 
@@ -192,8 +204,10 @@ Request readCommandLine(const std::vector<std::string>& args) {
   addSheetOptions(*generate, request.options, typed);
   generate->add_flag("--typed", request.options.typed,
                      "la saisie (bouton Saisie/Reroll) sur les cases bleues de la fiche --sheet");
-  generate->add_option("--count", typed.count,
-                       "nombre de personnages, de 1 à " + std::to_string(kMaxCount) + " (json : une ligne chacun)")
+  generate
+      ->add_option(
+          "--count", typed.count,
+          "nombre de personnages, de 1 à " + std::to_string(kMaxCount) + " (json : une ligne chacun)")
       ->type_name("N");
   auto* improve = addCommand(app, kCommands[1]);
   addSheetOptions(*improve, request.options, typed);

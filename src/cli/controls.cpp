@@ -60,7 +60,8 @@ constexpr const char* kSorcierShows = "rang de sorcier (sans libellé)";
 
 const ControlRow* layoutRow(std::string_view name) {
   const auto& rows = characterWindowLayout();
-  const auto found = std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; });
+  const auto found =
+      std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; });
   return found == rows.end() ? nullptr : &*found;
 }
 
@@ -101,7 +102,9 @@ bool isFreeSkillSlot(std::string_view skill) {
 std::pair<std::string, std::string> slotShows(std::string_view base, int i) {
   if (base == "comp" || base == "Text1") {
     const std::string skill(catalogueName(i));
-    if (isFreeSkillSlot(skill)) return {base == "comp" ? "compétence libre" : "valeur de la compétence libre", base == "comp" ? skill : ""};
+    if (isFreeSkillSlot(skill))
+      return {base == "comp" ? "compétence libre" : "valeur de la compétence libre",
+              base == "comp" ? skill : ""};
     return {base == "comp" ? skill : "valeur : " + skill, ""};
   }
   if (base == "arme_nom") return {weapon(i, caption(kWeaponNameColumn)), kBlankWeaponName};
@@ -114,10 +117,13 @@ std::pair<std::string, std::string> slotShows(std::string_view base, int i) {
 
 std::string kindOf(const ControlRow& row) {
   switch (row.kind) {
-    case ControlKind::Selector: return "case à cocher";
+    case ControlKind::Selector:
+      return "case à cocher";
     case ControlKind::Field:
-    case ControlKind::MultiLine: return row.look.editable ? "saisie" : "affiché";
-    default: return "libellé";
+    case ControlKind::MultiLine:
+      return row.look.editable ? "saisie" : "affiché";
+    default:
+      return "libellé";
   }
 }
 
@@ -128,8 +134,8 @@ constexpr std::size_t kKindColumns = 15;
 // `text` followed by spaces up to `columns` characters of UTF-8.
 std::string padded(std::string_view text, std::size_t columns) {
   std::string out(text);
-  const auto width = static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  const auto width = static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
   if (width < columns) out.append(columns - width, ' ');
   return out;
 }
@@ -161,7 +167,8 @@ const std::vector<ControlEntry>& controlListing() {
 }
 
 std::string controlsToText() {
-  std::string out = padded("Contrôle", kNameColumns) + padded("Genre", kKindColumns) + "Ce que la fiche montre\n";
+  std::string out =
+      padded("Contrôle", kNameColumns) + padded("Genre", kKindColumns) + "Ce que la fiche montre\n";
   for (const auto& e : controlListing()) {
     out += padded(e.name, kNameColumns) + padded(e.kind, kKindColumns) + e.shows;
     if (!e.blank.empty()) out += " (vide : " + e.blank + ")";

@@ -61,9 +61,7 @@ void runSharedStages(Generation& g) {
   applyWealth(g);
 }
 
-void rollImprovements(Generation& g) {
-  g.sheet.des_comp = writeWhole(g.dice.des(6) + 2);
-}
+void rollImprovements(Generation& g) { g.sheet.des_comp = writeWhole(g.dice.des(6) + 2); }
 
 // Priests draw their "Elan" at the end of the equipment sentence.
 void appendElan(Generation& g) {
@@ -90,7 +88,8 @@ std::optional<Refusal> checkBlueBoxes(const Personnage& sheet) {
     if (sheet.des_ok(blue.selector)) continue;
     const auto value = readStrict(sheet.*blue.box);
     if (!value) return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::NotANumber};
-    if (std::abs(*value) > kTypedLimit) return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::OutOfRange};
+    if (std::abs(*value) > kTypedLimit)
+      return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::OutOfRange};
   }
   return std::nullopt;
 }

@@ -22,9 +22,9 @@ inline constexpr int kTypedLimit = 999;
 
 // What was wrong with the refused blue box.
 enum class RefusalReason {
-  Empty,        // a characteristic box holds nothing
-  NotANumber,   // the box does not hold a number
-  OutOfRange,   // the number lies outside -kTypedLimit..kTypedLimit
+  Empty,       // a characteristic box holds nothing
+  NotANumber,  // the box does not hold a number
+  OutOfRange,  // the number lies outside -kTypedLimit..kTypedLimit
 };
 
 // Why the typed entry did not run: the message to show, the first blue box
