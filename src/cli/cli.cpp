@@ -7,17 +7,19 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "cli/command_line.h"
 #include "cli/controls.h"
-#include "cli/sheet_json.h"
-#include "cli/sheet_text.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "sheet_io/sheet_formats.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 
 namespace orvandel {
 namespace {
@@ -80,10 +82,7 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
 }
 
 void writeSheet(std::ostream& out, const Personnage& sheet, const std::string& format) {
-  if (format == "text")
-    out << sheetToText(sheet);
-  else
-    out << sheetToJson(sheet) << '\n';
+  out << findSheetFormat(format)->write(sheet);
 }
 
 // In a text batch each sheet starts on a page of its own under a heading, so

@@ -7,6 +7,7 @@
 
 #include "cli/arguments.h"
 #include "core/excerpt.h"
+#include "sheet_io/sheet_formats.h"
 
 namespace orvandel {
 namespace {
@@ -56,8 +57,6 @@ constexpr const char* kFooter =
     "2 arguments ou fiche refusés ; 3 le script de dés ne convient pas au tirage.\n"
     "Aide d'une commande : orvandel-cli COMMANDE --help ; manuel : man orvandel-cli\n";
 
-constexpr auto kFormats = std::to_array<std::string_view>({"json", "text"});
-
 const char* const kTargets = "comp(1..73), arme_att(1..6) ou arme_par(1..6)";
 
 void frenchFormatter(CLI::App& app) {
@@ -78,6 +77,13 @@ struct Typed {
   std::optional<std::string> format;
 };
 
+// "json ou text": the sheet's written forms, the default first.
+std::string formatNames() {
+  std::string names;
+  for (const SheetFormat& f : sheetFormats()) names += (names.empty() ? "" : " ou ") + std::string(f.name);
+  return names;
+}
+
 void addSheetOptions(CLI::App& command, Options& options, Typed& typed) {
   command
       .add_option("--sheet", options.sheetFile,
@@ -96,7 +102,8 @@ void addSheetOptions(CLI::App& command, Options& options, Typed& typed) {
                    ->type_name("GRAINE");
   dice->excludes(diceFile)->excludes(seed);
   diceFile->excludes(seed);
-  command.add_option("--format", typed.format, "json (par défaut) ou text, lisible")->type_name("FORMAT");
+  command.add_option("--format", typed.format, formatNames() + " (le premier par défaut)")
+      ->type_name("FORMAT");
   command.add_flag("--trace-dice", options.traceDice,
                    "écrire chaque jet fait sur la sortie d'erreur, en script de dés");
   command.add_option("--output", options.outputFile, "écrire dans ce fichier au lieu de la sortie standard")
@@ -160,17 +167,26 @@ std::string extraProblem(const std::vector<std::string>& extras, const CLI::App&
          std::string(nearestName(extra, views));
 }
 
-std::string formatProblem(const std::optional<std::string>& format) {
-  if (!format || std::find(kFormats.begin(), kFormats.end(), *format) != kFormats.end()) return "";
-  std::string allowed;
-  for (const auto f : kFormats) allowed += (allowed.empty() ? "" : " ou ") + std::string(f);
-  return "--format attend " + allowed + ", pas " + excerpt(*format);
+// The listing of the controls comes as text for people or JSON for programs.
+constexpr auto kControlsFormats = std::to_array<std::string_view>({"text", "json"});
+
+std::string formatProblem(const std::optional<std::string>& format, Command command) {
+  if (!format) return "";
+  if (command != Command::Controls) {
+    if (findSheetFormat(*format)) return "";
+    return "--format attend " + formatNames() + ", pas " + excerpt(*format);
+  }
+  if (std::find(kControlsFormats.begin(), kControlsFormats.end(), *format) != kControlsFormats.end())
+    return "";
+  return "--format attend text ou json, pas " + excerpt(*format);
 }
 
 // Reads --count, --seed and --format; the first fault found, if any.
 std::string checkValues(const Typed& typed, Options& options, Command command) {
-  if (auto problem = formatProblem(typed.format); !problem.empty()) return problem;
-  options.format = typed.format.value_or(command == Command::Controls ? "text" : "json");
+  if (auto problem = formatProblem(typed.format, command); !problem.empty()) return problem;
+  const std::string_view fallback =
+      command == Command::Controls ? kControlsFormats.front() : sheetFormats().front().name;
+  options.format = typed.format.value_or(std::string(fallback));
   if (auto problem = countProblem(typed.count); !problem.empty()) return problem;
   options.count = static_cast<long long>(*readWholeNumber(typed.count, 1, kMaxCount));
   if (typed.seed) {

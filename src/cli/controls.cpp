@@ -6,9 +6,8 @@
 
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
-#include "generation/driver.h"
 #include "generation/skills.h"
-#include "window/layout.h"
+#include "layout/layout.h"
 
 namespace orvandel {
 namespace {
@@ -34,18 +33,12 @@ constexpr auto kFieldCaptions = std::to_array<FieldCaptions>({
     {"bonus_attaque", "Label27"},
     {"bonus_parade", "Label28"},
     {"bonus_dommages", "Label37"},
-    {"bonus_discretion", "Label32"},
-    {"bonus_agilite", "Label29"},
-    {"bonus_manipulation", "Label30"},
-    {"bonus_perception", "Label31"},
-    {"bonus_connaissance", "Label33"},
-    {"bonus_communication", "Label34"},
     {"equipement", "Label38"},
     {"des_comp", "Label39"},
 });
 
-// The characteristic rows: Label1(k) names the row; the three columns
-// (roll, racial modifier, total) have headings of their own.
+// The three columns of the characteristic rows (roll, racial modifier,
+// total) have headings of their own.
 constexpr const char* kRollColumn = "Label8";
 constexpr const char* kRaceColumn = "Label23";
 constexpr const char* kTotalColumn = "Label24";
@@ -77,7 +70,7 @@ std::string joined(const std::string& row, const std::string& column) {
 std::string characteristicShows(std::string_view name) {
   for (std::size_t k = 0; k < kCharacteristics.size(); ++k) {
     const std::string base = kCharacteristics[k].name;
-    const std::string row = caption(("Label1(" + std::to_string(k) + ")").c_str());
+    const std::string row = kCharacteristics[k].caption;
     if (name == base) return joined(row, caption(kRollColumn));
     if (name == base + "_race") return joined(row, caption(kRaceColumn));
     if (name == base + "_tot") return joined(row, caption(kTotalColumn));
@@ -89,7 +82,17 @@ std::string singleFieldShows(std::string_view name) {
   if (name == "sorcier") return kSorcierShows;
   for (const auto& f : kFieldCaptions)
     if (name == f.field) return joined(caption(f.row), f.column ? caption(f.column) : std::string());
+  for (const auto& category : kSkillCategories)
+    if (category.bonus && name == fieldName(category.bonus)) return category.heading;
   return characteristicShows(name);
+}
+
+// The field that selector des_ok(`selector`) rolls anew.
+std::string_view rerolledField(int selector) {
+  if (selector == kDesCompSelector) return "des_comp";
+  for (const auto& blue : kBlueBoxes)
+    if (blue.selector == selector) return blue.name;
+  return {};
 }
 
 std::string weapon(int i, const std::string& what) { return "arme " + std::to_string(i) + " : " + what; }
@@ -111,7 +114,7 @@ std::pair<std::string, std::string> slotShows(std::string_view base, int i) {
   if (base == "arme_deg") return {weapon(i, "dommages"), kBlankWeaponDamage};
   if (base == "arme_att") return {weapon(i, caption(kAttackColumn)), ""};
   if (base == "arme_par") return {weapon(i, caption(kParryColumn)), ""};
-  if (base == "des_ok") return {"relance : " + controlShows(rerolledField(i).value_or("")), ""};
+  if (base == "des_ok") return {"relance : " + controlShows(rerolledField(i)), ""};
   return {};
 }
 

@@ -45,11 +45,6 @@ std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice);
 // The title picture: clears the selectors and rolls everything.
 void generateRandom(Personnage& sheet, Dice& dice);
 
-// The control name of the field that reroll selector des_ok(`selector`)
-// rolls anew: a blue box, or des_comp for des_ok(17). Nothing for an index
-// that has no selector.
-std::optional<std::string_view> rerolledField(int selector);
-
 // The first blue box that keeps the typed entry from running, if any.
 std::optional<Refusal> checkBlueBoxes(const Personnage& sheet);
 

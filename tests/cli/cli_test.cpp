@@ -7,12 +7,11 @@
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "cli/sheet_json.h"
-#include "cli/sheet_text.h"
 #include "core/sheet_fields.h"
-#include "generation/driver.h"
 #include "generation/skills.h"
-#include "window/layout.h"
+#include "layout/layout.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 
 namespace orvandel {
 namespace {
@@ -271,7 +270,10 @@ TEST(CliTest, ControlsListingReadsLayoutAndCatalogue) {
     } else if (split.base == "arme_nom" || split.base == "arme_deg") {
       EXPECT_EQ(blank, split.base == "arme_nom" ? kBlankWeaponName : kBlankWeaponDamage) << name;
     } else if (split.base == "des_ok") {
-      EXPECT_EQ(shows, "relance : " + shownBy(std::string(*rerolledField(*split.index))).get<std::string>());
+      const auto box = std::find_if(kBlueBoxes.begin(), kBlueBoxes.end(),
+                                    [&](const BlueBox& b) { return b.selector == *split.index; });
+      const std::string field = box == kBlueBoxes.end() ? "des_comp" : box->name;
+      EXPECT_EQ(shows, "relance : " + shownBy(field).get<std::string>()) << name;
     } else if (split.base == "Text1") {
       EXPECT_NE(shows.find(shownBy("comp(" + std::to_string(*split.index) + ")")), std::string::npos) << name;
     } else if (name != "sorcier") {
