@@ -148,12 +148,12 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
     const char* script;
     const char* says;
   } cases[] = {
-      {"6:1", "call 2 asked des(6) but no token is left"},
-      {"100:5", "call 1 asked des(6) but found token \"100:5\""},
-      {"6:7", "out of range"},
-      {"six", "not of the form F:V"},
-      {"", "call 1 asked des(6)"},
-      {"6:1,\nsix\nlines\n:2", "token 2 \"six?lines?:2\" is not of the form F:V"},
+      {"6:1", "le jet 2 demande des(6) mais il ne reste aucun jeton"},
+      {"100:5", "le jet 1 demande des(6) mais le jeton suivant est \"100:5\""},
+      {"6:7", "hors de 1..6"},
+      {"six", "pas de la forme F:V"},
+      {"", "le jet 1 demande des(6)"},
+      {"6:1,\nsix\nlines\n:2", "le jeton 2 \"six?lines?:2\" n'est pas de la forme F:V"},
   };
   for (const auto& c : cases) {
     const CliRun run = cli({"generate", "--dice", c.script});
@@ -164,7 +164,7 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
   }
   const CliRun leftover = cli({"improve", "comp(1)", "--dice", "100:5,100:6"}, "");
   EXPECT_EQ(leftover.status, 3);
-  EXPECT_NE(leftover.err.find("2 token(s) left unused"), std::string::npos) << leftover.err;
+  EXPECT_NE(leftover.err.find("2 jeton(s) inutilisé(s)"), std::string::npos) << leftover.err;
 }
 
 TEST(CliTest, ImproveSpendsOneRoll) {
