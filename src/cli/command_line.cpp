@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "cli/arguments.h"
@@ -59,15 +60,21 @@ constexpr const char* kFooter =
 
 const char* const kTargets = "comp(1..73), arme_att(1..6) ou arme_par(1..6)";
 
-void frenchFormatter(CLI::App& app) {
-  const auto formatter = app.get_formatter();
-  formatter->label("Usage", "Utilisation ");
-  formatter->label("SUBCOMMAND", "COMMANDE");
-  formatter->label("REQUIRED", "(obligatoire)");
-  formatter->label("Positionals", "Arguments");
-  formatter->label("Excludes", "exclut");
-  formatter->column_width(28);
-}
+// CLI11's help in French. An option shows only what it takes: which dice
+// sources exclude each other is said by the refusal, and the one argument
+// of improve is plainly required.
+class FrenchFormatter : public CLI::Formatter {
+ public:
+  FrenchFormatter() {
+    label("Usage", "Utilisation ");
+    label("SUBCOMMAND", "COMMANDE");
+    label("Positionals", "Arguments");
+    column_width(28);
+  }
+  std::string make_option_opts(const CLI::Option* option) const override {
+    return option->get_type_name().empty() ? "" : " " + option->get_type_name();
+  }
+};
 
 // What each command line option holds until it is checked: --count and
 // --seed as typed, so that a sign or a fraction can be refused by name.
@@ -208,7 +215,7 @@ Request readCommandLine(const std::vector<std::string>& args) {
       "Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le\n"
       "programme orvandel, des fiches en JSON ou en texte.",
       std::string(kProgram)};
-  frenchFormatter(app);
+  app.formatter(std::make_shared<FrenchFormatter>());
   app.set_help_flag("-h,--help", "afficher cette aide et finir");
   app.set_version_flag("--version", std::string(kProgram) + " " ORVANDEL_VERSION,
                        "afficher la version et finir");
