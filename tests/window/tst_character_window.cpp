@@ -316,13 +316,11 @@ class CharacterWindowTest : public QObject {
     const int edit = QAccessible::EditableText, tick = QAccessible::CheckBox, button = QAccessible::Button;
     // clang-format off
     QTest::newRow("blue box") << "forc" << "FORce" << edit;
-    QTest::newRow("last blue box") << "age" << "Age" << edit;
     QTest::newRow("race box") << "dex_race" << "DEXtérité : modificateur racial" << edit;
     QTest::newRow("total") << "cha_tot" << "CHArisme : total" << edit;
     QTest::newRow("name box") << "nationalite_nom" << "Nationalité : nom" << edit;
     QTest::newRow("selector") << "des_ok(14)" << "Relancer Nationalité" << tick;
     QTest::newRow("improvement rolls selector") << "des_ok(17)" << "Relancer Jets d’amélioration" << tick;
-    QTest::newRow("equipment") << "equipement" << "Equipement" << edit;
     QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << edit;
     QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << edit;
     QTest::newRow("typed entry") << "Command1" << "Saisie/Reroll" << button;
