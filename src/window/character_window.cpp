@@ -166,6 +166,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   wireActions();
   orderTabs();
   makeKeepingActions();
+  nameForScreenReaders();
   showSheet();
   nameSelectors();
 }
@@ -291,15 +292,31 @@ void CharacterWindow::showSheet() {
     b.box->setChecked(b.shown);
   }
   showing_ = false;
-  nameForScreenReaders();
+  renameFromSheet();
 }
 
+// Names every control once; those named by what the sheet shows are named
+// again by renameFromSheet() after each refresh.
 void CharacterWindow::nameForScreenReaders() {
-  const ShownText shown = [this](const QString& name) { return shownText(widgets_.value(name)); };
   for (const auto& [w, row] : placed_) {
-    const QString name = spokenName(w->objectName(), shown);
-    if (!name.isEmpty() && name != w->accessibleName()) w->setAccessibleName(name);
+    if (const QString source = spokenNameSource(w->objectName()); !source.isEmpty())
+      namedBySheet_.push_back({w, widgets_.value(source), {}});
+    const QString name = spokenName(w->objectName(), shownBy());
+    if (!name.isEmpty()) w->setAccessibleName(name);
   }
+}
+
+void CharacterWindow::renameFromSheet() {
+  for (NamedBySheet& named : namedBySheet_) {
+    const QString source = shownText(named.source);
+    if (source == named.sourceText) continue;
+    named.sourceText = source;
+    named.widget->setAccessibleName(spokenName(named.widget->objectName(), shownBy()));
+  }
+}
+
+ShownText CharacterWindow::shownBy() const {
+  return [this](const QString& name) { return shownText(widgets_.value(name)); };
 }
 
 // A selector is named, and its tooltip says, what it rerolls.

@@ -19,6 +19,7 @@
 #include "core/sheet.h"
 #include "generation/improvement.h"
 #include "window/sheet_history.h"
+#include "window/spoken_names.h"
 
 class QAction;
 class QCheckBox;
@@ -99,6 +100,8 @@ class CharacterWindow : public QWidget {
   void bind(const ControlRow& row, QWidget* widget);
   void takeKeyboardClicks(const ControlRow& row, QWidget* widget);
   void nameForScreenReaders();
+  void renameFromSheet();
+  ShownText shownBy() const;
   void nameSelectors();
   void forgetTypingUndo();
   void listenToTyping(std::size_t binding);
@@ -122,6 +125,13 @@ class CharacterWindow : public QWidget {
   std::vector<TickBinding> ticks_;
   QHash<QString, QWidget*> widgets_;
   std::vector<std::pair<QWidget*, const ControlRow*>> placed_;
+  // A control named by another one's text, and that text when it was named.
+  struct NamedBySheet {
+    QWidget* widget;
+    const QWidget* source;
+    QString sourceText;
+  };
+  std::vector<NamedBySheet> namedBySheet_;
   QHash<const QObject*, ImprovementTarget> clickTargets_;
   QHash<const QObject*, ImprovementTarget> keyTargets_;
   double zoom_ = 1.0;

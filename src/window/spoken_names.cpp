@@ -62,13 +62,27 @@ QString indexOf(const QString& control) { return control.section(u'(', 1).choppe
 QString weaponName(const QString& control, const char* value, const ShownText& shown) {
   const QString index = indexOf(control);
   QString name = shown(QStringLiteral("arme_nom(%1)").arg(index));
-  if (!name.contains(QRegularExpression(QStringLiteral("\\w")))) name = QStringLiteral("Arme %1").arg(index);
+  static const QRegularExpression letterOrDigit(QStringLiteral("\\w"));
+  if (!name.contains(letterOrDigit)) name = QStringLiteral("Arme %1").arg(index);
   return name + QString::fromUtf8(value);
 }
 
 }  // namespace
 
+QString spokenNameSource(const QString& control) {
+  if (control.startsWith(QLatin1String("Text1("))) return QStringLiteral("comp(%1)").arg(indexOf(control));
+  if (control.startsWith(QLatin1String("arme_att(")) || control.startsWith(QLatin1String("arme_par(")))
+    return QStringLiteral("arme_nom(%1)").arg(indexOf(control));
+  return {};
+}
+
 QString spokenName(const QString& control, const ShownText& shown) {
+  if (control.startsWith(QLatin1String("Text1("))) {
+    const QString skill = shown(QStringLiteral("comp(%1)").arg(indexOf(control))).simplified();
+    return skill.isEmpty() ? QStringLiteral("Compétence %1").arg(indexOf(control)) : skill;
+  }
+  if (control.startsWith(QLatin1String("arme_att("))) return weaponName(control, " : attaque", shown);
+  if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
   for (const LabelledBy& l : kLabels)
     if (control == QLatin1String(l.control))
       return captionWords(shown(QString::fromUtf8(l.caption))) + QString::fromUtf8(l.detail);
@@ -76,12 +90,6 @@ QString spokenName(const QString& control, const ShownText& shown) {
     for (const auto& [suffix, detail] : kCharacteristicBoxes)
       if (control == QLatin1String(row.name) + QLatin1String(suffix))
         return QString::fromUtf8(row.caption) + QString::fromUtf8(detail);
-  if (control.startsWith(QLatin1String("Text1("))) {
-    const QString skill = shown(QStringLiteral("comp(%1)").arg(indexOf(control))).simplified();
-    return skill.isEmpty() ? QStringLiteral("Compétence %1").arg(indexOf(control)) : skill;
-  }
-  if (control.startsWith(QLatin1String("arme_att("))) return weaponName(control, " : attaque", shown);
-  if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
   if (control == QLatin1String("orvandel")) return QString::fromUtf8(kTitle);
   if (control == QLatin1String("sorcier")) return QString::fromUtf8(kSorcery);
   if (control == QLatin1String("des_comp")) return QString::fromUtf8(kImprovementRolls);

@@ -15,4 +15,8 @@ using ShownText = std::function<QString(const QString& control)>;
 // says it (buttons) or that has nothing to say (captions, lines).
 QString spokenName(const QString& control, const ShownText& shown);
 
+// The control whose text names `control` (a skill value is named by its
+// skill's name), or an empty text for a name that never changes.
+QString spokenNameSource(const QString& control);
+
 }  // namespace orvandel
