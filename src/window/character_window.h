@@ -66,8 +66,9 @@ class CharacterWindow : public QWidget {
   void chooseFileToOpen();
   void print();
 
-  // The whole sheet drawn at `zoom` (1 for its own size), between the
-  // smallest and the largest zoom step; zoomIn() and zoomOut() step.
+  // The whole sheet (every control, font, picture and cursor) drawn at
+  // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
+  // step, from 50 % to 250 %.
   double zoom() const { return zoom_; }
   void setZoom(double zoom);
   void zoomIn();
