@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test sanitize fuzz fuzz-smoke screenshot bench package clean
+.PHONY: deps build run test web web-serve sanitize fuzz fuzz-smoke screenshot bench package clean
 
 deps:
 	@scripts/install-deps
@@ -11,8 +11,25 @@ build: deps
 run: build
 	./build/src/app/orvandel
 
-test: build
+# The suite includes the browser tests, which need the site and Playwright's
+# runner (npm ci from the committed lockfile; Debian's Chromium, no browser
+# download).
+test: build web tests/web/node_modules/.package-lock.json
 	ctest --preset default -j2
+
+# The browser edition: a static site in build-web/site. Debian's Emscripten
+# runs its optimiser with the system node, which finds Debian's acorn only
+# through NODE_PATH.
+web: deps
+	@emcmake cmake --preset web >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
+
+web-serve: web
+	@echo "Orvandel: http://127.0.0.1:8080/"
+	python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8080
+
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
@@ -48,4 +65,4 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-web tests/web/node_modules

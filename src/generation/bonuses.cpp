@@ -56,7 +56,7 @@ std::int16_t categoryBonus(const Personnage& sheet, const Category& category) {
   std::int16_t sum = 0;
   for (int k = 0; k < category.termCount; ++k) {
     const Term& term = category.terms[static_cast<std::size_t>(k)];
-    const std::string& total = sheet.*kCharacteristics[term.carac].total;
+    const std::string& total = sheet.*kCharacteristics[static_cast<std::size_t>(term.carac)].total;
     sum = static_cast<std::int16_t>(sum + term.factor * bonus(numberIn(total)));
   }
   return sum;
