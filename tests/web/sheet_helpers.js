@@ -41,3 +41,13 @@ export function cli(args, sheet = null) {
   if (run.status !== 0) throw new Error(`orvandel-cli ${args.join(' ')} failed: ${run.stderr}`);
   return { sheet: JSON.parse(run.stdout), rolls: run.stderr.trim().split(',').filter(Boolean).length };
 }
+
+// The seed whose first roll is the roll that follows `rolls` rolls of
+// `seed`: the seeded dice step their state by one fixed odd constant per
+// roll, so a CLI run can take up a page's stream of dice where it stands.
+export function seedAfter(seed, rolls) {
+  const step = 0x9E3779B97F4A7C15n;
+  return ((BigInt(seed) + BigInt(rolls) * step) % (1n << 64n)).toString();
+}
+
+export const control = (page, name) => page.locator(`[data-control="${name}"]`);
