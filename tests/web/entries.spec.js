@@ -80,3 +80,15 @@ test.describe('refusal of the typed entry', () => {
     });
   }
 });
+
+test('QUITTER in a tab the page may not close returns the sheet and the dice to their launch state', async ({ page }) => {
+  await openSheet(page, '?seed=6');
+  const launch = await shownSheet(page);
+  await control(page, 'orvandel').click();
+  await control(page, 'Command2').click();
+  expect(await shownSheet(page)).toEqual(launch);
+  await expect(control(page, 'forc')).toBeFocused();
+  await control(page, 'orvandel').click();
+  const expected = cli(['generate', '--seed', '6']).sheet;
+  expect(await shownFields(page, expected)).toEqual(expected);
+});
