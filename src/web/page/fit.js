@@ -2,8 +2,7 @@
 // smaller viewport, so a phone shows it whole without scrolling sideways.
 // The viewport's own zoom (pinch) stays free.
 export function fitToViewport(view, stage) {
-  const width = view.client.offsetWidth;
-  const height = view.client.offsetHeight;
+  const { width, height } = view;
   const fit = () => {
     const scale = Math.min(1, document.documentElement.clientWidth / width);
     view.client.style.transform = scale < 1 ? `scale(${scale})` : '';

@@ -10,9 +10,14 @@ const engine = await createEngine();
 const facts = engine.windowFacts();
 document.title = facts.title;
 const stage = document.getElementById('stage');
-const view = new SheetView(engine.layoutRows(), facts, stage);
+const view = new SheetView(engine.layoutRows(), facts);
+// Fitted before it joins the page, so that reading the viewport's width
+// costs no layout of the whole sheet.
 fitToViewport(view, stage);
+stage.replaceChildren(view.client);
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const actions = new SheetActions(new engine.Session(seed), view, engine.tabStops(), engine.Session.isImprovementTarget);
-if (window.matchMedia('(pointer: fine)').matches) actions.focusFirstStop();
+performance.mark('sheet-ready');
 document.documentElement.dataset.ready = 'true';
+// With a keyboard at hand, typing starts in the first blue box, as in the window.
+if (window.matchMedia('(pointer: fine)').matches) actions.focusFirstStop();
