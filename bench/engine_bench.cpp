@@ -1,7 +1,7 @@
 // Speed of the engine: dice, whole generations and the JSON form of a sheet.
 #include <benchmark/benchmark.h>
 
-#include "cli/sheet_json.h"
+#include "sheet_io/sheet_json.h"
 #include "core/dice.h"
 #include "core/scripted_dice.h"
 #include "generation/driver.h"

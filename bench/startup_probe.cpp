@@ -16,8 +16,9 @@
 #include "core/dice.h"
 #include "window/character_window.h"
 #include "window/fonts.h"
-#include "window/layout.h"
-#include "window/qt_french.h"
+#include "window/sheet_widgets.h"
+#include "layout/layout.h"
+#include "window/startup.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ int main(int argc, char* argv[]) {
   const char* mode = argc > 1 ? argv[1] : "sheet";
   if (std::strcmp(mode, "bare") == 0 || std::strcmp(mode, "fonts") == 0) {
     QWidget window;
-    window.setFixedSize(894, 751);
+    window.setFixedSize(orvandel::clientPixelSize());
     if (std::strcmp(mode, "fonts") == 0) {
       orvandel::registerSheetFonts();
       addFontSamples(window);
@@ -61,9 +62,7 @@ int main(int argc, char* argv[]) {
     }
     paintFirstFrame(window);
   }
-  // The program's own start-up, as in main().
-  orvandel::useFrenchQtTexts(app);
-  orvandel::registerSheetFonts();
+  orvandel::prepareApplication(app);
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
   paintFirstFrame(window);
 }

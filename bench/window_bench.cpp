@@ -21,6 +21,7 @@
 #include "generation/driver.h"
 #include "window/character_window.h"
 #include "window/fonts.h"
+#include "window/sheet_widgets.h"
 
 namespace orvandel {
 namespace {
@@ -59,7 +60,7 @@ BENCHMARK(BM_StartupProcess)
 void BM_StartupBareWindow(benchmark::State& state) {
   for (auto _ : state) {
     QWidget window;
-    window.setFixedSize(894, 751);
+    window.setFixedSize(orvandel::clientPixelSize());
     QLabel label(QStringLiteral("Générateur Personnage ORVANDEL"), &window);
     firstFrame(window);
   }

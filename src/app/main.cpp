@@ -3,15 +3,11 @@
 
 #include "core/dice.h"
 #include "window/character_window.h"
-#include "window/fonts.h"
-#include "window/qt_french.h"
+#include "window/startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // Ties the window to the installed desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvandel.Orvandel"));
-  orvandel::useFrenchQtTexts(app);
-  orvandel::registerSheetFonts();
+  orvandel::prepareApplication(app);
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
   window.show();
   return QApplication::exec();

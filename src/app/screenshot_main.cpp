@@ -7,7 +7,7 @@
 
 #include "core/dice.h"
 #include "window/character_window.h"
-#include "window/fonts.h"
+#include "window/startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     QTextStream(stderr) << "usage: orvandel-screenshot FILE [SEED]\n";
     return 2;
   }
-  orvandel::registerSheetFonts();
+  orvandel::prepareApplication(app);
   orvandel::CharacterWindow window(std::make_unique<orvandel::SeededDice>(seed));
   window.show();
   window.randomEntry();

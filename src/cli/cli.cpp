@@ -8,9 +8,10 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <vector>
 
-#include "cli/sheet_json.h"
-#include "cli/sheet_text.h"
+#include "sheet_io/sheet_formats.h"
+#include "sheet_io/sheet_json.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
@@ -72,8 +73,7 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
 }
 
 void writeSheet(std::ostream& out, const Personnage& sheet, const std::string& format) {
-  if (format == "text") out << sheetToText(sheet);
-  else out << sheetToJson(sheet) << '\n';
+  out << findSheetFormat(format)->write(sheet);
 }
 
 // Runs the chosen command, writing sheets to `out`. Returns the exit status.
@@ -110,8 +110,9 @@ void addCommonOptions(CLI::App& command, Options& options) {
   auto* seed = command.add_option("--seed", options.seed, "deterministic dice from this seed");
   dice->excludes(diceFile)->excludes(seed);
   diceFile->excludes(seed);
-  command.add_option("--format", options.format, "json (default) or text")
-      ->check(CLI::IsMember({"json", "text"}));
+  std::vector<std::string> formats;
+  for (const SheetFormat& format : sheetFormats()) formats.emplace_back(format.name);
+  command.add_option("--format", options.format, "json (default) or text")->check(CLI::IsMember(formats));
   command.add_flag("--trace-dice", options.traceDice, "print every roll made as a dice script on stderr");
   command.add_option("--output", options.outputFile, "write the sheet(s) to this file instead of stdout");
 }

@@ -87,7 +87,8 @@ struct Personnage {
   bool operator==(const Personnage&) const = default;
 };
 
-// The seven characteristics in sheet order, with the three fields of each row.
+// The seven characteristics in sheet order, with the three fields of each row
+// and the caption the sheet shows before it.
 enum Carac : int { kForc, kCon, kTai, kDex, kIntl, kPou, kCha, kCaracCount };
 
 struct CharacteristicRow {
@@ -95,16 +96,45 @@ struct CharacteristicRow {
   std::string Personnage::*roll;
   std::string Personnage::*race;
   std::string Personnage::*total;
+  const char* caption;
 };
 
 inline constexpr std::array<CharacteristicRow, kCaracCount> kCharacteristics{{
-    {"forc", &Personnage::forc, &Personnage::forc_race, &Personnage::forc_tot},
-    {"con", &Personnage::con, &Personnage::con_race, &Personnage::con_tot},
-    {"tai", &Personnage::tai, &Personnage::tai_race, &Personnage::tai_tot},
-    {"dex", &Personnage::dex, &Personnage::dex_race, &Personnage::dex_tot},
-    {"intl", &Personnage::intl, &Personnage::intl_race, &Personnage::intl_tot},
-    {"pou", &Personnage::pou, &Personnage::pou_race, &Personnage::pou_tot},
-    {"cha", &Personnage::cha, &Personnage::cha_race, &Personnage::cha_tot},
+    {"forc", &Personnage::forc, &Personnage::forc_race, &Personnage::forc_tot, "FORce"},
+    {"con", &Personnage::con, &Personnage::con_race, &Personnage::con_tot, "CONstitution"},
+    {"tai", &Personnage::tai, &Personnage::tai_race, &Personnage::tai_tot, "TAIlle"},
+    {"dex", &Personnage::dex, &Personnage::dex_race, &Personnage::dex_tot, "DEXtérité"},
+    {"intl", &Personnage::intl, &Personnage::intl_race, &Personnage::intl_tot, "INTelligence"},
+    {"pou", &Personnage::pou, &Personnage::pou_race, &Personnage::pou_tot, "POUvoir"},
+    {"cha", &Personnage::cha, &Personnage::cha_race, &Personnage::cha_tot, "CHArisme"},
+}};
+
+// The selectors that reroll something other than a characteristic; the
+// characteristic k is rerolled by des_ok(k).
+inline constexpr int kNationaliteSelector = 14;
+inline constexpr int kProfessionSelector = 15;
+inline constexpr int kAgeSelector = 16;
+inline constexpr int kDesCompSelector = 17;  // the improvement rolls
+
+// The ten blue boxes in reading order, each with the selector that rerolls it.
+struct BlueBox {
+  const char* name;
+  std::string Personnage::*box;
+  int selector;
+  bool isCharacteristic;
+};
+
+inline constexpr std::array<BlueBox, 10> kBlueBoxes{{
+    {"forc", &Personnage::forc, kForc, true},
+    {"con", &Personnage::con, kCon, true},
+    {"tai", &Personnage::tai, kTai, true},
+    {"dex", &Personnage::dex, kDex, true},
+    {"intl", &Personnage::intl, kIntl, true},
+    {"pou", &Personnage::pou, kPou, true},
+    {"cha", &Personnage::cha, kCha, true},
+    {"nationalite", &Personnage::nationalite, kNationaliteSelector, false},
+    {"profession", &Personnage::profession, kProfessionSelector, false},
+    {"age", &Personnage::age, kAgeSelector, false},
 }};
 
 }  // namespace orvandel

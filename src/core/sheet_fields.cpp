@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <stdexcept>
 
 namespace orvandel {
 namespace {
@@ -134,6 +135,14 @@ const std::vector<std::string>& controlNames() {
     return all;
   }();
   return names;
+}
+
+std::string selectorName(int index) { return indexed(kSelectorName, index); }
+
+std::string_view fieldName(std::string Personnage::*member) {
+  for (const auto& field : kSingleFields)
+    if (field.member == member) return field.name;
+  throw std::invalid_argument("not a single field of the sheet");
 }
 
 }  // namespace orvandel

@@ -30,6 +30,12 @@ void forEachField(const Personnage& sheet,
                   const std::function<void(const std::string& name, const std::string& text)>& text,
                   const std::function<void(const std::string& name, bool ticked)>& selector);
 
+// The control name of a single text field: fieldName(&Personnage::pv) is "pv".
+std::string_view fieldName(std::string Personnage::*member);
+
+// "des_ok(14)": the control name of selector `index`.
+std::string selectorName(int index);
+
 // "name(12)" -> {"name", 12}; a plain name gives index nullopt. Indices are
 // plain digits without sign or leading zero.
 struct ControlName {

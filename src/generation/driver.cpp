@@ -17,34 +17,9 @@
 namespace orvandel {
 namespace {
 
-// The blue boxes in reading order, each with the selector that rerolls it.
-struct BlueBox {
-  const char* name;
-  std::string Personnage::*box;
-  int selector;
-  bool isCharacteristic;
-};
-
-constexpr std::array<BlueBox, 10> kBlueBoxes{{
-    {"forc", &Personnage::forc, 0, true},
-    {"con", &Personnage::con, 1, true},
-    {"tai", &Personnage::tai, 2, true},
-    {"dex", &Personnage::dex, 3, true},
-    {"intl", &Personnage::intl, 4, true},
-    {"pou", &Personnage::pou, 5, true},
-    {"cha", &Personnage::cha, 6, true},
-    {"nationalite", &Personnage::nationalite, 14, false},
-    {"profession", &Personnage::profession, 15, false},
-    {"age", &Personnage::age, 16, false},
-}};
-
 // Typed numbers are kept small so that no rule meets an absurd value (a typed
 // age of a million would keep the priest studying for ages).
 constexpr double kTypedLimit = 999;
-
-constexpr int kNationaliteSelector = 14;
-constexpr int kProfessionSelector = 15;
-constexpr int kDesCompSelector = 17;
 
 // The preparation shared by both entries. The working values start fresh
 // with the Generation itself.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -16,96 +17,104 @@ using SkillSlots = decltype(Personnage::comp);
 // A slot that the profession training may fill with a skill of its own.
 constexpr std::string_view kFreeSlot = "....................";
 
-// A skill's starting value: floor(intlFactor × intl_tot) + its category
-// bonus + plus. A skill without a category starts with no value at all.
-struct Skill {
-  std::string_view name;
-  std::string Personnage::*category = nullptr;
-  int plus = 0;
+// A skill's starting value: floor(intlFactor × intl_tot) + the bonus of its
+// category + plus.
+struct BaseValue {
+  int plus;
   int intlFactor = 0;
 };
+constexpr BaseValue kTenPercent{10};
 
-constexpr std::string Personnage::*kDiscretion = &Personnage::bonus_discretion;
-constexpr std::string Personnage::*kAgilite = &Personnage::bonus_agilite;
-constexpr std::string Personnage::*kPerception = &Personnage::bonus_perception;
-constexpr std::string Personnage::*kCommunication = &Personnage::bonus_communication;
-constexpr std::string Personnage::*kConnaissance = &Personnage::bonus_connaissance;
+// A skill without a base value starts with no value at all.
+struct Skill {
+  std::string_view name;
+  SkillCategory category;
+  std::optional<BaseValue> base = std::nullopt;
+};
+
+constexpr SkillCategory kDiscretion = SkillCategory::Discretion;
+constexpr SkillCategory kAgilite = SkillCategory::Agilite;
+constexpr SkillCategory kManipulation = SkillCategory::Manipulation;
+constexpr SkillCategory kPerception = SkillCategory::Perception;
+constexpr SkillCategory kConnaissance = SkillCategory::Connaissance;
+constexpr SkillCategory kCommunication = SkillCategory::Communication;
+constexpr SkillCategory kInvocation = SkillCategory::Invocation;
 
 // Slots 1 to 73 in order.
 constexpr auto kCatalogue = std::to_array<Skill>({
-    {"Déplacemnts silencieux (10%)", kDiscretion, 10},
-    {"Se cacher  (10%)", kDiscretion, 10},
-    {"Embuscade"},
-    {"Dissimuler"},
-    {"Couper une bourse"},
-    {"Chevaucher"},
-    {"Nager"},
-    {"Grimper    (10%)", kAgilite, 10},
-    {"Sauter      (10%)", kAgilite, 10},
-    {"Culbuter"},
-    {"Eviter"},
-    {"Faire/défaire des noeuds"},
-    {"Amorcer Désamorcer piège"},
-    {"Passe passe"},
-    {"Jongler"},
-    {"crocheter"},
-    {"Voir          (10%)", kPerception, 10},
-    {"Ecouter   (10%)", kPerception, 10},
-    {"Sentir"},
-    {"Gouter"},
-    {"Equilibre   (10%)", kPerception, 10},
-    {"Chercher"},
-    {"Pister"},
-    {"Lier/écrire langue Commune"},
-    {"Lire/écrire         Bas Veskaréen"},
-    {"Lire/écrire       Haut Veskaréen"},
-    {"Lire/écrire/parler autres langues"},
-    {"évaluer trésor"},
-    {"Navigation"},
-    {"Artisanat"},
-    {"Artisanat"},
-    {"Artisanat"},
-    {"Premiers soins"},
-    {"Cartographie"},
-    {"Mémoriser"},
-    {"Connaissance   des plantes"},
-    {"Connaissance   des poisons"},
-    {"Connaissance     de la musique"},
-    {"Persuader (10%)", kCommunication, 10},
-    {"Crédit"},
-    {"Eloquence"},
-    {"Chanter"},
-    {kFreeSlot},
-    {kFreeSlot},
-    {"Parler Commun", kConnaissance, 0, 5},
-    {kFreeSlot},
-    {kFreeSlot},
-    {kFreeSlot},
-    {kFreeSlot},
-    {kFreeSlot},
-    {"Elémentaire de Feu"},
-    {"Elémentaire de Terre"},
-    {"Elémentaire d'Eau"},
-    {"Elémentaire d'Air"},
-    {"Demon Désir"},
-    {"Demon Savoir"},
-    {"Demon Combat"},
-    {"Demon Protection"},
-    {"Demon Voyage"},
-    {"Demon Possession"},
-    {"Vertu Combat"},
-    {"Vertu Savoir"},
-    {"Vertu Voyage"},
-    {"Vertu Protection"},
-    {"Seigneur du Chaos"},
-    {"Seigneur de la Loi"},
-    {"Ferovax"},
-    {"Ondrelle"},
-    {"Zephyrine"},
-    {"Terrabon"},
-    {"Seigneur_bete1"},
-    {"Seigneur_bete2"},
-    {"Seigneur_bete3"},
+    {"Déplacemnts silencieux (10%)", kDiscretion, kTenPercent},
+    {"Se cacher  (10%)", kDiscretion, kTenPercent},
+    {"Embuscade", kDiscretion},
+    {"Dissimuler", kDiscretion},
+    {"Couper une bourse", kDiscretion},
+    {"Chevaucher", kAgilite},
+    {"Nager", kAgilite},
+    {"Grimper    (10%)", kAgilite, kTenPercent},
+    {"Sauter      (10%)", kAgilite, kTenPercent},
+    {"Culbuter", kAgilite},
+    {"Eviter", kAgilite},
+    {"Faire/défaire des noeuds", kManipulation},
+    {"Amorcer Désamorcer piège", kManipulation},
+    {"Passe passe", kManipulation},
+    {"Jongler", kManipulation},
+    {"crocheter", kManipulation},
+    {"Voir          (10%)", kPerception, kTenPercent},
+    {"Ecouter   (10%)", kPerception, kTenPercent},
+    {"Sentir", kPerception},
+    {"Gouter", kPerception},
+    {"Equilibre   (10%)", kPerception, kTenPercent},
+    {"Chercher", kPerception},
+    {"Pister", kPerception},
+    {"Lier/écrire langue Commune", kConnaissance},
+    {"Lire/écrire         Bas Veskaréen", kConnaissance},
+    {"Lire/écrire       Haut Veskaréen", kConnaissance},
+    {"Lire/écrire/parler autres langues", kConnaissance},
+    {"évaluer trésor", kConnaissance},
+    {"Navigation", kConnaissance},
+    {"Artisanat", kConnaissance},
+    {"Artisanat", kConnaissance},
+    {"Artisanat", kConnaissance},
+    {"Premiers soins", kConnaissance},
+    {"Cartographie", kConnaissance},
+    {"Mémoriser", kConnaissance},
+    {"Connaissance   des plantes", kConnaissance},
+    {"Connaissance   des poisons", kConnaissance},
+    {"Connaissance     de la musique", kConnaissance},
+    {"Persuader (10%)", kCommunication, kTenPercent},
+    {"Crédit", kCommunication},
+    {"Eloquence", kCommunication},
+    {"Chanter", kCommunication},
+    {kFreeSlot, kConnaissance},
+    {kFreeSlot, kConnaissance},
+    {"Parler Commun", kConnaissance, BaseValue{0, 5}},
+    {kFreeSlot, kAgilite},
+    {kFreeSlot, kManipulation},
+    {kFreeSlot, kPerception},
+    {kFreeSlot, kDiscretion},
+    {kFreeSlot, kCommunication},
+    {"Elémentaire de Feu", kInvocation},
+    {"Elémentaire de Terre", kInvocation},
+    {"Elémentaire d'Eau", kInvocation},
+    {"Elémentaire d'Air", kInvocation},
+    {"Demon Désir", kInvocation},
+    {"Demon Savoir", kInvocation},
+    {"Demon Combat", kInvocation},
+    {"Demon Protection", kInvocation},
+    {"Demon Voyage", kInvocation},
+    {"Demon Possession", kInvocation},
+    {"Vertu Combat", kInvocation},
+    {"Vertu Savoir", kInvocation},
+    {"Vertu Voyage", kInvocation},
+    {"Vertu Protection", kInvocation},
+    {"Seigneur du Chaos", kInvocation},
+    {"Seigneur de la Loi", kInvocation},
+    {"Ferovax", kInvocation},
+    {"Ondrelle", kInvocation},
+    {"Zephyrine", kInvocation},
+    {"Terrabon", kInvocation},
+    {"Seigneur_bete1", kInvocation},
+    {"Seigneur_bete2", kInvocation},
+    {"Seigneur_bete3", kInvocation},
 });
 static_assert(kCatalogue.size() == SkillSlots::kLast);
 
@@ -115,19 +124,26 @@ const Skill& skillAt(int slot) {
 }
 
 double baseValue(const Personnage& sheet, const Skill& skill) {
-  return std::floor(skill.intlFactor * numberIn(sheet.intl_tot)) + numberIn(sheet.*skill.category) +
-         skill.plus;
+  const BaseValue& base = *skill.base;
+  return std::floor(base.intlFactor * numberIn(sheet.intl_tot)) +
+         numberIn(sheet.*categoryRow(skill.category).bonus) + base.plus;
 }
 
 }  // namespace
 
+const SkillCategoryRow& categoryRow(SkillCategory category) {
+  return kSkillCategories[static_cast<std::size_t>(category)];
+}
+
 std::string_view catalogueName(int slot) { return skillAt(slot).name; }
+
+SkillCategory catalogueCategory(int slot) { return skillAt(slot).category; }
 
 void competence(Personnage& sheet) {
   for (int slot = SkillSlots::kFirst; slot <= SkillSlots::kLast; ++slot) {
     const Skill& skill = skillAt(slot);
     sheet.comp(slot) = skill.name;
-    if (skill.category) sheet.Text1(slot) = writeWhole(baseValue(sheet, skill));
+    if (skill.base) sheet.Text1(slot) = writeWhole(baseValue(sheet, skill));
   }
 }
 

@@ -2,16 +2,57 @@
 // character starts with.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "core/sheet.h"
 
 namespace orvandel {
 
+// The headings under which the skills stand on the sheet, each with the
+// category bonus its skills start from.
+enum class SkillCategory { Discretion, Agilite, Manipulation, Perception, Connaissance, Communication, Invocation };
+
+struct SkillCategoryRow {
+  SkillCategory category;
+  const char* heading;
+  std::string Personnage::*bonus;  // nullptr: the summonings have no bonus
+};
+
+inline constexpr std::array<SkillCategoryRow, 7> kSkillCategories{{
+    {SkillCategory::Discretion, "Discrétion", &Personnage::bonus_discretion},
+    {SkillCategory::Agilite, "Agilité", &Personnage::bonus_agilite},
+    {SkillCategory::Manipulation, "Manipulation", &Personnage::bonus_manipulation},
+    {SkillCategory::Perception, "Perception", &Personnage::bonus_perception},
+    {SkillCategory::Connaissance, "Connaissance", &Personnage::bonus_connaissance},
+    {SkillCategory::Communication, "Communication", &Personnage::bonus_communication},
+    {SkillCategory::Invocation, "Invocation", nullptr},
+}};
+
+static_assert([] {
+  for (std::size_t i = 0; i < kSkillCategories.size(); ++i)
+    if (static_cast<std::size_t>(kSkillCategories[i].category) != i) return false;
+  return true;
+}(), "kSkillCategories lists the categories in their enum order");
+
+const SkillCategoryRow& categoryRow(SkillCategory category);
+
+// The skill slots that rules single out by name, beyond the training tables.
+namespace skill_slot {
+inline constexpr int kChevaucher = 6;
+inline constexpr int kHautVeskareen = 26;
+inline constexpr int kCredit = 40;
+}  // namespace skill_slot
+
 void competence(Personnage& sheet);
 
 // The catalogue name of skill slot `slot` (1..73), as competence writes it
 // into comp(slot). Throws std::out_of_range for any other slot.
 std::string_view catalogueName(int slot);
+
+// The heading under which slot `slot` (1..73) stands. Throws std::out_of_range
+// for any other slot.
+SkillCategory catalogueCategory(int slot);
 
 }  // namespace orvandel

@@ -12,7 +12,6 @@
 namespace orvandel {
 namespace {
 
-constexpr int kAgeSelector = 16;
 constexpr int kBaseAge = 18;
 
 // A priest older than 25 has studied one year for each year above it.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/number.h"
+#include "generation/skills.h"
 #include "generation/names.h"
 
 namespace orvandel {
@@ -74,7 +75,6 @@ constexpr TrainingEntry dexterity(int amount) { return {Kind::kDexterity, nullpt
 constexpr TrainingEntry kRidingRoll{Kind::kRiding};
 
 // A roll of at most kRiderRoll makes a practised rider.
-constexpr int kChevaucher = 6;
 constexpr int kRiderRoll = 60;
 constexpr int kPractisedRider = 65;
 constexpr int kOccasionalRider = 25;
@@ -288,7 +288,7 @@ void apply(const TrainingEntry& entry, Generation& g) {
       entry.target(sheet, entry.slot) = entry.text;
       break;
     case Kind::kRiding:
-      raise(sheet.Text1(kChevaucher), sheet.bonus_agilite,
+      raise(sheet.Text1(skill_slot::kChevaucher), sheet.bonus_agilite,
             g.dice.des(100) <= kRiderRoll ? kPractisedRider : kOccasionalRider);
       break;
     case Kind::kDexterity:
@@ -301,13 +301,12 @@ void applyAll(Entries entries, Generation& g) {
   for (const TrainingEntry& entry : entries) apply(entry, g);
 }
 
-constexpr int kCredit = 40;
 constexpr double kNobleCreditGain = 40;
 
 // Noble birth adds to the Crédit of whatever profession the noble took, and
 // brings the noble's weapons. An empty Crédit counts as 0.
 void nobleSupplement(Generation& g) {
-  std::string& credit = g.sheet.Text1(kCredit);
+  std::string& credit = g.sheet.Text1(skill_slot::kCredit);
   credit = writeWhole(numberIn(g.sheet.bonus_communication) +
                       (readRounded(credit).value_or(0) + kNobleCreditGain));
   applyAll(kNobleWeapons, g);
@@ -324,13 +323,12 @@ void capSkills(Personnage& sheet) {
   }
 }
 
-constexpr int kHautVeskareen = 26;
 constexpr double kHautVeskareenIntl = 15;
 
 // The high script is beyond a character of low intelligence, whatever the
 // training gave.
 void checkHautVeskareen(Personnage& sheet) {
-  std::string& value = sheet.Text1(kHautVeskareen);
+  std::string& value = sheet.Text1(skill_slot::kHautVeskareen);
   if (!value.empty() && numberIn(sheet.intl_tot) < kHautVeskareenIntl) value = "Int<15";
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/number.h"
+#include "generation/skills.h"
 #include "generation/names.h"
 
 namespace orvandel {
@@ -160,7 +161,7 @@ void applyProfessionRule(Generation& g, const ProfessionRule& rule) {
     return;
   }
   equipement = sentence(g, rule);
-  if (rule.extra == kCreditRoll && g.dice.des(100) <= wholeIn(g.sheet.Text1(40))) {
+  if (rule.extra == kCreditRoll && g.dice.des(100) <= wholeIn(g.sheet.Text1(skill_slot::kCredit))) {
     equipement.insert(0, kMerchantArmour);
   }
 }

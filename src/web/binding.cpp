@@ -11,16 +11,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "cli/sheet_json.h"
-#include "cli/sheet_text.h"
 #include "core/dice.h"
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
-#include "window/layout.h"
+#include "layout/layout.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 
 namespace orvandel {
 namespace {
@@ -127,19 +126,13 @@ val windowFacts() {
   return facts;
 }
 
-// The blue boxes in reading order, each with the selector that rerolls it:
-// the first stops of the Tab order, as in the window.
+// The first stops of the Tab order, as in the window: the blue boxes in
+// reading order, each followed by the selector that rerolls it.
 val tabStops() {
-  static constexpr std::pair<const char*, const char*> kStops[] = {
-      {"forc", "des_ok(0)"}, {"con", "des_ok(1)"},          {"tai", "des_ok(2)"},
-      {"dex", "des_ok(3)"},  {"intl", "des_ok(4)"},         {"pou", "des_ok(5)"},
-      {"cha", "des_ok(6)"},  {"nationalite", "des_ok(14)"}, {"profession", "des_ok(15)"},
-      {"age", "des_ok(16)"},
-  };
   val stops = val::array();
-  for (const auto& [box, selector] : kStops) {
-    stops.call<void>("push", std::string(box));
-    stops.call<void>("push", std::string(selector));
+  for (const auto& blue : kBlueBoxes) {
+    stops.call<void>("push", std::string(blue.name));
+    stops.call<void>("push", selectorName(blue.selector));
   }
   return stops;
 }

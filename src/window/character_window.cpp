@@ -25,11 +25,11 @@
 #include <algorithm>
 #include <array>
 
-#include "cli/sheet_text.h"
+#include "sheet_io/sheet_text.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "window/fonts.h"
-#include "window/layout.h"
+#include "layout/layout.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
 #include "window/sheet_widgets.h"
@@ -47,24 +47,6 @@ constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
 constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 constexpr const char* kMessageTitle = "Orvandel";
-
-// The blue boxes in reading order, each followed by its selector.
-struct TabStop {
-  const char* box;
-  const char* selector;
-};
-constexpr auto kTabStops = std::to_array<TabStop>({
-    {"forc", "des_ok(0)"},
-    {"con", "des_ok(1)"},
-    {"tai", "des_ok(2)"},
-    {"dex", "des_ok(3)"},
-    {"intl", "des_ok(4)"},
-    {"pou", "des_ok(5)"},
-    {"cha", "des_ok(6)"},
-    {"nationalite", "des_ok(14)"},
-    {"profession", "des_ok(15)"},
-    {"age", "des_ok(16)"},
-});
 
 // What keeps the character, in the order of the context menu; a row without
 // a text stands for a separator.
@@ -111,7 +93,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   setWindowIcon(QIcon(storedPicture(QString::fromUtf8(kIcon))));
-  setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+  setFixedSize(clientPixelSize());
   setFont(sheetFont(kWindowFont));
   setCursor(artworkCursor(kSheetCursor));
 
@@ -196,9 +178,10 @@ void CharacterWindow::wireActions() {
 
 void CharacterWindow::orderTabs() {
   std::vector<QWidget*> order;
-  for (const auto& stop : kTabStops) {
-    order.push_back(widget(stop.box));
-    order.push_back(widget(stop.selector));
+  // The blue boxes in reading order, each followed by its selector.
+  for (const auto& blue : kBlueBoxes) {
+    order.push_back(widget(blue.name));
+    order.push_back(widget(selectorName(blue.selector).c_str()));
   }
   for (const auto& row : characterWindowLayout()) {
     QWidget* w = widgets_.value(qtText(row.name));

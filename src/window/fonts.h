@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "window/layout.h"
+#include "layout/layout.h"
 
 namespace orvandel {
 

@@ -11,9 +11,12 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <optional>
 #include <string_view>
 
-#include "cli/sheet_json.h"
+#include "sheet_io/sheet_formats.h"
+#include "sheet_io/sheet_json.h"
 #include "core/excerpt.h"
 #include "window/qt_text.h"
 
@@ -27,14 +30,14 @@ constexpr qint64 kLargestSheet = 1 << 20;
 // The file's name as the player knows it, for messages.
 QString shownName(const QString& path) { return QStringLiteral("« %1 »").arg(QFileInfo(path).fileName()); }
 
-bool writeJson(QWidget&, const Personnage& sheet, QIODevice& out) {
-  const std::string json = sheetToJson(sheet) + '\n';
-  return out.write(json.data(), static_cast<qint64>(json.size())) == static_cast<qint64>(json.size());
+bool writeText(const SheetFormat& format, const Personnage& sheet, QIODevice& out) {
+  const std::string text = format.write(sheet);
+  return out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
 }
 
-bool writePng(QWidget& window, const Personnage&, QIODevice& out) { return window.grab().save(&out, "PNG"); }
+bool writePng(QWidget& window, QIODevice& out) { return window.grab().save(&out, "PNG"); }
 
-bool writePdf(QWidget& window, const Personnage&, QIODevice& out) {
+bool writePdf(QWidget& window, QIODevice& out) {
   QPdfWriter pdf(&out);
   pdf.setPageLayout(sheetPageLayout());
   pdf.setCreator(QStringLiteral("Orvandel"));
@@ -42,16 +45,42 @@ bool writePdf(QWidget& window, const Personnage&, QIODevice& out) {
   return paintSheet(window, pdf);
 }
 
-struct SaveForm {
+// The forms only the window can write: pictures of itself. The sheet's own
+// written forms come first, from their table.
+struct PictureForm {
   const char* suffix;
-  const char* filter;
-  bool (*write)(QWidget& window, const Personnage& sheet, QIODevice& out);
+  const char* label;
+  bool (*write)(QWidget& window, QIODevice& out);
 };
-constexpr auto kSaveForms = std::to_array<SaveForm>({
-    {"json", "Fiche Orvandel (*.json)", writeJson},
-    {"png", "Image PNG (*.png)", writePng},
-    {"pdf", "Document PDF (*.pdf)", writePdf},
+constexpr auto kPictureForms = std::to_array<PictureForm>({
+    {"png", "Image PNG", writePng},
+    {"pdf", "Document PDF", writePdf},
 });
+
+QString filter(std::string_view label, std::string_view suffix) {
+  return QStringLiteral("%1 (*.%2)").arg(qtText(label), qtText(suffix));
+}
+
+// ".json (Fiche Orvandel), .txt (Fiche en texte), .png (Image PNG) ou .pdf (Document PDF)"
+QString suffixList() {
+  QStringList suffixes;
+  for (const SheetFormat& f : sheetFormats())
+    suffixes << QStringLiteral(".%1 (%2)").arg(qtText(f.suffix), qtText(f.label));
+  for (const PictureForm& f : kPictureForms)
+    suffixes << QStringLiteral(".%1 (%2)").arg(QLatin1String(f.suffix), QString::fromUtf8(f.label));
+  const QString last = suffixes.takeLast();
+  return suffixes.join(QStringLiteral(", ")) + QStringLiteral(" ou ") + last;
+}
+
+// What writes the form `suffix` names; nothing when no form has it.
+std::optional<std::function<bool(QIODevice&)>> writerFor(const QString& suffix, QWidget& window,
+                                                         const Personnage& sheet) {
+  for (const SheetFormat& f : sheetFormats())
+    if (suffix == qtText(f.suffix)) return [&f, &sheet](QIODevice& out) { return writeText(f, sheet, out); };
+  for (const PictureForm& f : kPictureForms)
+    if (suffix == QLatin1String(f.suffix)) return [&f, &window](QIODevice& out) { return f.write(window, out); };
+  return std::nullopt;
+}
 
 // Why a file is not a sheet, in the player's words; %1 is the control.
 QString frenchReason(const SheetError& error) {
@@ -94,20 +123,17 @@ void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
 
 FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  const auto form = std::find_if(kSaveForms.begin(), kSaveForms.end(),
-                                 [&](const SaveForm& f) { return suffix == QLatin1String(f.suffix); });
-  if (form == kSaveForms.end())
-    return QString::fromUtf8(
-               "Le nom %1 ne dit pas quoi enregistrer : terminez-le par .json (la fiche, "
-               "à rouvrir), .png (une image) ou .pdf (une page à imprimer).")
-        .arg(shownName(path));
+  const auto write = writerFor(suffix, window, sheet);
+  if (!write)
+    return QString::fromUtf8("Le nom %1 ne dit pas quoi enregistrer : terminez-le par %2.")
+        .arg(shownName(path), suffixList());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly))
     return QString::fromUtf8(
                "Impossible de créer %1 : le dossier n’existe pas ou vous n’avez pas le droit "
                "d’y écrire.")
         .arg(shownName(path));
-  if (!form->write(window, sheet, file) || !file.commit())
+  if (!(*write)(file) || !file.commit())
     return QString::fromUtf8("L’écriture de %1 a échoué (disque plein ?). Le fichier n’a pas été modifié.")
         .arg(shownName(path));
   return std::nullopt;
@@ -115,12 +141,14 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
 
 QString saveFilters() {
   QStringList filters;
-  for (const SaveForm& form : kSaveForms) filters << QString::fromUtf8(form.filter);
+  for (const SheetFormat& f : sheetFormats()) filters << filter(f.label, f.suffix);
+  for (const PictureForm& f : kPictureForms) filters << filter(f.label, f.suffix);
   return filters.join(QStringLiteral(";;"));
 }
 
 QString openFilters() {
-  return QString::fromUtf8(kSaveForms.front().filter) + QString::fromUtf8(";;Tous les fichiers (*)");
+  const SheetFormat& json = sheetFormats().front();
+  return filter(json.label, json.suffix) + QString::fromUtf8(";;Tous les fichiers (*)");
 }
 
 std::variant<Personnage, QString> readSheet(const QString& path) {

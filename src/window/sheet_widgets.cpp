@@ -50,6 +50,12 @@ class SheetStyle final : public QProxyStyle {
   }
 };
 
+}  // namespace
+
+QSize clientPixelSize() { return {twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)}; }
+
+namespace {
+
 QRect pixels(const Twips& t) {
   return {twipsToPixels(t.left), twipsToPixels(t.top), twipsToPixels(t.width), twipsToPixels(t.height)};
 }

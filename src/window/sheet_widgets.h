@@ -7,11 +7,14 @@
 #include <QSize>
 #include <QWidget>
 
-#include "window/layout.h"
+#include "layout/layout.h"
 
 class QStyle;
 
 namespace orvandel {
+
+// The window's client area in pixels, from its size in twips.
+QSize clientPixelSize();
 
 // The style touches of the sheet on top of the application's style: the
 // frame drawn as an etched border and selectors small enough for their box.

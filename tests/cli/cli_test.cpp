@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/sheet_json.h"
+#include "sheet_io/sheet_json.h"
 #include "core/sheet_fields.h"
 
 namespace orvandel {

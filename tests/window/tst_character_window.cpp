@@ -29,7 +29,7 @@ class HandedDice final : public Dice {
   Dice* source;
 };
 
-const QStringList kBlueBoxes{"forc", "con", "tai",         "dex",        "intl",
+const QStringList kBlueBoxNames{"forc", "con", "tai",         "dex",        "intl",
                              "pou",  "cha", "nationalite", "profession", "age"};
 const QStringList kTypedRolls{"12", "9", "14", "11", "16", "10", "13", "42", "57", "25"};
 
@@ -89,7 +89,7 @@ class CharacterWindowTest : public QObject {
   void tabOrder() {
     CharacterWindow window(std::make_unique<SeededDice>(1));
     QStringList expected;
-    for (const QString& box : kBlueBoxes) expected << box;
+    for (const QString& box : kBlueBoxNames) expected << box;
     const QStringList selectors{"des_ok(0)", "des_ok(1)", "des_ok(2)",  "des_ok(3)",  "des_ok(4)",
                                 "des_ok(5)", "des_ok(6)", "des_ok(14)", "des_ok(15)", "des_ok(16)"};
     for (int i = 0; i < selectors.size(); ++i) expected.insert(2 * i + 1, selectors[i]);
@@ -136,9 +136,9 @@ class CharacterWindowTest : public QObject {
   void typedEntry() {
     CharacterWindow window(std::make_unique<SeededDice>(5));
     Personnage expected;
-    for (int i = 0; i < kBlueBoxes.size(); ++i) {
-      typeInto(window, kBlueBoxes[i], kTypedRolls[i]);
-      *std::get<std::string*>(*findField(expected, kBlueBoxes[i].toStdString())) =
+    for (int i = 0; i < kBlueBoxNames.size(); ++i) {
+      typeInto(window, kBlueBoxNames[i], kTypedRolls[i]);
+      *std::get<std::string*>(*findField(expected, kBlueBoxNames[i].toStdString())) =
           kTypedRolls[i].toStdString();
     }
     QTest::mouseClick(control(window, "des_ok(17)"), Qt::LeftButton);
@@ -162,8 +162,8 @@ class CharacterWindowTest : public QObject {
     ScriptedDice* dice = script.get();
     CharacterWindow window(std::move(script));
     window.show();
-    for (int i = 0; i < kBlueBoxes.size(); ++i)
-      if (kBlueBoxes[i] != empty) typeInto(window, kBlueBoxes[i], kTypedRolls[i]);
+    for (int i = 0; i < kBlueBoxNames.size(); ++i)
+      if (kBlueBoxNames[i] != empty) typeInto(window, kBlueBoxNames[i], kTypedRolls[i]);
     const Personnage before = window.sheet();
 
     MessageBoxSeen seen;

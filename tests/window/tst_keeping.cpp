@@ -12,8 +12,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "cli/sheet_json.h"
-#include "cli/sheet_text.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 #include "core/dice.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
@@ -211,7 +211,7 @@ class KeepingTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
     // clang-format off
-    QTest::newRow("unknown suffix") << "fiche.txt" << ".json";
+    QTest::newRow("unknown suffix") << "fiche.doc" << ".json";
     QTest::newRow("no such folder") << "absent/fiche.json" << "Impossible de créer";
     // clang-format on
   }

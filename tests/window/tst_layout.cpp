@@ -15,6 +15,7 @@
 
 #include "core/dice.h"
 #include "window/character_window.h"
+#include "window/sheet_widgets.h"
 
 namespace orvandel {
 namespace {
@@ -175,7 +176,7 @@ class LayoutTest : public QObject {
   void window() {
     QCOMPARE(window_->objectName(), "Form1");
     QCOMPARE(window_->windowTitle(), "Générateur Personnage ORVANDEL                         v1.0");
-    QCOMPARE(window_->size(), QSize(894, 751));
+    QCOMPARE(window_->size(), clientPixelSize());
     QCOMPARE(control("orvandel")->toolTip(), "Cliquez ici pour générez un personnage aléatoire");
     QCOMPARE(control("Command1")->toolTip(),
              "Pour créer le personnage avec vos jets. Saisir les cases bleus avant de cliquez ici.");

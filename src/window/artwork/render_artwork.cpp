@@ -10,7 +10,7 @@
 #include <QSvgRenderer>
 #include <QTextStream>
 
-#include "window/layout.h"
+#include "layout/layout.h"
 
 namespace {
 

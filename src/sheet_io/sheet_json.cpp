@@ -1,4 +1,4 @@
-#include "cli/sheet_json.h"
+#include "sheet_io/sheet_json.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,10 +1,12 @@
-#include "window/layout.h"
+#include "layout/layout.h"
 
 #include <array>
 #include <cmath>
 #include <span>
 
 #include "core/sheet.h"
+#include "core/sheet_fields.h"
+#include "generation/skills.h"
 
 namespace orvandel {
 namespace {
@@ -153,32 +155,29 @@ constexpr auto kEquipment = std::to_array<FixedRow>({
 
 // The characteristic rows, k = 0 to 6, stand 360 twips apart.
 constexpr int kCaracPitch = 360;
-constexpr auto kCaracCaptions =
-    std::to_array({"FORce", "CONstitution", "TAIlle", "DEXtérité", "INTelligence", "POUvoir", "CHArisme"});
 constexpr int kFirstPlusLabel = 9;
 constexpr auto kEqualsLabels = std::to_array({16, 18, 17, 19, 21, 20, 22});
 
 // Weapon rows k = 1 to 6.
 constexpr int kWeaponPitch = 360;
 
-// Category headings with the bonus box beside them (495 x 375).
+// Category headings with the category's bonus box beside them (495 x 375).
 struct Heading {
   const char* name;
-  const char* caption;
+  SkillCategory category;
   Twips place;
-  const char* bonus;  // nullptr: no bonus box
-  int bonusLeft;
+  int bonusLeft;  // where the bonus box stands, for a category with a bonus
   int bonusTop;
 };
 
 constexpr auto kHeadings = std::to_array<Heading>({
-    {"Label32", "Discrétion", {3600, 480, 1335, 255}, "bonus_discretion", 5040, 480},
-    {"Label30", "Manipulation", {3600, 3720, 1335, 255}, "bonus_manipulation", 5040, 3720},
-    {"Label31", "Perception", {5880, 360, 1335, 255}, "bonus_perception", 7320, 360},
-    {"Label34", "Communication", {5760, 3960, 1575, 255}, "bonus_communication", 7320, 3960},
-    {"Label29", "Agilité", {5880, 6480, 1335, 255}, "bonus_agilite", 7320, 6480},
-    {"Label33", "Connaissance", {8040, 0, 1455, 255}, "bonus_connaissance", 9600, 0},
-    {"Label40", "Invocation", {10440, 0, 1335, 255}, nullptr, 0, 0},
+    {"Label32", SkillCategory::Discretion, {3600, 480, 1335, 255}, 5040, 480},
+    {"Label30", SkillCategory::Manipulation, {3600, 3720, 1335, 255}, 5040, 3720},
+    {"Label31", SkillCategory::Perception, {5880, 360, 1335, 255}, 7320, 360},
+    {"Label34", SkillCategory::Communication, {5760, 3960, 1575, 255}, 7320, 3960},
+    {"Label29", SkillCategory::Agilite, {5880, 6480, 1335, 255}, 7320, 6480},
+    {"Label33", SkillCategory::Connaissance, {8040, 0, 1455, 255}, 9600, 0},
+    {"Label40", SkillCategory::Invocation, {10440, 0, 1335, 255}, 0, 0},
 });
 
 // Skill slots: the name caption at the top given here, the value box
@@ -255,7 +254,7 @@ class Builder {
       const std::string name = kCharacteristics[k].name;
       const bool editableRace = k != kCha;
       add(indexed("Label1", static_cast<int>(k)), ControlKind::Caption, {0, 1680 + y, 1095, 255},
-          kCaracCaptions[k], {kTahomaBold, Align::Left});
+          kCharacteristics[k].caption, {kTahomaBold, Align::Left});
       add(name, ControlKind::Field, {1080, 1560 + y, 495, 375}, "", kBlueBox);
       add(indexed("des_ok", static_cast<int>(k)), ControlKind::Selector, {1560, 1680 + y, 135, 195}, "",
           kSelector);
@@ -282,9 +281,11 @@ class Builder {
 
   void headings() {
     for (const auto& h : kHeadings) {
-      add(h.name, ControlKind::Caption, h.place, h.caption, {kTahomaHeading, Align::Centre});
-      if (h.bonus)
-        add(h.bonus, ControlKind::Field, {h.bonusLeft, h.bonusTop, kBoxWidth, kBoxHeight}, "", kBonus);
+      const SkillCategoryRow& category = categoryRow(h.category);
+      add(h.name, ControlKind::Caption, h.place, category.heading, {kTahomaHeading, Align::Centre});
+      if (category.bonus)
+        add(std::string(fieldName(category.bonus)), ControlKind::Field,
+            {h.bonusLeft, h.bonusTop, kBoxWidth, kBoxHeight}, "", kBonus);
     }
   }
 

@@ -1,0 +1,15 @@
+// What every program that opens the character window does before it: the
+// same texts, fonts and desktop identity for the game, its screenshot tool
+// and the start-up probe, so that what is measured and shown is what the
+// player starts.
+#pragma once
+
+class QApplication;
+
+namespace orvandel {
+
+// Ties the application to the installed desktop entry and its icon, gives
+// Qt's own texts in French and registers the sheet's fonts.
+void prepareApplication(QApplication& app);
+
+}  // namespace orvandel
