@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test web web-serve sanitize fuzz fuzz-smoke screenshot bench package clean
+.PHONY: deps build run test web web-serve sanitize fuzz fuzz-smoke compilers format-check screenshot bench package clean
 
 deps:
 	@scripts/install-deps
@@ -37,6 +37,18 @@ sanitize: deps
 	@cmake --build --preset asan
 	ctest --preset asan -j2
 
+# The whole tree as a packager builds it (Release, -O3, GCC) and with clang,
+# warnings as errors, so that no compiler- or optimisation-specific warning
+# slips in.
+compilers: deps
+	@for preset in release-gcc clang; do \
+	  cmake --preset $$preset >/dev/null && cmake --build --preset $$preset || exit 1; \
+	done
+
+# The tracked C++ sources as the repository's .clang-format writes them.
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 # Each fuzz target for five minutes (FUZZ_SECONDS to change it).
 FUZZ_SECONDS ?= 300
 fuzz: deps
@@ -66,4 +78,4 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png
 
 clean:
-	rm -rf build build-asan build-fuzz build-web tests/web/node_modules
+	rm -rf build build-asan build-fuzz build-release-gcc build-clang build-web tests/web/node_modules

@@ -185,7 +185,7 @@ constexpr auto kNationalities = std::to_array<Row>({
 std::string diceText(const Modifier& m) {
   std::string text = m.sign == kPlus ? "+" : m.sign == kMinus ? "-" : "";
   text += std::to_string(m.count);
-  if (m.faces != kConstant) text += "d" + std::to_string(m.faces);
+  if (m.faces != kConstant) text.append("d").append(std::to_string(m.faces));
   if (m.starred) text += "*";
   return text;
 }

@@ -53,7 +53,7 @@ TEST(SkillsTest, CatalogueNames) {
 }
 
 TEST(SkillsTest, BaseValues) {
-  constexpr int kBaseSlots[] = {1, 2, 8, 9, 17, 18, 21, 39, 45};
+  static constexpr int kBaseSlots[] = {1, 2, 8, 9, 17, 18, 21, 39, 45};
   static const struct {
     // bonus_discretion, _agilite, _perception, _communication, _connaissance, intl_tot
     std::array<const char*, 6> fields;
