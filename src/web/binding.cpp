@@ -17,9 +17,11 @@
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "history/sheet_history.h"
 #include "layout/layout.h"
+#include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
-#include "sheet_io/sheet_text.h"
+#include "sheet_io/sheet_reasons.h"
 
 namespace orvandel {
 namespace {
@@ -144,7 +146,12 @@ class Session {
 
   // The sheet in its JSON form: every control name a key.
   std::string json() const { return sheetToJson(sheet_); }
-  std::string text() const { return sheetToText(sheet_); }
+  // The sheet in one of its written forms ("json", "text"), as orvandel-cli
+  // and the window write it; empty for a form that does not exist.
+  std::string written(const std::string& form) const {
+    const SheetFormat* format = findSheetFormat(form);
+    return format ? format->write(sheet_) : std::string();
+  }
 
   // Typing into a text field or ticking a selector; false for a name the
   // sheet does not have or a value of the other kind.
@@ -164,35 +171,77 @@ class Session {
   // "Saisie/Reroll": null when the generation ran, otherwise {message,
   // field} with the sheet unchanged.
   val typedEntry() {
+    Personnage before = sheet_;
     const auto refusal = generateTyped(sheet_, *dice_);
-    if (!refusal) return val::null();
+    if (!refusal) {
+      keepStep(std::move(before));
+      return val::null();
+    }
     val out = val::object();
     out.set("message", std::string(refusal->message));
     out.set("field", refusal->field);
     return out;
   }
 
-  void randomEntry() { generateRandom(sheet_, *dice_); }
+  void randomEntry() {
+    Personnage before = sheet_;
+    generateRandom(sheet_, *dice_);
+    keepStep(std::move(before));
+  }
 
-  // An improvement click on `name`; whether a roll was spent.
+  // An improvement click on `name`; whether a roll was spent. A click that
+  // spends nothing is no step to undo.
   bool improve(const std::string& name) {
     const auto target = improvementTarget(name);
-    return target && orvandel::improve(sheet_, *target, *dice_);
+    Personnage before = sheet_;
+    if (!target || !orvandel::improve(sheet_, *target, *dice_)) return false;
+    keepStep(std::move(before));
+    return true;
   }
 
   // Whether a click on `name` is an improvement click.
   static bool isImprovementTarget(const std::string& name) { return improvementTarget(name).has_value(); }
 
+  // A sheet the player brings (a file or a link): null once it is shown, or
+  // why it is not a sheet, in French, with the sheet unchanged.
+  val open(const std::string& json) {
+    auto read = sheetForPlayer(json);
+    if (auto* reason = std::get_if<std::string>(&read)) return val(*reason);
+    Personnage before = std::move(sheet_);
+    sheet_ = std::get<Personnage>(std::move(read));
+    keepStep(std::move(before));
+    return val::null();
+  }
+
+  // Stepping back and forth; whether the sheet changed.
+  bool undo() { return show(history_.undo(sheet_)); }
+  bool redo() { return show(history_.redo(sheet_)); }
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+
   // The launch state: a fresh sheet and the dice as the page opened them.
+  // The sheet left behind is one step to undo.
   void restart() {
+    Personnage before = std::move(sheet_);
     sheet_ = Personnage{};
     dice_ = makeDice(seed_);
+    keepStep(std::move(before));
   }
 
  private:
+  void keepStep(Personnage before) {
+    if (before != sheet_) history_.record(std::move(before));
+  }
+  bool show(std::optional<Personnage> sheet) {
+    if (!sheet) return false;
+    sheet_ = std::move(*sheet);
+    return true;
+  }
+
   Personnage sheet_;
   std::optional<std::uint64_t> seed_;
   std::unique_ptr<Dice> dice_;
+  SheetHistory history_;
 };
 
 }  // namespace
@@ -203,15 +252,21 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   emscripten::function("layoutRows", &layoutRows);
   emscripten::function("windowFacts", &windowFacts);
   emscripten::function("tabStops", &tabStops);
+  emscripten::constant("largestSheet", static_cast<double>(kLargestSheet));
   emscripten::class_<Session>("Session")
       .constructor<const std::string&>()
       .function("json", &Session::json)
-      .function("text", &Session::text)
+      .function("written", &Session::written)
       .function("setText", &Session::setText)
       .function("setTicked", &Session::setTicked)
       .function("typedEntry", &Session::typedEntry)
       .function("randomEntry", &Session::randomEntry)
       .function("improve", &Session::improve)
       .function("restart", &Session::restart)
+      .function("open", &Session::open)
+      .function("undo", &Session::undo)
+      .function("redo", &Session::redo)
+      .function("canUndo", &Session::canUndo)
+      .function("canRedo", &Session::canRedo)
       .class_function("isImprovementTarget", &Session::isImprovementTarget);
 }

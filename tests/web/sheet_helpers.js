@@ -31,14 +31,16 @@ export async function shownFields(page, sheet) {
 }
 
 // Runs orvandel-cli on `sheet` (its launch state when null); returns the
-// sheet it wrote and how many dice it rolled.
-export function cli(args, sheet = null) {
+// sheet it wrote and how many dice it rolled, or its output as it stands
+// when `form` is 'text'.
+export function cli(args, sheet = null, form = 'json') {
   const input = sheet === null ? [] : ['--sheet', '-'];
   const run = spawnSync(cliPath, [...args, ...input, '--trace-dice'], {
     input: sheet === null ? '' : JSON.stringify(sheet),
     encoding: 'utf8',
   });
   if (run.status !== 0) throw new Error(`orvandel-cli ${args.join(' ')} failed: ${run.stderr}`);
+  if (form === 'text') return run.stdout;
   return { sheet: JSON.parse(run.stdout), rolls: run.stderr.trim().split(',').filter(Boolean).length };
 }
 

@@ -22,8 +22,10 @@ export class SheetActions {
         this.clickable(view.element(row.name), () => this.improve(row.name));
   }
 
+  // Shows the sheet as the engine holds it after an action.
   refresh() {
     this.view.show(JSON.parse(this.session.json()));
+    this.afterChange?.();
   }
 
   listenToTyping() {

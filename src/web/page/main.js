@@ -5,6 +5,7 @@ import createEngine from './engine.js';
 import { SheetView } from './sheet_view.js';
 import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
+import { Keeping } from './keeping.js';
 
 const engine = await createEngine();
 const facts = engine.windowFacts();
@@ -16,7 +17,9 @@ const view = new SheetView(engine.layoutRows(), facts);
 fitToViewport(view, stage);
 stage.replaceChildren(view.client);
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
-const actions = new SheetActions(new engine.Session(seed), view, engine.tabStops(), engine.Session.isImprovementTarget);
+const session = new engine.Session(seed);
+const actions = new SheetActions(session, view, engine.tabStops(), engine.Session.isImprovementTarget);
+new Keeping(session, actions, engine.largestSheet);
 performance.mark('sheet-ready');
 document.documentElement.dataset.ready = 'true';
 // With a keyboard at hand, typing starts in the first blue box, as in the window.
