@@ -93,3 +93,38 @@ test('print puts the whole sheet on one page', async ({ page }) => {
   const pdf = (await page.pdf({ preferCSSPageSize: true })).toString('latin1');
   expect(pdf.match(/\/Type\s*\/Page\b/g)).toHaveLength(1);
 });
+
+test.describe('share link', () => {
+  test('opens exactly the sheet, selectors and improvement rolls included, as one step', async ({ page, context }) => {
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await openSheet(page, '?seed=21');
+    const launch = await shownSheet(page);
+    await control(page, 'orvandel').click();
+    await control(page, 'comp(2)').click();
+    await control(page, 'des_ok(2)').check();
+    await control(page, 'des_ok(14)').check();
+    await control(page, 'equipement').fill('Corde <b>&</b> « grappin »');
+    const shared = await shownSheet(page);
+    await command(page, 'share').click();
+    await expect(page.locator('#keeping-status')).not.toBeEmpty();
+    const link = await page.evaluate(() => navigator.clipboard.readText());
+    expect(new URL(link).hash).toMatch(/^#fiche=[\w-]+$/);
+
+    const other = await context.newPage();
+    await openSheet(other, new URL(link).hash, new URL(link).origin + new URL(link).pathname);
+    expect(await shownSheet(other)).toEqual(shared);
+    await other.keyboard.press('Control+z');
+    expect(await shownSheet(other)).toEqual(launch);
+  });
+
+  for (const [name, fragment] of [['damaged', '#fiche=AAAA-not-a-sheet'], ['oversized', `#fiche=${'A'.repeat(70000)}`]]) {
+    test(`a ${name} link is refused and leaves the launch state`, async ({ page }) => {
+      await openSheet(page);
+      const launch = await shownSheet(page);
+      await openSheet(page, `?seed=1${fragment}`);
+      await expect(page.getByRole('dialog')).toContainText('Ce lien n’ouvre pas de fiche');
+      await page.keyboard.press('Enter');
+      expect(await shownSheet(page)).toEqual(launch);
+    });
+  }
+});

@@ -1,9 +1,10 @@
 // Keeping the character, on the window's shortcuts and on a small bar below
 // the sheet (for touch screens): undo and redo, open a .json sheet (file
 // picker or a file dropped on the page), save it as a download, print, and
-// copy the text sheet. The engine keeps the steps and reads the files; the
+// copy the text sheet, share it as a link. The engine keeps the steps and reads the files; the
 // page only carries files in and out.
 import { showMessage } from './message.js';
+import { shareLink } from './share.js';
 
 const SAVED_NAME = 'personnage.json';
 
@@ -40,6 +41,7 @@ export class Keeping {
       save: () => this.save(),
       print: () => window.print(),
       copy: () => navigator.clipboard.writeText(this.session.written('text')),
+      share: () => this.share(),
     };
     this.bar.addEventListener('click', (event) => {
       const command = event.target.closest('[data-command]')?.dataset.command;
@@ -78,6 +80,14 @@ export class Keeping {
   updateSteps() {
     this.bar.querySelector('[data-command="undo"]').disabled = !this.session.canUndo();
     this.bar.querySelector('[data-command="redo"]').disabled = !this.session.canRedo();
+  }
+
+  // The link goes into the address bar and onto the clipboard.
+  async share() {
+    const link = await shareLink(this.session.json());
+    window.history.replaceState(null, '', link);
+    await navigator.clipboard.writeText(link);
+    this.bar.querySelector('#keeping-status').textContent = 'Lien de la fiche copié.';
   }
 
   save() {

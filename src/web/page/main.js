@@ -6,6 +6,7 @@ import { SheetView } from './sheet_view.js';
 import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
+import { openSharedSheet } from './share.js';
 
 const engine = await createEngine();
 const facts = engine.windowFacts();
@@ -20,6 +21,9 @@ const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine.tabStops(), engine.Session.isImprovementTarget);
 new Keeping(session, actions, engine.largestSheet);
+const openShared = () => openSharedSheet(session, engine.largestSheet, () => actions.refresh());
+window.addEventListener('hashchange', openShared);
+await openShared();
 performance.mark('sheet-ready');
 document.documentElement.dataset.ready = 'true';
 // With a keyboard at hand, typing starts in the first blue box, as in the window.
