@@ -7,6 +7,7 @@ import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
 import { openSharedSheet } from './share.js';
+import { workOffline } from './offline.js';
 
 const engine = await createEngine();
 const facts = engine.windowFacts();
@@ -28,3 +29,4 @@ performance.mark('sheet-ready');
 document.documentElement.dataset.ready = 'true';
 // With a keyboard at hand, typing starts in the first blue box, as in the window.
 if (window.matchMedia('(pointer: fine)').matches) actions.focusFirstStop();
+workOffline();
