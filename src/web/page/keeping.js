@@ -53,8 +53,11 @@ export class Keeping {
       if (file) this.openFile(file);
     });
     document.addEventListener('keydown', (event) => this.onKey(event));
-    document.addEventListener('dragover', (event) => event.preventDefault());
+    // Only a dropped file is taken; dropped text goes into the box as usual.
+    const carriesFile = (event) => event.dataTransfer.types.includes('Files');
+    document.addEventListener('dragover', (event) => { if (carriesFile(event)) event.preventDefault(); });
     document.addEventListener('drop', (event) => {
+      if (!carriesFile(event)) return;
       event.preventDefault();
       const [file] = event.dataTransfer.files;
       if (file) this.openFile(file);
