@@ -1,8 +1,8 @@
 // Keeping the character, on the window's shortcuts and on a small bar below
 // the sheet (for touch screens): undo and redo, open a .json sheet (file
-// picker or a file dropped on the page), save it as a download, print, and
-// copy the text sheet, share it as a link. The engine keeps the steps and reads the files; the
-// page only carries files in and out.
+// picker or a file dropped on the page), save it as a download, print, copy
+// the text sheet, and share it as a link. The engine keeps the steps and
+// reads the files; the page only carries files in and out.
 import { showMessage } from './message.js';
 import { shareLink } from './share.js';
 
