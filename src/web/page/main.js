@@ -20,7 +20,7 @@ fitToViewport(view, stage);
 stage.replaceChildren(view.client);
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
-const actions = new SheetActions(session, view, engine.tabStops(), engine.Session.isImprovementTarget);
+const actions = new SheetActions(session, view, engine);
 new Keeping(session, actions, engine.largestSheet);
 const openShared = () => openSharedSheet(session, engine.largestSheet, () => actions.refresh());
 window.addEventListener('hashchange', openShared);
