@@ -81,6 +81,7 @@ const char* kindName(ControlKind kind) {
 val fontOf(const FontSpec& spec) {
   val font = val::object();
   font.set("family", std::string(spec.family));
+  font.set("face", std::string(standInFace(spec.family)));
   font.set("points", spec.points);
   font.set("bold", spec.bold);
   font.set("underline", spec.underline);
@@ -118,6 +119,14 @@ val layoutRows() {
   return rows;
 }
 
+val cursorOf(const CursorArt& art) {
+  val cursor = val::object();
+  cursor.set("picture", artworkName(art.picture));
+  cursor.set("hotX", art.hotX);
+  cursor.set("hotY", art.hotY);
+  return cursor;
+}
+
 // What the page needs of the window itself.
 val windowFacts() {
   val facts = val::object();
@@ -125,6 +134,8 @@ val windowFacts() {
   facts.set("widthTwips", kClientWidthTwips);
   facts.set("heightTwips", kClientHeightTwips);
   facts.set("font", fontOf(kWindowFont));
+  facts.set("sheetCursor", cursorOf(kSheetCursor));
+  facts.set("titleCursor", cursorOf(kTitleCursor));
   return facts;
 }
 

@@ -46,9 +46,6 @@ namespace {
 
 constexpr const char* kIcon = ":/artwork/icon.png";
 
-constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
-constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
-
 constexpr const char* kMessageTitle = "Orvandel";
 
 // The window's actions on shortcuts, in the order of the context menu; a row

@@ -3,6 +3,7 @@
 // QUITTER run in the engine and the sheet is shown again. Everything the
 // mouse or a finger does, the keyboard does too.
 import { showMessage } from './message.js';
+import { cursorStyle } from './sheet_view.js';
 
 const activates = (event) =>
   (event.key === 'Enter' || event.key === ' ') && !(event.ctrlKey || event.metaKey || event.altKey || event.shiftKey);
@@ -33,7 +34,7 @@ export class SheetActions {
     this.takesKeys = (row) => engine.Session.takesImprovementKeys(row.name);
     this.orderTabs(engine.tabStops());
     this.clickable(view.element('orvandel'), () => this.randomEntry());
-    view.element('orvandel').classList.add('title-picture');
+    view.element('orvandel').style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
     view.element('Command1').addEventListener('click', () => this.typedEntry());
     view.element('Command2').addEventListener('click', () => this.quit());
     for (const row of view.rows) {
