@@ -21,6 +21,11 @@ struct ImprovementTarget {
 // "arme_par(i)"; nothing for any other control.
 std::optional<ImprovementTarget> improvementTarget(std::string_view controlName);
 
+// The target of Space or Enter on a value box: a skill's value "Text1(i)"
+// stands for its name, a weapon value for itself; nothing for any other
+// control.
+std::optional<ImprovementTarget> keyedImprovementTarget(std::string_view controlName);
+
 // One click. Returns whether an improvement roll was spent: a count that is
 // empty, not a number, or not above 0 spends nothing (an empty count becomes
 // "-1"). Otherwise the count drops by one and the value rises by half a

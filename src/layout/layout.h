@@ -3,8 +3,10 @@
 // rows and nothing else decides where a control stands or how it looks.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvandel {
@@ -38,14 +40,42 @@ struct Rgb {
   int blue;
 };
 
-// A font as the sheet names it; the window maps the family onto an
-// installed look-alike.
+// A font as the sheet names it; the front ends draw the family with the
+// face that stands in for it (kStandInFaces).
 struct FontSpec {
   const char* family;
   double points;
   bool bold = false;
   bool underline = false;
 };
+
+// The scalable face that a front end ships or finds installed for a family
+// the sheet names. Tahoma was drawn as the scalable successor of MS Sans
+// Serif, with the same metrics at the sheet's sizes.
+struct StandInFace {
+  const char* family;
+  const char* face;
+};
+inline constexpr auto kStandInFaces =
+    std::to_array<StandInFace>({{"MS Sans Serif", "Tahoma"}, {"Comic Sans MS", "Comic Neue"}});
+
+// The face that draws `family`: its stand-in, or the family itself.
+constexpr const char* standInFace(const char* family) {
+  for (const auto& s : kStandInFaces)
+    if (std::string_view(s.family) == family) return s.face;
+  return family;
+}
+
+// A cursor of the sheet: its artwork resource and its hot spot, in the
+// picture's pixels at 100 %.
+struct CursorArt {
+  const char* picture;
+  int hotX;
+  int hotY;
+};
+// Over the sheet, and over the title picture that rolls a character.
+inline constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
+inline constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 struct Look {
   FontSpec font;

@@ -81,6 +81,7 @@ const char* kindName(ControlKind kind) {
 val fontOf(const FontSpec& spec) {
   val font = val::object();
   font.set("family", std::string(spec.family));
+  font.set("face", std::string(standInFace(spec.family)));
   font.set("points", spec.points);
   font.set("bold", spec.bold);
   font.set("underline", spec.underline);
@@ -118,6 +119,14 @@ val layoutRows() {
   return rows;
 }
 
+val cursorOf(const CursorArt& art) {
+  val cursor = val::object();
+  cursor.set("picture", artworkName(art.picture));
+  cursor.set("hotX", art.hotX);
+  cursor.set("hotY", art.hotY);
+  return cursor;
+}
+
 // What the page needs of the window itself.
 val windowFacts() {
   val facts = val::object();
@@ -125,6 +134,8 @@ val windowFacts() {
   facts.set("widthTwips", kClientWidthTwips);
   facts.set("heightTwips", kClientHeightTwips);
   facts.set("font", fontOf(kWindowFont));
+  facts.set("sheetCursor", cursorOf(kSheetCursor));
+  facts.set("titleCursor", cursorOf(kTitleCursor));
   return facts;
 }
 
@@ -191,16 +202,16 @@ class Session {
 
   // An improvement click on `name`; whether a roll was spent. A click that
   // spends nothing is no step to undo.
-  bool improve(const std::string& name) {
-    const auto target = improvementTarget(name);
-    Personnage before = sheet_;
-    if (!target || !orvandel::improve(sheet_, *target, *dice_)) return false;
-    keepStep(std::move(before));
-    return true;
-  }
+  bool improve(const std::string& name) { return spend(improvementTarget(name)); }
+  // Space or Enter on the value box `name`, as in the window.
+  bool improveByKey(const std::string& name) { return spend(keyedImprovementTarget(name)); }
 
   // Whether a click on `name` is an improvement click.
   static bool isImprovementTarget(const std::string& name) { return improvementTarget(name).has_value(); }
+  // Whether Space or Enter on `name` is one.
+  static bool takesImprovementKeys(const std::string& name) {
+    return keyedImprovementTarget(name).has_value();
+  }
 
   // A sheet the player brings (a file or a link): null once it is shown, or
   // why it is not a sheet, in French, with the sheet unchanged.
@@ -229,6 +240,12 @@ class Session {
   }
 
  private:
+  bool spend(std::optional<ImprovementTarget> target) {
+    Personnage before = sheet_;
+    if (!target || !orvandel::improve(sheet_, *target, *dice_)) return false;
+    keepStep(std::move(before));
+    return true;
+  }
   void keepStep(Personnage before) {
     if (before != sheet_) history_.record(std::move(before));
   }
@@ -262,11 +279,13 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("typedEntry", &Session::typedEntry)
       .function("randomEntry", &Session::randomEntry)
       .function("improve", &Session::improve)
+      .function("improveByKey", &Session::improveByKey)
       .function("restart", &Session::restart)
       .function("open", &Session::open)
       .function("undo", &Session::undo)
       .function("redo", &Session::redo)
       .function("canUndo", &Session::canUndo)
       .function("canRedo", &Session::canRedo)
-      .class_function("isImprovementTarget", &Session::isImprovementTarget);
+      .class_function("isImprovementTarget", &Session::isImprovementTarget)
+      .class_function("takesImprovementKeys", &Session::takesImprovementKeys);
 }

@@ -25,7 +25,6 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <array>
-#include <string_view>
 
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
@@ -46,9 +45,6 @@ namespace orvandel {
 namespace {
 
 constexpr const char* kIcon = ":/artwork/icon.png";
-
-constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
-constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 constexpr const char* kMessageTitle = "Orvandel";
 
@@ -102,15 +98,6 @@ QString shownText(const QWidget* w) {
   if (const auto* line = qobject_cast<const QLineEdit*>(w)) return line->text();
   if (const auto* multi = qobject_cast<const QPlainTextEdit*>(w)) return multi->toPlainText();
   return {};
-}
-
-// The value box whose keys spend an improvement roll: a skill's value stands
-// for its name, a weapon value for itself.
-std::optional<ImprovementTarget> keyTarget(const std::string& control) {
-  constexpr std::string_view kSkillValue = "Text1(";
-  if (control.starts_with(kSkillValue))
-    return improvementTarget("comp(" + control.substr(kSkillValue.size()));
-  return improvementTarget(control);
 }
 
 constexpr const char* kSaveTitle = "Enregistrer la fiche";
@@ -172,7 +159,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
 }
 
 void CharacterWindow::takeKeyboardClicks(const ControlRow& row, QWidget* w) {
-  const auto target = keyTarget(row.name);
+  const auto target = keyedImprovementTarget(row.name);
   if (!target || !qobject_cast<QLineEdit*>(w)) return;
   keyTargets_.insert(w, *target);
   w->setFocusPolicy(Qt::StrongFocus);

@@ -19,15 +19,6 @@ constexpr const char* kWineFontDir = "/usr/share/wine/fonts/";
 // and the PDF gets a broken, unembedded font.
 constexpr auto kWineFonts = std::to_array({"tahoma.ttf", "tahomabd.ttf"});
 
-struct Substitute {
-  const char* family;
-  const char* lookAlike;
-};
-// Tahoma was drawn as the scalable successor of MS Sans Serif, with the same
-// metrics at the sheet's sizes.
-constexpr auto kSubstitutes =
-    std::to_array<Substitute>({{"MS Sans Serif", "Tahoma"}, {"Comic Sans MS", "Comic Neue"}});
-
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
 QString installedFamily(const char* family) {
@@ -36,9 +27,7 @@ QString installedFamily(const char* family) {
   const QString wanted = QString::fromUtf8(family);
   if (const auto found = resolved.constFind(wanted); found != resolved.cend()) return *found;
 
-  QString lookAlike = wanted;
-  for (const auto& s : kSubstitutes)
-    if (wanted == QLatin1String(s.family)) lookAlike = QString::fromUtf8(s.lookAlike);
+  QString lookAlike = QString::fromUtf8(standInFace(family));
   if (!QFontDatabase::families().contains(lookAlike) || !QFontDatabase::isSmoothlyScalable(lookAlike))
     lookAlike = QString::fromUtf8(kFallbackFamily);
   resolved.insert(wanted, lookAlike);

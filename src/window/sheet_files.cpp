@@ -18,17 +18,12 @@
 #include <optional>
 #include <string_view>
 
-#include "core/excerpt.h"
 #include "sheet_io/sheet_formats.h"
-#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_reasons.h"
 #include "window/qt_text.h"
 
 namespace orvandel {
 namespace {
-
-// A saved sheet is a few kilobytes; anything much bigger is the wrong file
-// and is not read into memory.
-constexpr qint64 kLargestSheet = 1 << 20;
 
 // The file's name as the player knows it, for messages.
 QString shownName(const QString& path) { return QStringLiteral("« %1 »").arg(QFileInfo(path).fileName()); }
@@ -84,26 +79,6 @@ std::optional<std::function<bool(QIODevice&)>> writerFor(const QString& suffix, 
     if (suffix == QLatin1String(f.suffix))
       return [&f, &window](QIODevice& out) { return f.write(window, out); };
   return std::nullopt;
-}
-
-// Why a file is not a sheet, in the player's words; %1 is the control.
-QString frenchReason(const SheetError& error) {
-  using Problem = SheetError::Problem;
-  switch (error.problem) {
-    case Problem::NotJson:
-      return QString::fromUtf8("ce n’est pas du JSON valide.");
-    case Problem::NotAnObject:
-      return QString::fromUtf8("le JSON doit être un objet dont les clés sont les noms des cases.");
-    case Problem::UnknownControl:
-      return QString::fromUtf8("la case %1 n’existe pas sur la fiche.").arg(qtText(excerpt(error.control)));
-    case Problem::NotText:
-      return QString::fromUtf8("la case %1 doit contenir un texte entre guillemets.")
-          .arg(qtText(excerpt(error.control)));
-    case Problem::NotTickBox:
-      break;
-  }
-  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.")
-      .arg(qtText(excerpt(error.control)));
 }
 
 // The frame as paper shows it: its background and border, without the
@@ -179,12 +154,11 @@ std::variant<Personnage, QString> readSheet(const QString& path) {
                "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit "
                "de le lire.")
         .arg(shownName(path));
-  const QByteArray json = file.read(kLargestSheet + 1);
-  if (json.size() > kLargestSheet)
-    return QString::fromUtf8("%1 n’est pas une fiche : le fichier est bien trop gros.").arg(shownName(path));
-  auto read = sheetFromJson(std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
-  if (const auto* error = std::get_if<SheetError>(&read))
-    return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), frenchReason(*error));
+  // A file bigger than any sheet is not read into memory.
+  const QByteArray json = file.read(static_cast<qint64>(kLargestSheet) + 1);
+  auto read = sheetForPlayer(std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
+  if (const auto* reason = std::get_if<std::string>(&read))
+    return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), qtText(*reason));
   return std::get<Personnage>(std::move(read));
 }
 

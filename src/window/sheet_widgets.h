@@ -39,11 +39,6 @@ QPixmap storedPicture(const QString& resource);
 // An artwork picture at the size it is shown (stretched to the box).
 QPixmap renderArtwork(const char* resource, QSize size);
 
-struct CursorArt {
-  const char* picture;
-  int hotX;
-  int hotY;
-};
 // The cursor at `zoom`, hot spot included.
 QCursor artworkCursor(const CursorArt& art, double zoom);
 

@@ -34,15 +34,19 @@ test('a typed entry and two improvement clicks, by keyboard, agree with the CLI'
     await control(page, 'des_ok(17)').press('Space');
   });
   const typed = cli(['generate', '--typed', '--seed', seed], typedBoxes);
-  await test.step('Saisie/Reroll', async () => {
-    await control(page, 'Command1').press('Enter');
+  await test.step('Enter in a blue box is Saisie/Reroll', async () => {
+    await control(page, 'age').press('Enter');
     expect(await shownFields(page, typed.sheet)).toEqual(typed.sheet);
   });
-  await test.step('two improvement clicks take up the same dice', async () => {
+  await test.step('Tab reaches a skill value; Enter on it and Space on an attack take up the same dice', async () => {
     const first = cli(['improve', 'comp(1)', '--seed', seedAfter(seed, typed.rolls)], typed.sheet);
     const second = cli(['improve', 'arme_att(1)', '--seed', seedAfter(seed, typed.rolls + 1)], first.sheet);
     expect(Number(second.sheet.des_comp)).toBe(Number(typed.sheet.des_comp) - 2);
-    await control(page, 'comp(1)').press('Enter');
+    const skillValue = control(page, 'Text1(1)');
+    for (let tabs = 0; tabs < 300 && !(await skillValue.evaluate((e) => e === document.activeElement)); ++tabs)
+      await page.keyboard.press('Tab');
+    await expect(skillValue).toBeFocused();
+    await page.keyboard.press('Enter');
     await control(page, 'arme_att(1)').press(' ');
     expect(await shownFields(page, second.sheet)).toEqual(second.sheet);
   });
@@ -88,7 +92,7 @@ test('QUITTER in a tab the page may not close returns the sheet and the dice to 
   await control(page, 'Command2').click();
   expect(await shownSheet(page)).toEqual(launch);
   await expect(control(page, 'forc')).toBeFocused();
-  await control(page, 'orvandel').click();
+  await page.keyboard.press('Control+N');
   const expected = cli(['generate', '--seed', '6']).sheet;
   expect(await shownFields(page, expected)).toEqual(expected);
 });

@@ -3,23 +3,62 @@
 // QUITTER run in the engine and the sheet is shown again. Everything the
 // mouse or a finger does, the keyboard does too.
 import { showMessage } from './message.js';
+import { cursorStyle } from './sheet_view.js';
 
-const activates = (event) => event.key === 'Enter' || event.key === ' ';
+const activates = (event) =>
+  (event.key === 'Enter' || event.key === ' ') && !(event.ctrlKey || event.metaKey || event.altKey || event.shiftKey);
+
+function onActivation(element, run) {
+  element.addEventListener('keydown', (event) => {
+    if (!activates(event)) return;
+    event.preventDefault();
+    run();
+  });
+}
+
+function onEnter(element, run) {
+  element.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.isComposing) return;
+    event.preventDefault();
+    run();
+  });
+}
 
 export class SheetActions {
-  constructor(session, view, tabStops, isImprovementTarget) {
+  // engine: tabStops(), and the Session class's improvement questions.
+  constructor(session, view, engine) {
     this.session = session;
     this.view = view;
     this.refresh();
     this.listenToTyping();
-    this.orderTabs(tabStops);
+    this.takesKeys = (row) => engine.Session.takesImprovementKeys(row.name);
+    this.orderTabs(engine.tabStops());
     this.clickable(view.element('orvandel'), () => this.randomEntry());
-    view.element('orvandel').classList.add('title-picture');
+    view.element('orvandel').style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
     view.element('Command1').addEventListener('click', () => this.typedEntry());
     view.element('Command2').addEventListener('click', () => this.quit());
-    for (const row of view.rows)
-      if (isImprovementTarget(row.name))
-        this.clickable(view.element(row.name), () => this.improve(row.name));
+    for (const row of view.rows) {
+      const element = view.element(row.name);
+      if (engine.Session.isImprovementTarget(row.name)) {
+        element.classList.add('clickable');
+        element.addEventListener('click', () => this.improve(row.name));
+      }
+      if (this.takesKeys(row)) onActivation(element, () => this.improveByKey(row.name));
+    }
+    // Enter in a blue box is "Saisie/Reroll".
+    for (const name of engine.tabStops())
+      if (view.element(name).type === 'text') onEnter(view.element(name), () => this.typedEntry());
+    document.addEventListener('keydown', (event) => this.onShortcut(event));
+  }
+
+  // Ctrl+N: "Nouveau personnage", where the browser leaves the key to the
+  // page (a tab usually keeps it for a new window: the title picture is in
+  // the Tab order for that).
+  onShortcut(event) {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
+    if (event.key.toLowerCase() !== 'n' || document.getElementById('message').open) return;
+    event.preventDefault();
+    this.randomEntry();
   }
 
   // Shows the sheet as the engine holds it after an action.
@@ -38,13 +77,15 @@ export class SheetActions {
     });
   }
 
-  // The window's Tab order first (each blue box followed by its selector,
-  // then the other controls the player can change, in layout order); then
-  // the title picture and the improvement targets, which the window reaches
-  // by mouse only. Read-only boxes take focus by click only, as there.
+  // The window's Tab order (each blue box followed by its selector, then, in
+  // layout order, the other controls the player can change and the skill and
+  // weapon values that take the improvement keys); then the title picture.
+  // Other read-only boxes take focus by click only, as there.
   orderTabs(tabStops) {
     const changeable = (row) =>
-      ['selector', 'button'].includes(row.kind) || (['field', 'multiline'].includes(row.kind) && row.look.editable);
+      ['selector', 'button'].includes(row.kind) ||
+      (['field', 'multiline'].includes(row.kind) && row.look.editable) ||
+      this.takesKeys(row);
     const order = [...tabStops];
     for (const row of this.view.rows) if (changeable(row) && !order.includes(row.name)) order.push(row.name);
     for (const row of this.view.rows)
@@ -56,13 +97,9 @@ export class SheetActions {
   clickable(element, run) {
     element.classList.add('clickable');
     element.tabIndex = 0;
-    if (element.tagName !== 'INPUT') element.setAttribute('role', 'button');
+    element.setAttribute('role', 'button');
     element.addEventListener('click', run);
-    element.addEventListener('keydown', (event) => {
-      if (!activates(event)) return;
-      event.preventDefault();
-      run();
-    });
+    onActivation(element, run);
   }
 
   randomEntry() {
@@ -80,6 +117,11 @@ export class SheetActions {
 
   improve(name) {
     this.session.improve(name);
+    this.refresh();
+  }
+
+  improveByKey(name) {
+    this.session.improveByKey(name);
     this.refresh();
   }
 

@@ -11,10 +11,14 @@ const STANDS_ABOVE = new Set(['frame', 'field', 'multiline', 'selector', 'button
 
 const pixels = (twips) => twips / TWIPS_PER_PIXEL;
 
-// The declarations of a font as the layout table names it; the style sheet
-// maps the family onto the web font that stands for it.
-function fontStyle(font) {
-  return `font-family:"${font.family}",sans-serif;font-size:${font.points}pt;` +
+// A cursor of the sheet as a CSS value: its artwork with its hot spot.
+export const cursorStyle = (cursor, fallback) =>
+  `url(artwork/${cursor.picture}.svg) ${cursor.hotX} ${cursor.hotY}, ${fallback}`;
+
+// The declarations of a font as the layout table names it, drawn with the
+// face that stands in for its family (the style sheet ships the faces).
+export function fontStyle(font) {
+  return `font-family:"${font.face}",sans-serif;font-size:${font.points}pt;` +
     `font-weight:${font.bold ? 'bold' : 'normal'};${font.underline ? 'text-decoration:underline;' : ''}`;
 }
 
@@ -98,6 +102,7 @@ export class SheetView {
     this.width = pixels(facts.widthTwips);
     this.height = pixels(facts.heightTwips);
     this.client.style.cssText = `width:${this.width}px;height:${this.height}px;${fontStyle(facts.font)}`;
+    this.client.style.cursor = cursorStyle(facts.sheetCursor, 'default');
     this.elements = new Map();
     this.rows = rows;
     this.shown = new Map();
