@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -10,29 +9,20 @@
 #include <sstream>
 #include <vector>
 
-#include "sheet_io/sheet_formats.h"
-#include "sheet_io/sheet_json.h"
+#include "cli/command_line.h"
+#include "cli/controls.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
+#include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "sheet_io/sheet_formats.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 
 namespace orvandel {
 namespace {
-
-struct Options {
-  bool typed = false;
-  std::string sheetFile;
-  std::optional<std::string> diceScript;
-  std::optional<std::string> diceFile;
-  std::optional<std::uint64_t> seed;
-  long long count = 1;
-  std::string format = "json";
-  bool traceDice = false;
-  std::string outputFile;
-  std::string target;
-};
 
 // A failure that ends the run with a status and one line on stderr.
 struct Failure {
@@ -47,13 +37,31 @@ std::optional<std::string> readFile(const std::string& path, std::istream& in) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+// Why a file is not a sheet, and what to do.
+std::string sheetProblem(const SheetError& error) {
+  using Problem = SheetError::Problem;
+  switch (error.problem) {
+    case Problem::NotJson:
+      return "ce n'est pas du JSON valide";
+    case Problem::NotAnObject:
+      return "il faut un objet JSON dont les clés sont les noms des contrôles";
+    case Problem::UnknownControl:
+      return "le contrôle " + excerpt(error.control) + " n'existe pas (voir orvandel-cli controls)";
+    case Problem::NotText:
+      return "le contrôle " + excerpt(error.control) + " attend un texte entre guillemets";
+    case Problem::NotTickBox:
+      break;
+  }
+  return "la case à cocher " + excerpt(error.control) + " attend true ou false";
+}
+
 Personnage loadSheet(const Options& options, std::istream& in) {
   if (options.sheetFile.empty()) return Personnage{};
   const auto json = readFile(options.sheetFile, in);
-  if (!json) throw Failure{kExitUsage, "cannot read sheet file " + excerpt(options.sheetFile)};
+  if (!json) throw Failure{kExitUsage, "impossible de lire la fiche " + excerpt(options.sheetFile)};
   auto sheet = sheetFromJson(*json);
   if (auto* error = std::get_if<SheetError>(&sheet))
-    throw Failure{kExitUsage, "bad sheet " + excerpt(options.sheetFile) + ": " + error->message};
+    throw Failure{kExitUsage, "fiche " + excerpt(options.sheetFile) + " refusée : " + sheetProblem(*error)};
   return std::get<Personnage>(std::move(sheet));
 }
 
@@ -62,7 +70,8 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
     if (options.diceScript) return std::make_unique<ScriptedDice>(*options.diceScript);
     if (options.diceFile) {
       const auto script = readFile(*options.diceFile, in);
-      if (!script) throw Failure{kExitUsage, "cannot read dice file " + excerpt(*options.diceFile)};
+      if (!script)
+        throw Failure{kExitUsage, "impossible de lire le script de dés " + excerpt(*options.diceFile)};
       return std::make_unique<ScriptedDice>(*script);
     }
   } catch (const DiceScriptError& e) {
@@ -76,109 +85,126 @@ void writeSheet(std::ostream& out, const Personnage& sheet, const std::string& f
   out << findSheetFormat(format)->write(sheet);
 }
 
-// Runs the chosen command, writing sheets to `out`. Returns the exit status.
-int execute(const std::string& command, const Options& options, const Personnage& input,
-            Dice& dice, std::ostream& out, std::ostream& err) {
-  if (command == "improve") {
-    const auto target = improvementTarget(options.target);
-    if (!target)
-      throw Failure{kExitUsage, "unknown improvement target " + excerpt(options.target) +
-                                    ": use comp(1..73), arme_att(1..6) or arme_par(1..6)"};
-    Personnage sheet = input;
-    improve(sheet, *target, dice);
-    writeSheet(out, sheet, options.format);
-    return kExitDone;
+// In a text batch each sheet starts on a page of its own under a heading, so
+// that a printer, a pager or a reader can tell one character from the next.
+void writeBatchHeading(std::ostream& out, long long n, long long count) {
+  if (n > 1) out << "\f\n";
+  const std::string heading = "Fiche " + std::to_string(n) + " sur " + std::to_string(count);
+  out << heading << '\n';
+  for (std::size_t i = 0; i < heading.size(); ++i) out << "─";
+  out << "\n\n";
+}
+
+// The refused blue box and what was wrong with it, after the window's message.
+std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
+  Personnage copy = sheet;
+  const auto field = findField(copy, refusal.field);
+  const std::string typed = field ? *std::get<std::string*>(*field) : std::string();
+  std::string why;
+  switch (refusal.reason) {
+    case RefusalReason::Empty:
+      why = "est vide";
+      break;
+    case RefusalReason::NotANumber:
+      why = "ne contient pas un nombre : " + excerpt(typed);
+      break;
+    case RefusalReason::OutOfRange:
+      why = "contient " + excerpt(typed) + ", hors de " + std::to_string(-kTypedLimit) + ".." +
+            std::to_string(kTypedLimit);
+      break;
   }
-  for (long long n = 0; n < options.count; ++n) {
+  return std::string(refusal.message) + " : la case " + refusal.field + " (" + controlShows(refusal.field) +
+         ") " + why;
+}
+
+int improveOnce(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
+                std::ostream& err) {
+  const auto target = improvementTarget(options.target);
+  if (!target)
+    throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) +
+                                  " : comp(1..73), arme_att(1..6) ou arme_par(1..6)"};
+  Personnage sheet = input;
+  const bool spent = improve(sheet, *target, dice);
+  writeSheet(out, sheet, options.format);
+  if (spent) return kExitDone;
+  err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " + excerpt(input.des_comp) +
+             ") ; " + options.target + " reste inchangé\n";
+  return kExitRefused;
+}
+
+// Runs a generation command, writing sheets to `out`. Returns the exit status.
+int generateAll(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
+                std::ostream& err) {
+  const bool headings = options.format == "text" && options.count > 1;
+  for (long long n = 1; n <= options.count; ++n) {
     Personnage sheet = input;
     if (!options.typed) {
       generateRandom(sheet, dice);
     } else if (const auto refusal = generateTyped(sheet, dice)) {
-      err << refusal->message << '\n';
+      err << refusalLine(*refusal, input) << '\n';
       writeSheet(out, input, options.format);
       return kExitRefused;
     }
+    if (headings) writeBatchHeading(out, n, options.count);
     writeSheet(out, sheet, options.format);
   }
   return kExitDone;
 }
 
-void addCommonOptions(CLI::App& command, Options& options) {
-  command.add_option("--sheet", options.sheetFile, "JSON sheet keyed by control names (- for stdin)");
-  auto* dice = command.add_option("--dice", options.diceScript, "scripted rolls: F:V,F:V,...");
-  auto* diceFile = command.add_option("--dice-file", options.diceFile, "file holding a dice script");
-  auto* seed = command.add_option("--seed", options.seed, "deterministic dice from this seed");
-  dice->excludes(diceFile)->excludes(seed);
-  diceFile->excludes(seed);
-  std::vector<std::string> formats;
-  for (const SheetFormat& format : sheetFormats()) formats.emplace_back(format.name);
-  command.add_option("--format", options.format, "json (default) or text")->check(CLI::IsMember(formats));
-  command.add_flag("--trace-dice", options.traceDice, "print every roll made as a dice script on stderr");
-  command.add_option("--output", options.outputFile, "write the sheet(s) to this file instead of stdout");
+int runSheetCommand(Command command, const Options& options, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
+  const Personnage input = loadSheet(options, in);
+  std::ofstream file;
+  if (!options.outputFile.empty()) {
+    file.open(options.outputFile, std::ios::binary | std::ios::trunc);
+    if (!file) throw Failure{kExitUsage, "impossible d'écrire le fichier " + excerpt(options.outputFile)};
+  }
+  std::ostream& destination = options.outputFile.empty() ? out : file;
+  std::unique_ptr<Dice> source = makeDice(options, in);
+  auto* scripted = dynamic_cast<ScriptedDice*>(source.get());
+  // Rolls are kept only when asked for, so a long batch runs in constant memory.
+  std::optional<RecordingDice> recorder;
+  if (options.traceDice) recorder.emplace(*source);
+  Dice& dice = recorder ? static_cast<Dice&>(*recorder) : *source;
+  // A scripted run prints nothing unless the whole script fits, so its
+  // output waits; other runs stream, whatever the count.
+  std::ostringstream held;
+  std::ostream& sink = scripted ? held : destination;
+  int status = kExitDone;
+  try {
+    status = command == Command::Improve ? improveOnce(options, input, dice, sink, err)
+                                         : generateAll(options, input, dice, sink, err);
+    if (scripted) scripted->expectExhausted();
+  } catch (const DiceScriptError& e) {
+    throw Failure{kExitDiceScript, e.what()};
+  }
+  if (recorder) err << recorder->script() << '\n';
+  if (scripted) destination << held.str();
+  if (!destination.flush())
+    throw Failure{kExitUsage, "l'écriture a échoué (disque plein ou sortie fermée ?)"};
+  return status;
 }
 
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-  CLI::App app{"orvandel-cli: the ORVANDEL character generator without its window"};
-  app.require_subcommand(1);
-  Options options;
-  auto* generate = app.add_subcommand("generate", "generate a character (random entry, or --typed)");
-  addCommonOptions(*generate, options);
-  generate->add_flag("--typed", options.typed, "the typed entry (Saisie/Reroll) on the sheet's blue boxes");
-  generate->add_option("--count", options.count, "number of characters, one line each in json")
-      ->check(CLI::PositiveNumber);
-  auto* improveCommand = app.add_subcommand("improve", "one improvement click on a skill or weapon value");
-  addCommonOptions(*improveCommand, options);
-  improveCommand->add_option("target", options.target, "comp(i), arme_att(i) or arme_par(i)")->required();
-
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
-  try {
-    app.parse(reversed);
-  } catch (const CLI::Success&) {
-    out << app.help();
-    return kExitDone;
-  } catch (const CLI::ParseError& e) {
-    std::string message = e.what();
-    std::replace(message.begin(), message.end(), '\n', ' ');
-    err << "orvandel-cli: " << message << " (see orvandel-cli --help)\n";
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  const Request request = readCommandLine(args);
+  if (!request.error.empty()) {
+    err << "orvandel-cli : " << request.error << " (voir orvandel-cli --help)\n";
     return kExitUsage;
   }
-
+  if (!request.command) {
+    out << request.print;
+    return kExitDone;
+  }
+  if (*request.command == Command::Controls) {
+    out << (request.options.format == "json" ? controlsToJson() : controlsToText());
+    return out.flush() ? kExitDone : kExitUsage;
+  }
   try {
-    const Personnage input = loadSheet(options, in);
-    std::ofstream file;
-    if (!options.outputFile.empty()) {
-      file.open(options.outputFile, std::ios::binary | std::ios::trunc);
-      if (!file) throw Failure{kExitUsage, "cannot write output file " + excerpt(options.outputFile)};
-    }
-    std::ostream& destination = options.outputFile.empty() ? out : file;
-    std::unique_ptr<Dice> source = makeDice(options, in);
-    auto* scripted = dynamic_cast<ScriptedDice*>(source.get());
-    // Rolls are kept only when asked for, so a long batch runs in constant memory.
-    std::optional<RecordingDice> recorder;
-    if (options.traceDice) recorder.emplace(*source);
-    Dice& dice = recorder ? static_cast<Dice&>(*recorder) : *source;
-    // A scripted run prints nothing unless the whole script fits, so its
-    // output waits; other runs stream, whatever the count.
-    std::ostringstream held;
-    std::ostream& sink = scripted ? held : destination;
-    const std::string command = generate->parsed() ? "generate" : "improve";
-    int status = kExitDone;
-    try {
-      status = execute(command, options, input, dice, sink, err);
-      if (scripted) scripted->expectExhausted();
-    } catch (const DiceScriptError& e) {
-      throw Failure{kExitDiceScript, e.what()};
-    }
-    if (recorder) err << recorder->script() << '\n';
-    if (scripted) destination << held.str();
-    if (!destination.flush())
-      throw Failure{kExitUsage, "writing the output failed (disk full or closed pipe?)"};
-    return status;
+    return runSheetCommand(*request.command, request.options, in, out, err);
   } catch (const Failure& failure) {
-    err << "orvandel-cli: " << failure.message << '\n';
+    err << "orvandel-cli : " << failure.message << '\n';
     return failure.status;
   }
 }

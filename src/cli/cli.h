@@ -18,7 +18,6 @@ enum ExitStatus : int {
 };
 
 // Runs the command line `args` (without the program name).
-int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err);
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace orvandel

@@ -37,8 +37,8 @@ ScriptedDice::ScriptedDice(std::string_view script) {
     ScriptedRoll roll{};
     if (colon == std::string_view::npos || !parseCount(token.substr(0, colon), roll.faces) ||
         !parseCount(token.substr(colon + 1), roll.value))
-      throw DiceScriptError("dice script: token " + std::to_string(number) + " " + excerpt(token) +
-                            " is not of the form F:V (e.g. 6:4)");
+      throw DiceScriptError("script de dés : le jeton " + std::to_string(number) + " " + excerpt(token) +
+                            " n'est pas de la forme F:V (par exemple 6:4)");
     rolls_.push_back(roll);
     if (comma == std::string_view::npos) break;
     script.remove_prefix(comma + 1);
@@ -50,19 +50,20 @@ int ScriptedDice::des(int faces) {
   if (left && rolls_[next_].faces == faces && rolls_[next_].value >= 1 && rolls_[next_].value <= faces)
     return static_cast<int>(rolls_[next_++].value);
 
-  const std::string asked = "call " + std::to_string(next_ + 1) + " asked des(" + std::to_string(faces) + ")";
-  if (!left) throw DiceScriptError("dice script: " + asked + " but no token is left");
+  const std::string asked =
+      "script de dés : le jet " + std::to_string(next_ + 1) + " demande des(" + std::to_string(faces) + ")";
+  if (!left) throw DiceScriptError(asked + " mais il ne reste aucun jeton");
   const ScriptedRoll roll = rolls_[next_];
   if (roll.faces != faces)
-    throw DiceScriptError("dice script: " + asked + " but found token \"" + describe(roll) + "\"");
-  throw DiceScriptError("dice script: " + asked + " but token \"" + describe(roll) +
-                        "\" is out of range 1.." + std::to_string(faces));
+    throw DiceScriptError(asked + " mais le jeton suivant est \"" + describe(roll) + "\"");
+  throw DiceScriptError(asked + " mais le jeton \"" + describe(roll) + "\" est hors de 1.." +
+                        std::to_string(faces));
 }
 
 void ScriptedDice::expectExhausted() const {
   if (remaining() != 0)
-    throw DiceScriptError("dice script: " + std::to_string(remaining()) +
-                          " token(s) left unused after " + std::to_string(next_) + " call(s)");
+    throw DiceScriptError("script de dés : " + std::to_string(remaining()) + " jeton(s) inutilisé(s) après " +
+                          std::to_string(next_) + " jet(s)");
 }
 
 int RecordingDice::des(int faces) {

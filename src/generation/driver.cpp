@@ -1,6 +1,7 @@
 #include "generation/driver.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/number.h"
 #include "generation/bonuses.h"
@@ -16,10 +17,6 @@
 
 namespace orvandel {
 namespace {
-
-// Typed numbers are kept small so that no rule meets an absurd value (a typed
-// age of a million would keep the priest studying for ages).
-constexpr double kTypedLimit = 999;
 
 // The preparation shared by both entries. The working values start fresh
 // with the Generation itself.
@@ -39,9 +36,7 @@ void runSharedStages(Generation& g) {
   applyWealth(g);
 }
 
-void rollImprovements(Generation& g) {
-  g.sheet.des_comp = writeWhole(g.dice.des(6) + 2);
-}
+void rollImprovements(Generation& g) { g.sheet.des_comp = writeWhole(g.dice.des(6) + 2); }
 
 // Priests draw their "Elan" at the end of the equipment sentence.
 void appendElan(Generation& g) {
@@ -56,12 +51,13 @@ void appendElan(Generation& g) {
 std::optional<Refusal> checkBlueBoxes(const Personnage& sheet) {
   for (const auto& blue : kBlueBoxes)
     if (blue.isCharacteristic && (sheet.*blue.box).empty())
-      return Refusal{kRemplirCasesBleues, blue.name};
+      return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::Empty};
   for (const auto& blue : kBlueBoxes) {
     if (sheet.des_ok(blue.selector)) continue;
     const auto value = readStrict(sheet.*blue.box);
-    if (!value || *value < -kTypedLimit || *value > kTypedLimit)
-      return Refusal{kRemplirCasesBleues, blue.name};
+    if (!value) return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::NotANumber};
+    if (std::abs(*value) > kTypedLimit)
+      return Refusal{kRemplirCasesBleues, blue.name, RefusalReason::OutOfRange};
   }
   return std::nullopt;
 }

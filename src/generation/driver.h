@@ -15,11 +15,25 @@ namespace orvandel {
 // The one message the program has for the player.
 inline constexpr std::string_view kRemplirCasesBleues = "Remplir les cases bleues";
 
-// Why the typed entry did not run: the message to show and the first blue box
-// at fault (its control name), where the window puts the keyboard focus.
+// Typed numbers are kept between -kTypedLimit and kTypedLimit so that no
+// rule meets an absurd value (a typed age of a million would keep the priest
+// studying for ages).
+inline constexpr int kTypedLimit = 999;
+
+// What was wrong with the refused blue box.
+enum class RefusalReason {
+  Empty,       // a characteristic box holds nothing
+  NotANumber,  // the box does not hold a number
+  OutOfRange,  // the number lies outside -kTypedLimit..kTypedLimit
+};
+
+// Why the typed entry did not run: the message to show, the first blue box
+// at fault (its control name), where the window puts the keyboard focus, and
+// what was wrong with it.
 struct Refusal {
   std::string_view message;
   std::string field;
+  RefusalReason reason;
 };
 
 // "Saisie/Reroll": a generation from the rolls typed into the blue boxes,

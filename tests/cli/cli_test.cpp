@@ -1,13 +1,17 @@
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "sheet_io/sheet_json.h"
+#include "cli/command_line.h"
 #include "core/sheet_fields.h"
+#include "generation/skills.h"
+#include "layout/layout.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_text.h"
 
 namespace orvandel {
 namespace {
@@ -75,42 +79,67 @@ TEST(CliTest, CountGivesOneJsonLineEach) {
   EXPECT_EQ(lineCount(run.out), 5);
 }
 
-TEST(CliTest, RefusedTypedEntryEchoesTheSheet) {
-  const std::string sheet = R"j({"forc":"","des_comp":"4"})j";
-  const CliRun run = cli({"generate", "--typed", "--sheet", "-", "--seed", "1"}, sheet);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Remplir les cases bleues\n");
-  const auto json = nlohmann::json::parse(run.out);
-  EXPECT_EQ(json["des_comp"], "4");
-  EXPECT_EQ(json["forc"], "");
-  EXPECT_EQ(json["arme_nom(1)"], std::string(28, '.'));
+// The window's one message, then the box at fault and why, on one line; the
+// sheet is echoed unchanged.
+TEST(CliTest, RefusedTypedEntryNamesTheBoxAndWhy) {
+  const std::string filled = R"j("forc":"14","con":"12","tai":"11","dex":"13","intl":"10","pou":"9")j";
+  static const struct {
+    std::string sheet;
+    const char* says;
+  } cases[] = {
+      {R"j({"forc":"","des_comp":"4"})j", "Remplir les cases bleues : la case forc (FORce — Dés) est vide\n"},
+      {"{" + filled + R"j(,"cha":"douze"})j",
+       "Remplir les cases bleues : la case cha (CHArisme — Dés) ne contient pas un nombre : \"douze\"\n"},
+      {"{" + filled + R"j(,"cha":"8","nationalite":"33","profession":"07","age":"1000"})j",
+       "Remplir les cases bleues : la case age (Age) contient \"1000\", hors de -999..999\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = cli({"generate", "--typed", "--sheet", "-", "--seed", "1"}, c.sheet);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, c.says);
+    EXPECT_EQ(run.out, sheetToJson(std::get<Personnage>(sheetFromJson(c.sheet))) + "\n");
+  }
 }
 
+// Every refusal of the command line: exit 2, nothing on stdout, one French
+// line that names what was wrong and what is allowed.
 TEST(CliTest, BadInputExitsTwoWithOneLine) {
   static const struct {
     std::vector<std::string> args;
     const char* sheet;
+    const char* says;
   } cases[] = {
-      {{"generate", "--sheet", "-"}, R"j({"des_ok(7)": true})j"},
-      {{"generate", "--sheet", "-"}, R"j({"comp(74)": ""})j"},
-      {{"generate", "--sheet", "-"}, R"j({"forc": 12})j"},
-      {{"generate", "--sheet", "-"}, R"j({"des_ok(1)": "true"})j"},
-      {{"generate", "--sheet", "-"}, R"j({"forc": "12")j"},
-      {{"generate", "--sheet", "-"}, R"j(["forc"])j"},
-      {{"generate", "--sheet", "/nonexistent/sheet.json"}, ""},
-      {{"generate", "--count", "0"}, ""},
-      {{"generate", "--format", "xml"}, ""},
-      {{"generate", "--seed", "1", "--dice", "6:1"}, ""},
-      {{"improve", "comp(74)"}, ""},
-      {{"improve"}, ""},
-      {{"frobnicate"}, ""},
-      {{}, ""},
+      {{"generate", "--sheet", "-"}, R"j({"des_ok(7)": true})j", "\"des_ok(7)\" n'existe pas"},
+      {{"generate", "--sheet", "-"}, R"j({"forc": 12})j", "attend un texte"},
+      {{"generate", "--sheet", "-"}, R"j({"des_ok(1)": "true"})j", "attend true ou false"},
+      {{"generate", "--sheet", "-"}, R"j({"forc": "12")j", "pas du JSON valide"},
+      {{"generate", "--sheet", "-"}, R"j(["forc"])j", "objet JSON"},
+      {{"generate", "--sheet", "/nonexistent/sheet.json"}, "", "impossible de lire la fiche"},
+      {{"generate", "--count", "0"}, "", "--count attend un nombre entier de 1 à 1000000, pas \"0\""},
+      {{"generate", "--count", "-1"}, "", "de 1 à 1000000, pas \"-1\""},
+      {{"generate", "--count", "abc"}, "", "de 1 à 1000000, pas \"abc\""},
+      {{"generate", "--count", "1000001"}, "", "de 1 à 1000000"},
+      {{"generate", "--seed", "-5"}, "", "sans signe de 0 à 18446744073709551615, pas \"-5\""},
+      {{"generate", "--seed", "+5"}, "", "pas \"+5\""},
+      {{"generate", "--seed", "18446744073709551616"}, "", "de 0 à 18446744073709551615"},
+      {{"generate", "--seed"}, "", "--seed attend une valeur"},
+      {{"generate", "--format", "xml"}, "", "--format attend json ou text, pas \"xml\""},
+      {{"generate", "--cout", "3"},
+       "",
+       "option inconnue \"--cout\" pour generate ; la plus proche est --count"},
+      {{"generate", "--seed", "1", "--dice", "6:1"}, "", "une seule source de dés"},
+      {{"improve", "comp(74)"}, "", "comp(1..73), arme_att(1..6) ou arme_par(1..6)"},
+      {{"improve"}, "", "improve attend la case"},
+      {{"generte"}, "", "commande inconnue \"generte\" ; la plus proche est generate"},
+      {{"contrls", "--format", "json"}, "", "la plus proche est controls"},
+      {{}, "", "il manque la commande : generate, improve, controls"},
   };
   for (const auto& c : cases) {
     const CliRun run = cli(c.args, c.sheet);
-    EXPECT_EQ(run.status, 2) << c.sheet << run.err;
-    EXPECT_EQ(run.out, "") << c.sheet;
+    EXPECT_EQ(run.status, 2) << c.says;
+    EXPECT_EQ(run.out, "") << c.says;
     EXPECT_EQ(lineCount(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
   }
 }
 
@@ -119,12 +148,12 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
     const char* script;
     const char* says;
   } cases[] = {
-      {"6:1", "call 2 asked des(6) but no token is left"},
-      {"100:5", "call 1 asked des(6) but found token \"100:5\""},
-      {"6:7", "out of range"},
-      {"six", "not of the form F:V"},
-      {"", "call 1 asked des(6)"},
-      {"6:1,\nsix\nlines\n:2", "token 2 \"six?lines?:2\" is not of the form F:V"},
+      {"6:1", "le jet 2 demande des(6) mais il ne reste aucun jeton"},
+      {"100:5", "le jet 1 demande des(6) mais le jeton suivant est \"100:5\""},
+      {"6:7", "hors de 1..6"},
+      {"six", "pas de la forme F:V"},
+      {"", "le jet 1 demande des(6)"},
+      {"6:1,\nsix\nlines\n:2", "le jeton 2 \"six?lines?:2\" n'est pas de la forme F:V"},
   };
   for (const auto& c : cases) {
     const CliRun run = cli({"generate", "--dice", c.script});
@@ -133,23 +162,130 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     EXPECT_EQ(lineCount(run.err), 1) << run.err;
   }
-  const CliRun leftover = cli({"improve", "comp(1)", "--dice", "100:5,100:6"},
-                           "");
+  const CliRun leftover = cli({"improve", "comp(1)", "--dice", "100:5,100:6"}, "");
   EXPECT_EQ(leftover.status, 3);
-  EXPECT_NE(leftover.err.find("2 token(s) left unused"), std::string::npos) << leftover.err;
+  EXPECT_NE(leftover.err.find("2 jeton(s) inutilisé(s)"), std::string::npos) << leftover.err;
 }
 
 TEST(CliTest, ImproveSpendsOneRoll) {
   const CliRun run = cli({"improve", "arme_att(2)", "--sheet", "-", "--dice", "100:37"},
-                      R"j({"des_comp":"3","arme_att(2)":"40"})j");
+                         R"j({"des_comp":"3","arme_att(2)":"40"})j");
   ASSERT_EQ(run.status, 0) << run.err;
   const auto json = nlohmann::json::parse(run.out);
   EXPECT_EQ(json["des_comp"], "2");
   EXPECT_EQ(json["arme_att(2)"], "58");
   EXPECT_EQ(json["arme_par(2)"], "");
+}
 
-  const CliRun none = cli({"improve", "comp(3)", "--sheet", "-", "--dice", ""}, R"j({"des_comp":"0"})j");
-  EXPECT_EQ(none.status, 0);
+// A click with no roll left spends nothing: exit 1, one line, and the sheet
+// the window shows after the same click (an empty count reads "-1").
+TEST(CliTest, ImproveWithNoRollLeftExitsOne) {
+  static const struct {
+    const char* desComp;
+    const char* shown;
+  } cases[] = {{"0", "0"}, {"", "-1"}, {"trois", "trois"}};
+  for (const auto& c : cases) {
+    Personnage sheet;
+    sheet.des_comp = c.desComp;
+    sheet.Text1(3) = "25";
+    const CliRun run =
+        cli({"improve", "comp(3)", "--sheet", "-", "--dice", "", "--format", "text"}, sheetToJson(sheet));
+    EXPECT_EQ(run.status, 1) << c.desComp;
+    EXPECT_EQ(lineCount(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("aucun jet supplémentaire"), std::string::npos) << run.err;
+    sheet.des_comp = c.shown;
+    EXPECT_EQ(run.out, sheetToText(sheet));
+  }
+}
+
+// A text batch: each sheet under "Fiche n sur N" and a rule, a form feed
+// between two sheets, and the same characters as the JSON batch.
+TEST(CliTest, TextBatchSeparatesTheSheets) {
+  const CliRun text = cli({"generate", "--seed", "5", "--count", "3", "--format", "text"});
+  const CliRun json = cli({"generate", "--seed", "5", "--count", "3"});
+  ASSERT_EQ(text.status, 0);
+  std::istringstream lines(json.out);
+  std::string expected;
+  int n = 0;
+  for (std::string line; std::getline(lines, line);) {
+    const std::string heading = "Fiche " + std::to_string(++n) + " sur 3";
+    std::string rule;
+    for (std::size_t i = 0; i < heading.size(); ++i) rule += "─";
+    expected += (n > 1 ? "\f\n" : "") + heading + "\n" + rule + "\n\n" +
+                sheetToText(std::get<Personnage>(sheetFromJson(line)));
+  }
+  EXPECT_EQ(n, 3);
+  EXPECT_EQ(text.out, expected);
+}
+
+// Every example in the help is a command line the program accepts, and every
+// usage line names the program.
+TEST(CliTest, HelpExamplesRun) {
+  for (const char* command : {"generate", "improve", "controls"}) {
+    const CliRun run = cli({command, "--help"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(std::string("Utilisation : orvandel-cli ") + command), std::string::npos);
+    std::istringstream lines(run.out);
+    int examples = 0;
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with("  orvandel-cli ")) continue;
+      std::istringstream words(line.substr(15));
+      std::vector<std::string> args;
+      for (std::string w; words >> w && w != ">" && w != "<" && w != "|";)
+        args.push_back(w.front() == '\'' ? w.substr(1, w.size() - 2) : w);
+      const Request request = readCommandLine(args);
+      EXPECT_TRUE(request.command && request.error.empty()) << line << ": " << request.error;
+      ++examples;
+    }
+    EXPECT_GE(examples, 2) << command;
+  }
+}
+
+// The controls listing against the layout and the skill catalogue: every
+// control of the sheet in JSON key order, each a control of the window that
+// shows a caption of the window, its skill, or its row's blank value.
+TEST(CliTest, ControlsListingReadsLayoutAndCatalogue) {
+  const CliRun run = cli({"controls", "--format", "json"});
+  ASSERT_EQ(run.status, 0);
+  const auto listing = nlohmann::json::parse(run.out);
+  const auto& names = controlNames();
+  ASSERT_EQ(listing.size(), names.size());
+  const auto& layout = characterWindowLayout();
+  const auto shownBy = [&](const std::string& name) {
+    return listing[static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin())]
+                  ["montre"];
+  };
+  for (std::size_t n = 0; n < listing.size(); ++n) {
+    const auto& entry = listing[n];
+    const std::string name = entry["nom"], shows = entry["montre"], blank = entry.value("vide", "");
+    ASSERT_EQ(name, names[n]);
+    const auto row =
+        std::find_if(layout.begin(), layout.end(), [&](const ControlRow& r) { return r.name == name; });
+    ASSERT_NE(row, layout.end()) << name;
+    EXPECT_EQ(entry["genre"] == "saisie", row->look.editable) << name;
+    const auto split = *splitControlName(name);
+    const std::string skill = split.base == "comp" ? std::string(catalogueName(*split.index)) : "";
+    if (split.base == "comp") {
+      EXPECT_TRUE(shows == skill || blank == skill) << name;
+    } else if (split.base == "arme_nom" || split.base == "arme_deg") {
+      EXPECT_EQ(blank, split.base == "arme_nom" ? kBlankWeaponName : kBlankWeaponDamage) << name;
+    } else if (split.base == "des_ok") {
+      const auto box = std::find_if(kBlueBoxes.begin(), kBlueBoxes.end(),
+                                    [&](const BlueBox& b) { return b.selector == *split.index; });
+      const std::string field = box == kBlueBoxes.end() ? "des_comp" : box->name;
+      EXPECT_EQ(shows, "relance : " + shownBy(field).get<std::string>()) << name;
+    } else if (split.base == "Text1") {
+      EXPECT_NE(shows.find(shownBy("comp(" + std::to_string(*split.index) + ")")), std::string::npos) << name;
+    } else if (name != "sorcier") {
+      EXPECT_TRUE(std::any_of(layout.begin(), layout.end(),
+                              [&](const ControlRow& r) {
+                                return r.kind == ControlKind::Caption && r.caption.size() > 1 &&
+                                       shows.find(r.caption) != std::string::npos;
+                              }))
+          << name << ": " << shows;
+    }
+  }
+  EXPECT_EQ(lineCount(cli({"controls"}).out), static_cast<int>(names.size()) + 1);
 }
 
 TEST(CliTest, OutputGoesToTheNamedFile) {

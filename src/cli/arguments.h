@@ -1,0 +1,29 @@
+// The command line's own values, read strictly and refused in French: how
+// many characters, which seed, which command was meant.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvandel {
+
+// A batch streams in constant memory; the ceiling only keeps a slip of the
+// finger (an extra zero or two) from filling a disk.
+inline constexpr long long kMaxCount = 1'000'000;
+
+// `text` as a whole number of plain digits within first..last; nothing for a
+// sign, a space, a fraction or anything else.
+std::optional<std::uint64_t> readWholeNumber(std::string_view text, std::uint64_t first, std::uint64_t last);
+
+// Why `text` is refused as a --count or a --seed, in one French line; empty
+// when it is accepted.
+std::string countProblem(std::string_view text);
+std::string seedProblem(std::string_view text);
+
+// The known name nearest to `typed` (fewest letters to add, drop or change).
+std::string_view nearestName(std::string_view typed, std::span<const std::string_view> known);
+
+}  // namespace orvandel

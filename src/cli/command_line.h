@@ -1,0 +1,39 @@
+// orvandel-cli's command line: its three commands, their options, the French
+// help with examples, and every refusal worded on one French line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvandel {
+
+enum class Command { Generate, Improve, Controls };
+
+struct Options {
+  bool typed = false;
+  std::string sheetFile;
+  std::optional<std::string> diceScript;
+  std::optional<std::string> diceFile;
+  std::optional<std::uint64_t> seed;
+  long long count = 1;
+  std::string format;
+  bool traceDice = false;
+  std::string outputFile;
+  std::string target;
+};
+
+// What the command line asks for: a command with its options; or a text to
+// print before ending well (help, version); or the one line that says what
+// was wrong and what is allowed.
+struct Request {
+  std::optional<Command> command;
+  Options options;
+  std::string print;
+  std::string error;
+};
+
+Request readCommandLine(const std::vector<std::string>& args);
+
+}  // namespace orvandel
