@@ -1,5 +1,5 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
-.PHONY: deps build run test sanitize fuzz fuzz-smoke compilers format-check screenshot bench package clean
+.PHONY: deps build run test web web-serve sanitize fuzz fuzz-smoke compilers format-check screenshot bench package clean
 
 deps:
 	@scripts/install-deps
@@ -11,8 +11,25 @@ build: deps
 run: build
 	./build/src/app/orvandel
 
-test: build
+# The suite includes the browser tests, which need the site and Playwright's
+# runner (npm ci from the committed lockfile; Debian's Chromium, no browser
+# download).
+test: build web tests/web/node_modules/.package-lock.json
 	ctest --preset default -j2
+
+# The browser edition: a static site in build-web/site. Debian's Emscripten
+# runs its optimiser with the system node, which finds Debian's acorn only
+# through NODE_PATH.
+web: deps
+	@emcmake cmake --preset web >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
+
+web-serve: web
+	@echo "Orvandel: http://127.0.0.1:8080/"
+	python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8080
+
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
@@ -42,15 +59,16 @@ fuzz: deps
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=30
 
-# Speed and memory: engine, window, start-up, and a batch of 100 000
-# characters from the CLI.
-bench: build
+# Speed and memory: engine, window, start-up, a batch of 100 000
+# characters from the CLI, and the browser edition in headless Chromium.
+bench: build web tests/web/node_modules/.package-lock.json
 	./build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	./build/bench/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@/usr/bin/time -f "orvandel-cli generate --count 100000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
 	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 1000 --seed 1 > /dev/null
+	node bench/web_bench.mjs build-web/site
 
 # The Debian package, left in build/: sudo apt install ./build/orvandel_*.deb
 package: build
@@ -60,4 +78,4 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/src/app/orvandel-screenshot build/screenshot.png
 
 clean:
-	rm -rf build build-asan build-fuzz build-release-gcc build-clang
+	rm -rf build build-asan build-fuzz build-release-gcc build-clang build-web tests/web/node_modules

@@ -18,7 +18,7 @@
 #include "core/dice.h"
 #include "core/sheet.h"
 #include "generation/improvement.h"
-#include "window/sheet_history.h"
+#include "history/sheet_history.h"
 
 class QAction;
 class QCheckBox;

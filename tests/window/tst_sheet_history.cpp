@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <string>
 
-#include "window/sheet_history.h"
+#include "history/sheet_history.h"
 
 namespace orvandel {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/sheet_history.h"
+#include "history/sheet_history.h"
 
 #include <utility>
 

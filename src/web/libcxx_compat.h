@@ -1,0 +1,53 @@
+// Debian 12's Emscripten (3.1.6) ships a libc++ that lacks the C++20 range
+// algorithms and floating-point std::from_chars. The browser build includes
+// this header before every source (and only that build), so the engine, the
+// sheet's forms and the layout table compile unchanged. Each stand-in does
+// what the standard's function does for the arguments the engine passes.
+#pragma once
+
+#ifdef __EMSCRIPTEN__
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+#include <system_error>
+
+namespace std {
+
+#if !defined(__cpp_lib_ranges) || __cpp_lib_ranges < 201911L
+namespace ranges {
+inline constexpr auto find = [](auto&& range, const auto& value) {
+  return std::find(std::begin(range), std::end(range), value);
+};
+inline constexpr auto find_if = [](auto&& range, auto predicate) {
+  return std::find_if(std::begin(range), std::end(range), predicate);
+};
+inline constexpr auto any_of = [](auto&& range, auto predicate) {
+  return std::any_of(std::begin(range), std::end(range), predicate);
+};
+inline constexpr auto copy = [](auto&& range, auto out) {
+  return std::copy(std::begin(range), std::end(range), out);
+};
+}  // namespace ranges
+#endif
+
+// Plain decimal only, as the engine's number scanner hands it over. The C
+// library of the browser build has no locale, so its decimal point is '.'.
+inline from_chars_result from_chars(const char* first, const char* last, double& value) {
+  const std::string text(first, last);
+  char* end = nullptr;
+  errno = 0;
+  const double parsed = std::strtod(text.c_str(), &end);
+  const auto used = end - text.c_str();
+  if (used == 0) return {first, errc::invalid_argument};
+  if (errno == ERANGE) return {first + used, errc::result_out_of_range};
+  value = parsed;
+  return {first + used, errc{}};
+}
+
+}  // namespace std
+
+#endif

@@ -1,0 +1,94 @@
+// Both entries and the improvement clicks against orvandel-cli: a ?seed=N
+// page rolls exactly the sheet of `orvandel-cli generate --seed N`.
+import { test, expect } from '@playwright/test';
+import { cli, control, openSheet, seedAfter, shownFields, shownSheet } from './sheet_helpers.js';
+
+test.describe('random entry', () => {
+  for (const seed of ['1', '2', '77', '18446744073709551615']) {
+    test(`a click on the title picture of ?seed=${seed} shows the CLI's sheet`, async ({ page }) => {
+      await openSheet(page, `?seed=${seed}`);
+      await page.locator('[data-control="orvandel"]').click();
+      const expected = cli(['generate', '--seed', seed]).sheet;
+      expect(await shownFields(page, expected)).toEqual(expected);
+    });
+  }
+});
+
+// Typed rolls, with the profession and the improvement rolls left to the dice.
+const typedBoxes = {
+  forc: '12', con: '15', tai: '9', dex: '16', intl: '17', pou: '11', cha: '8',
+  nationalite: '42', profession: '', age: '19', 'des_ok(15)': true, 'des_ok(17)': true,
+};
+
+test('a typed entry and two improvement clicks, by keyboard, agree with the CLI', async ({ page }) => {
+  const seed = '9';
+  await openSheet(page, `?seed=${seed}`);
+  await test.step('type the blue boxes and tick the selectors, tabbing from box to box', async () => {
+    await control(page, 'forc').focus();
+    for (let stop = 0; stop < 20; ++stop) {
+      const name = await page.evaluate(() => document.activeElement.dataset.control);
+      if (typeof typedBoxes[name] === 'string') await page.keyboard.type(typedBoxes[name]);
+      if (typedBoxes[name] === true) await page.keyboard.press('Space');
+      await page.keyboard.press('Tab');
+    }
+    await control(page, 'des_ok(17)').press('Space');
+  });
+  const typed = cli(['generate', '--typed', '--seed', seed], typedBoxes);
+  await test.step('Saisie/Reroll', async () => {
+    await control(page, 'Command1').press('Enter');
+    expect(await shownFields(page, typed.sheet)).toEqual(typed.sheet);
+  });
+  await test.step('two improvement clicks take up the same dice', async () => {
+    const first = cli(['improve', 'comp(1)', '--seed', seedAfter(seed, typed.rolls)], typed.sheet);
+    const second = cli(['improve', 'arme_att(1)', '--seed', seedAfter(seed, typed.rolls + 1)], first.sheet);
+    expect(Number(second.sheet.des_comp)).toBe(Number(typed.sheet.des_comp) - 2);
+    await control(page, 'comp(1)').press('Enter');
+    await control(page, 'arme_att(1)').press(' ');
+    expect(await shownFields(page, second.sheet)).toEqual(second.sheet);
+  });
+});
+
+test.describe('refusal of the typed entry', () => {
+  const cases = [
+    { field: 'forc', typed: '' },
+    { field: 'con', typed: 'abc' },
+    { field: 'tai', typed: '1e3' },
+    { field: 'age', typed: '1000' },
+  ];
+  for (const { field, typed } of cases) {
+    test(`${field} holding "${typed}": the message, one button, focus on the box, nothing changed or rolled`, async ({ page }) => {
+      const seed = '5';
+      const boxes = { ...typedBoxes, [field]: typed };
+      await openSheet(page, `?seed=${seed}`);
+      for (const [name, value] of Object.entries(boxes))
+        if (typeof value === 'string') await control(page, name).fill(value);
+        else await control(page, name).setChecked(value);
+      const before = await shownSheet(page);
+      await control(page, 'Command1').click();
+      const message = page.getByRole('dialog');
+      await expect(message).toBeVisible();
+      await expect(message.getByText('Remplir les cases bleues', { exact: true })).toBeVisible();
+      await expect(message.getByRole('button')).toHaveCount(1);
+      await page.keyboard.press('Enter');
+      await expect(message).toBeHidden();
+      await expect(control(page, field)).toBeFocused();
+      expect(await shownSheet(page)).toEqual(before);
+      // The dice have not moved: the title picture still rolls the seed's first sheet.
+      await control(page, 'orvandel').click();
+      const expected = cli(['generate', '--seed', seed], boxes).sheet;
+      expect(await shownFields(page, expected)).toEqual(expected);
+    });
+  }
+});
+
+test('QUITTER in a tab the page may not close returns the sheet and the dice to their launch state', async ({ page }) => {
+  await openSheet(page, '?seed=6');
+  const launch = await shownSheet(page);
+  await control(page, 'orvandel').click();
+  await control(page, 'Command2').click();
+  expect(await shownSheet(page)).toEqual(launch);
+  await expect(control(page, 'forc')).toBeFocused();
+  await control(page, 'orvandel').click();
+  const expected = cli(['generate', '--seed', '6']).sheet;
+  expect(await shownFields(page, expected)).toEqual(expected);
+});

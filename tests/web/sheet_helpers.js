@@ -1,0 +1,55 @@
+// What the browser tests share: opening the page, reading the sheet it
+// shows, and running orvandel-cli for the sheet it should show.
+import { spawnSync } from 'node:child_process';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const cliPath = process.env.ORVANDEL_CLI ?? path.resolve(here, '../../build/src/cli/orvandel-cli');
+
+// Opens the page (at the site's root unless `base` says otherwise) and waits
+// until the sheet is ready for its first click.
+export async function openSheet(page, query = '', base = process.env.ORVANDEL_ROOT_URL) {
+  await page.goto(`${base}${query}`);
+  await page.locator('html[data-ready="true"]').waitFor();
+}
+
+// Every control's shown value: text fields and captions as text, selectors
+// as booleans, keyed by control name.
+export function shownSheet(page) {
+  return page.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-control]')].map((e) => {
+    if (e.type === 'checkbox') return [e.dataset.control, e.checked];
+    if (e.tagName === 'INPUT' || e.tagName === 'TEXTAREA') return [e.dataset.control, e.value];
+    return [e.dataset.control, e.textContent];
+  })));
+}
+
+// The sheet's fields as the page shows them, limited to the keys of `sheet`.
+export async function shownFields(page, sheet) {
+  const shown = await shownSheet(page);
+  return Object.fromEntries(Object.keys(sheet).map((name) => [name, shown[name]]));
+}
+
+// Runs orvandel-cli on `sheet` (its launch state when null); returns the
+// sheet it wrote and how many dice it rolled, or its output as it stands
+// when `form` is 'text'.
+export function cli(args, sheet = null, form = 'json') {
+  const input = sheet === null ? [] : ['--sheet', '-'];
+  const run = spawnSync(cliPath, [...args, ...input, '--trace-dice'], {
+    input: sheet === null ? '' : JSON.stringify(sheet),
+    encoding: 'utf8',
+  });
+  if (run.status !== 0) throw new Error(`orvandel-cli ${args.join(' ')} failed: ${run.stderr}`);
+  if (form === 'text') return run.stdout;
+  return { sheet: JSON.parse(run.stdout), rolls: run.stderr.trim().split(',').filter(Boolean).length };
+}
+
+// The seed whose first roll is the roll that follows `rolls` rolls of
+// `seed`: the seeded dice step their state by one fixed odd constant per
+// roll, so a CLI run can take up a page's stream of dice where it stands.
+export function seedAfter(seed, rolls) {
+  const step = 0x9E3779B97F4A7C15n;
+  return ((BigInt(seed) + BigInt(rolls) * step) % (1n << 64n)).toString();
+}
+
+export const control = (page, name) => page.locator(`[data-control="${name}"]`);
