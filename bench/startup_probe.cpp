@@ -14,10 +14,10 @@
 #include <tuple>
 
 #include "core/dice.h"
+#include "layout/layout.h"
 #include "window/character_window.h"
 #include "window/fonts.h"
 #include "window/sheet_widgets.h"
-#include "layout/layout.h"
 #include "window/startup.h"
 
 namespace {
@@ -64,5 +64,6 @@ int main(int argc, char* argv[]) {
   }
   orvandel::prepareApplication(app);
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
+  orvandel::placeOnScreen(window);
   paintFirstFrame(window);
 }

@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   orvandel::prepareApplication(app);
   orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>());
+  orvandel::placeOnScreen(window);
   window.show();
   return QApplication::exec();
 }

@@ -10,29 +10,33 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
-#include "sheet_io/sheet_text.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
-#include "window/fonts.h"
 #include "layout/layout.h"
+#include "sheet_io/sheet_text.h"
+#include "window/fonts.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
 #include "window/sheet_widgets.h"
+#include "window/spoken_names.h"
+#include "window/zoom.h"
 
 // The artwork lives in a static library: its resources must be pulled in by
 // name, from the global namespace.
@@ -48,14 +52,16 @@ constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 constexpr const char* kMessageTitle = "Orvandel";
 
-// What keeps the character, in the order of the context menu; a row without
-// a text stands for a separator.
-struct KeepingAction {
+// The window's actions on shortcuts, in the order of the context menu; a row
+// without a text stands for a separator.
+struct WindowAction {
   const char* text;
   const char* keys;  // portable key names, alternatives separated by "; "
   void (CharacterWindow::*run)();
 };
-constexpr auto kKeepingActions = std::to_array<KeepingAction>({
+constexpr auto kWindowActions = std::to_array<WindowAction>({
+    {"Nouveau personnage", "Ctrl+N", &CharacterWindow::randomEntry},
+    {nullptr, nullptr, nullptr},
     {"Annuler", "Ctrl+Z", &CharacterWindow::undo},
     {"Rétablir", "Ctrl+Shift+Z; Ctrl+Y", &CharacterWindow::redo},
     {nullptr, nullptr, nullptr},
@@ -64,7 +70,48 @@ constexpr auto kKeepingActions = std::to_array<KeepingAction>({
     {"Imprimer la fiche…", "Ctrl+P", &CharacterWindow::print},
     {nullptr, nullptr, nullptr},
     {"Copier la fiche en texte", "Ctrl+C", &CharacterWindow::copySheet},
+    {nullptr, nullptr, nullptr},
+    {"Zoom avant", "Ctrl++; Ctrl+=", &CharacterWindow::zoomIn},
+    {"Zoom arrière", "Ctrl+-", &CharacterWindow::zoomOut},
+    {"Taille réelle", "Ctrl+0", &CharacterWindow::zoomToActualSize},
 });
+
+// What a tick does, for its tooltip: %1 is the box it rerolls.
+constexpr const char* kRerollTip = "Cochée : « Saisie/Reroll » relance %1 au lieu de garder votre jet.";
+constexpr const char* kImprovementRollsTip =
+    "Cochée : « Saisie/Reroll » tire aussi les jets d’amélioration (Suplé.).";
+constexpr const char* kRerollName = "Relancer %1";
+// The box of the improvement rolls, which des_ok(17) gives to the typed entry.
+constexpr const char* kImprovementRollsBox = "des_comp";
+
+// Before the window manager has framed the window, its title bar and
+// borders are not known: room for those of the usual desktops.
+constexpr QSize kUsualDecoration{16, 40};
+
+// Whether an edit box has typing of its own to undo (or redo).
+bool hasOwnStep(const QObject* edit, bool redo) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(edit))
+    return redo ? line->isRedoAvailable() : line->isUndoAvailable();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(edit))
+    return redo ? multi->document()->isRedoAvailable() : multi->document()->isUndoAvailable();
+  return false;
+}
+
+QString shownText(const QWidget* w) {
+  if (const auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+  if (const auto* line = qobject_cast<const QLineEdit*>(w)) return line->text();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(w)) return multi->toPlainText();
+  return {};
+}
+
+// The value box whose keys spend an improvement roll: a skill's value stands
+// for its name, a weapon value for itself.
+std::optional<ImprovementTarget> keyTarget(const std::string& control) {
+  constexpr std::string_view kSkillValue = "Text1(";
+  if (control.starts_with(kSkillValue))
+    return improvementTarget("comp(" + control.substr(kSkillValue.size()));
+  return improvementTarget(control);
+}
 
 constexpr const char* kSaveTitle = "Enregistrer la fiche";
 constexpr const char* kOpenTitle = "Ouvrir une fiche";
@@ -93,9 +140,9 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   setWindowIcon(QIcon(storedPicture(QString::fromUtf8(kIcon))));
-  setFixedSize(clientPixelSize());
+  setFixedSize(zoomedClientSize(zoom_));
   setFont(sheetFont(kWindowFont));
-  setCursor(artworkCursor(kSheetCursor));
+  setCursor(artworkCursor(kSheetCursor, zoom_));
 
   const auto& layout = characterWindowLayout();
   QStyle* style = makeSheetStyle(this);
@@ -104,7 +151,9 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
     QWidget* w = makeSheetWidget(row, row.container == Container::Frame ? frame : this, style);
     if (row.kind == ControlKind::Frame) frame = w;
     widgets_.insert(qtText(row.name), w);
+    placed_.emplace_back(w, &row);
     bind(row, w);
+    takeKeyboardClicks(row, w);
     if (const auto target = improvementTarget(row.name)) {
       clickTargets_.insert(w, *target);
       w->installEventFilter(this);
@@ -117,7 +166,17 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
   wireActions();
   orderTabs();
   makeKeepingActions();
+  nameForScreenReaders();
   showSheet();
+  nameSelectors();
+}
+
+void CharacterWindow::takeKeyboardClicks(const ControlRow& row, QWidget* w) {
+  const auto target = keyTarget(row.name);
+  if (!target || !qobject_cast<QLineEdit*>(w)) return;
+  keyTargets_.insert(w, *target);
+  w->setFocusPolicy(Qt::StrongFocus);
+  w->installEventFilter(this);
 }
 
 CharacterWindow::~CharacterWindow() = default;
@@ -168,7 +227,7 @@ void CharacterWindow::wireActions() {
   connect(qobject_cast<QPushButton*>(widget("Command2")), &QPushButton::clicked, qApp,
           &QCoreApplication::quit);
   QWidget* title = widget("orvandel");
-  title->setCursor(artworkCursor(kTitleCursor));
+  title->setCursor(artworkCursor(kTitleCursor, zoom_));
   title->installEventFilter(this);
   title_ = title;
   // Only the window's own surface and the side strips take the sheet cursor.
@@ -190,11 +249,14 @@ void CharacterWindow::orderTabs() {
   }
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   order.front()->setFocus();
+  for (const auto& blue : kBlueBoxes)
+    connect(qobject_cast<QLineEdit*>(widget(blue.name)), &QLineEdit::returnPressed, this,
+            &CharacterWindow::typedEntry);
 }
 
 void CharacterWindow::makeKeepingActions() {
   menu_ = new QMenu(this);
-  for (const KeepingAction& entry : kKeepingActions) {
+  for (const WindowAction& entry : kWindowActions) {
     if (!entry.text) {
       menu_->addSeparator();
       continue;
@@ -230,11 +292,65 @@ void CharacterWindow::showSheet() {
     b.box->setChecked(b.shown);
   }
   showing_ = false;
+  renameFromSheet();
+}
+
+// Names every control once; those named by what the sheet shows are named
+// again by renameFromSheet() after each refresh.
+void CharacterWindow::nameForScreenReaders() {
+  for (const auto& [w, row] : placed_) {
+    if (const QString source = spokenNameSource(w->objectName()); !source.isEmpty())
+      namedBySheet_.push_back({w, widgets_.value(source), {}});
+    const QString name = spokenName(w->objectName(), shownBy());
+    if (!name.isEmpty()) w->setAccessibleName(name);
+  }
+}
+
+void CharacterWindow::renameFromSheet() {
+  for (NamedBySheet& named : namedBySheet_) {
+    const QString source = shownText(named.source);
+    if (source == named.sourceText) continue;
+    named.sourceText = source;
+    named.widget->setAccessibleName(spokenName(named.widget->objectName(), shownBy()));
+  }
+}
+
+ShownText CharacterWindow::shownBy() const {
+  return [this](const QString& name) { return shownText(widgets_.value(name)); };
+}
+
+// A selector is named, and its tooltip says, what it rerolls.
+void CharacterWindow::nameSelectors() {
+  auto rerolls = [this](const char* box, int selectorIndex, const char* tip) {
+    QWidget* selector = widget(selectorName(selectorIndex).c_str());
+    const QString boxName = widget(box)->accessibleName();
+    selector->setAccessibleName(QString::fromUtf8(kRerollName).arg(boxName));
+    selector->setToolTip(QString::fromUtf8(tip).replace(QLatin1String("%1"), boxName));
+  };
+  for (const auto& blue : kBlueBoxes) rerolls(blue.name, blue.selector, kRerollTip);
+  rerolls(kImprovementRollsBox, kDesCompSelector, kImprovementRollsTip);
+}
+
+// Typing used by a generation, or passed by a step through the sheet's
+// history, belongs to that history from then on: Ctrl+Z no longer takes it
+// back box by box.
+void CharacterWindow::forgetTypingUndo() {
+  for (const TextBinding& b : texts_) {
+    if (auto* const* line = std::get_if<QLineEdit*>(&b.widget);
+        line && ((*line)->isUndoAvailable() || (*line)->isRedoAvailable())) {
+      const int cursor = (*line)->cursorPosition();
+      (*line)->setText((*line)->text());
+      (*line)->setCursorPosition(cursor);
+    } else if (auto* const* multi = std::get_if<QPlainTextEdit*>(&b.widget)) {
+      (*multi)->document()->clearUndoRedoStacks();
+    }
+  }
 }
 
 void CharacterWindow::keepStep(Personnage before) {
   if (before == sheet_) return;
   history_.record(std::move(before));
+  forgetTypingUndo();
   updateSteps();
 }
 
@@ -242,6 +358,7 @@ void CharacterWindow::showStep(std::optional<Personnage> sheet) {
   if (!sheet) return;
   sheet_ = std::move(*sheet);
   showSheet();
+  forgetTypingUndo();
   updateSteps();
 }
 
@@ -256,8 +373,7 @@ void CharacterWindow::typedEntry() {
   if (!refusal) keepStep(std::move(before));
   showSheet();
   if (!refusal) return;
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle),
-                  qtText(refusal->message),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle), qtText(refusal->message),
                   QMessageBox::Ok, this);
   box.exec();
   if (QWidget* w = widgets_.value(qtText(refusal->field))) w->setFocus();
@@ -341,14 +457,42 @@ void CharacterWindow::warn(const QString& message) {
   box.exec();
 }
 
+void CharacterWindow::setZoom(double zoom) {
+  if (zoom <= 0 || zoom == zoom_) return;
+  zoom_ = zoom;
+  setFixedSize(zoomedClientSize(zoom_));
+  setFont(sheetFont(kWindowFont, zoom_));
+  setCursor(artworkCursor(kSheetCursor, zoom_));
+  widget("orvandel")->setCursor(artworkCursor(kTitleCursor, zoom_));
+  for (const auto& [w, row] : placed_) placeSheetWidget(w, *row, zoom_);
+}
+
+void CharacterWindow::zoomIn() { setZoom(zoomedIn(zoom_)); }
+
+void CharacterWindow::zoomOut() { setZoom(zoomedOut(zoom_)); }
+
+void CharacterWindow::zoomToActualSize() { setZoom(1.0); }
+
+void CharacterWindow::fitInto(const QRect& available) {
+  QSize decoration = frameGeometry().size() - size();
+  if (decoration.isEmpty()) decoration = kUsualDecoration;
+  setZoom(fittingZoom(decoration, available.size()));
+  const QSize outer = size() + decoration;
+  move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
+       available.top() + std::max(0, (available.height() - outer.height()) / 2));
+}
+
 void CharacterWindow::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }
 
 // The window's shortcuts, while they have something to do, come before the
-// edit boxes' own, except a copy of the text selected in the box.
+// edit boxes' own, except a copy of the text selected in the box and the
+// undoing of the box's own typing.
 bool CharacterWindow::windowTakesKey(const QObject* edit, const QKeyEvent& key) const {
   const QKeySequence pressed(key.keyCombination());
   for (const QAction* action : actions()) {
     if (!action->isEnabled() || !action->shortcuts().contains(pressed)) continue;
+    // The box's own typing is undone first, as in any text box.
+    if (action == undoAction_ || action == redoAction_) return !hasOwnStep(edit, action == redoAction_);
     if (action != copyAction_) return true;
     if (const auto* line = qobject_cast<const QLineEdit*>(edit)) return !line->hasSelectedText();
     if (const auto* multi = qobject_cast<const QPlainTextEdit*>(edit))
@@ -358,11 +502,21 @@ bool CharacterWindow::windowTakesKey(const QObject* edit, const QKeyEvent& key) 
   return false;
 }
 
+// Space or Enter on a skill or weapon value is a click on it.
+bool CharacterWindow::clickByKey(const QObject* watched, const QKeyEvent& key) {
+  const auto target = keyTargets_.constFind(watched);
+  if (target == keyTargets_.cend() || key.modifiers() & ~Qt::KeypadModifier) return false;
+  if (key.key() != Qt::Key_Space && key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+  improvementClick(*target);
+  return true;
+}
+
 bool CharacterWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride && windowTakesKey(watched, *static_cast<QKeyEvent*>(event))) {
     event->ignore();
     return true;
   }
+  if (event->type() == QEvent::KeyPress && clickByKey(watched, *static_cast<QKeyEvent*>(event))) return true;
   if (event->type() != QEvent::MouseButtonPress ||
       static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
     return QWidget::eventFilter(watched, event);

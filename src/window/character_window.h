@@ -2,8 +2,8 @@
 // writes what the player types or ticks into the sheet, starts the engine's
 // actions on the clicks and shows the sheet again after each of them. The
 // rules live in the engine; the window decides nothing from what it shows.
-// Out of sight, on shortcuts and a context menu, it keeps the character:
-// undo and redo, save, open, print and copy.
+// Out of sight, on shortcuts and a context menu, it keeps the character
+// (undo and redo, save, open, print and copy) and zooms the sheet.
 #pragma once
 
 #include <QHash>
@@ -19,6 +19,7 @@
 #include "core/sheet.h"
 #include "generation/improvement.h"
 #include "history/sheet_history.h"
+#include "window/spoken_names.h"
 
 class QAction;
 class QCheckBox;
@@ -29,6 +30,7 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPrinter;
+class QRect;
 
 namespace orvandel {
 
@@ -64,6 +66,20 @@ class CharacterWindow : public QWidget {
   void chooseFileToOpen();
   void print();
 
+  // The whole sheet (every control, font, picture and cursor) drawn at
+  // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
+  // step, from 50 % to 250 %.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  void zoomIn();
+  void zoomOut();
+  void zoomToActualSize();
+
+  // Takes the largest zoom of at most 100 % at which the window, title bar
+  // and borders included, fits `available` (a screen's area left free by
+  // panels), and places the window in it.
+  void fitInto(const QRect& available);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -83,6 +99,12 @@ class CharacterWindow : public QWidget {
   };
 
   void bind(const ControlRow& row, QWidget* widget);
+  void takeKeyboardClicks(const ControlRow& row, QWidget* widget);
+  void nameForScreenReaders();
+  void renameFromSheet();
+  ShownText shownBy() const;
+  void nameSelectors();
+  void forgetTypingUndo();
   void listenToTyping(std::size_t binding);
   void listenToTicks(std::size_t binding);
   void wireActions();
@@ -93,6 +115,7 @@ class CharacterWindow : public QWidget {
   void showStep(std::optional<Personnage> sheet);
   void updateSteps();
   bool windowTakesKey(const QObject* edit, const QKeyEvent& key) const;
+  bool clickByKey(const QObject* watched, const QKeyEvent& key);
   void warn(const QString& message);
   QString dialogPath(const QString& name) const;
   QWidget* widget(const char* name) const;
@@ -102,7 +125,17 @@ class CharacterWindow : public QWidget {
   std::vector<TextBinding> texts_;
   std::vector<TickBinding> ticks_;
   QHash<QString, QWidget*> widgets_;
+  std::vector<std::pair<QWidget*, const ControlRow*>> placed_;
+  // A control named by another one's text, and that text when it was named.
+  struct NamedBySheet {
+    QWidget* widget;
+    const QWidget* source;
+    QString sourceText;
+  };
+  std::vector<NamedBySheet> namedBySheet_;
   QHash<const QObject*, ImprovementTarget> clickTargets_;
+  QHash<const QObject*, ImprovementTarget> keyTargets_;
+  double zoom_ = 1.0;
   const QObject* title_ = nullptr;
   bool showing_ = false;
   SheetHistory history_;

@@ -11,13 +11,22 @@ namespace orvandel {
 namespace {
 
 constexpr const char* kWineFontDir = "/usr/share/wine/fonts/";
-constexpr auto kWineFonts = std::to_array({"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"});
+// Only outline fonts: the MS Sans Serif look-alike that Wine also ships is a
+// bitmap font. It blurs and spreads when scaled, and the PDF engine, which
+// loads its glyphs unscaled from the FreeType face it shares with the screen,
+// leaves that face without its bitmap size: every glyph not yet drawn before
+// a PDF export or a print stays blank on screen for the rest of the session,
+// and the PDF gets a broken, unembedded font.
+constexpr auto kWineFonts = std::to_array({"tahoma.ttf", "tahomabd.ttf"});
 
 struct Substitute {
   const char* family;
   const char* lookAlike;
 };
-constexpr auto kSubstitutes = std::to_array<Substitute>({{"Comic Sans MS", "Comic Neue"}});
+// Tahoma was drawn as the scalable successor of MS Sans Serif, with the same
+// metrics at the sheet's sizes.
+constexpr auto kSubstitutes =
+    std::to_array<Substitute>({{"MS Sans Serif", "Tahoma"}, {"Comic Sans MS", "Comic Neue"}});
 
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
@@ -30,7 +39,8 @@ QString installedFamily(const char* family) {
   QString lookAlike = wanted;
   for (const auto& s : kSubstitutes)
     if (wanted == QLatin1String(s.family)) lookAlike = QString::fromUtf8(s.lookAlike);
-  if (!QFontDatabase::families().contains(lookAlike)) lookAlike = QString::fromUtf8(kFallbackFamily);
+  if (!QFontDatabase::families().contains(lookAlike) || !QFontDatabase::isSmoothlyScalable(lookAlike))
+    lookAlike = QString::fromUtf8(kFallbackFamily);
   resolved.insert(wanted, lookAlike);
   return lookAlike;
 }
@@ -47,9 +57,9 @@ void registerSheetFonts() {
   }
 }
 
-QFont sheetFont(const FontSpec& wanted) {
+QFont sheetFont(const FontSpec& wanted, double zoom) {
   QFont font(installedFamily(wanted.family));
-  font.setPointSizeF(wanted.points);
+  font.setPointSizeF(wanted.points * zoom);
   font.setBold(wanted.bold);
   font.setUnderline(wanted.underline);
   return font;

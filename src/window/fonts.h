@@ -8,12 +8,13 @@
 
 namespace orvandel {
 
-// Makes the Tahoma and MS Sans Serif look-alikes available to the
-// application. Call once after the QApplication exists; later calls do
+// Makes the Tahoma look-alike, which also stands in for MS Sans Serif,
+// available to the application. Call once after the QApplication exists; later calls do
 // nothing.
 void registerSheetFonts();
 
-// The font to draw `wanted` with: its family or the nearest installed one.
-QFont sheetFont(const FontSpec& wanted);
+// The font to draw `wanted` with at `zoom` (1 for the sheet's own size): its
+// family or the nearest installed outline font.
+QFont sheetFont(const FontSpec& wanted, double zoom = 1.0);
 
 }  // namespace orvandel

@@ -2,12 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStringList>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -15,9 +18,9 @@
 #include <optional>
 #include <string_view>
 
+#include "core/excerpt.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
-#include "core/excerpt.h"
 #include "window/qt_text.h"
 
 namespace orvandel {
@@ -78,7 +81,8 @@ std::optional<std::function<bool(QIODevice&)>> writerFor(const QString& suffix, 
   for (const SheetFormat& f : sheetFormats())
     if (suffix == qtText(f.suffix)) return [&f, &sheet](QIODevice& out) { return writeText(f, sheet, out); };
   for (const PictureForm& f : kPictureForms)
-    if (suffix == QLatin1String(f.suffix)) return [&f, &window](QIODevice& out) { return f.write(window, out); };
+    if (suffix == QLatin1String(f.suffix))
+      return [&f, &window](QIODevice& out) { return f.write(window, out); };
   return std::nullopt;
 }
 
@@ -98,21 +102,38 @@ QString frenchReason(const SheetError& error) {
     case Problem::NotTickBox:
       break;
   }
-  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.").arg(qtText(excerpt(error.control)));
+  return QString::fromUtf8("la case à cocher %1 doit valoir true ou false.")
+      .arg(qtText(excerpt(error.control)));
+}
+
+// The frame as paper shows it: its background and border, without the
+// caption that the title picture covers on screen.
+void drawFrame(QPainter& painter, QGroupBox& frame, QPoint at) {
+  painter.translate(at);
+  painter.fillRect(frame.rect(), frame.palette().window());
+  QStyleOptionGroupBox option;
+  option.initFrom(&frame);
+  option.subControls = QStyle::SC_GroupBoxFrame;
+  option.lineWidth = 1;
+  frame.style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, &frame);
 }
 
 // Draws `w` and then its children, bottom to top, each clipped to its
 // parents as on screen: on paper Qt leaves the clipping of a child to its
-// parent undone, and the separator lines would run past the frame.
+// parent undone, and the separator lines would run past the frame. The
+// buttons are the window's, not the sheet's: paper leaves them out.
 void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
+  if (qobject_cast<QPushButton*>(&w)) return;
   const QPoint at = w.mapTo(&window, QPoint(0, 0));
   const QRect shown = clip & QRect(at, w.size());
   if (shown.isEmpty()) return;
   painter.save();
   painter.setClipRect(shown);
-  // Only the window and the widgets that fill their background on screen
-  // cover what lies beneath them.
-  w.render(&painter, at, QRegion(), &w == &window ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+  if (auto* frame = qobject_cast<QGroupBox*>(&w))
+    drawFrame(painter, *frame, at);
+  else  // only the window and the widgets that fill their background on
+        // screen cover what lies beneath them
+    w.render(&painter, at, QRegion(), &w == &window ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
   painter.restore();
   for (QObject* child : w.children())
     if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow() && c->isVisibleTo(&w))
@@ -163,8 +184,7 @@ std::variant<Personnage, QString> readSheet(const QString& path) {
     return QString::fromUtf8("%1 n’est pas une fiche : le fichier est bien trop gros.").arg(shownName(path));
   auto read = sheetFromJson(std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
   if (const auto* error = std::get_if<SheetError>(&read))
-    return QString::fromUtf8("%1 n’est pas une fiche : %2")
-        .arg(shownName(path), frenchReason(*error));
+    return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), frenchReason(*error));
   return std::get<Personnage>(std::move(read));
 }
 
@@ -174,9 +194,6 @@ QPageLayout sheetPageLayout() {
 }
 
 bool paintSheet(QWidget& window, QPaintDevice& device) {
-  // The captions' bitmap font, drawn on paper before it was ever drawn on
-  // screen, would vanish from the screen for good: the screen comes first.
-  window.grab();
   // Widgets drawn straight onto a printer come out as one bitmap; recorded
   // first, they stay lines and text on paper as in the PDF.
   QPicture picture;

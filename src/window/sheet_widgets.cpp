@@ -16,9 +16,12 @@
 #include <QPushButton>
 #include <QStyleOptionComplex>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 #include "window/fonts.h"
 #include "window/qt_text.h"
+#include "window/zoom.h"
 
 namespace orvandel {
 namespace {
@@ -43,22 +46,31 @@ class SheetStyle final : public QProxyStyle {
     qDrawShadeRect(painter, option->rect, option->palette, true, 1);
   }
 
-  // A selector's box is only 9 pixels wide.
+  // The multi-line boxes show the keyboard focus as the single-line ones do:
+  // their border in the highlight colour.
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* w) const override {
+    QProxyStyle::drawControl(element, option, painter, w);
+    if (element != CE_ShapedFrame || !(option->state & State_HasFocus)) return;
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::Highlight));
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+
+  // A selector's box fills its control's width: 9 pixels at 100 %.
   int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* w) const override {
-    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return kSelectorIndicator;
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight)
+      return w ? std::min(w->width(), w->height()) : kSelectorIndicator;
     return QProxyStyle::pixelMetric(metric, option, w);
   }
 };
 
 }  // namespace
 
-QSize clientPixelSize() { return {twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)}; }
+QSize clientPixelSize() { return zoomedClientSize(1.0); }
 
 namespace {
-
-QRect pixels(const Twips& t) {
-  return {twipsToPixels(t.left), twipsToPixels(t.top), twipsToPixels(t.width), twipsToPixels(t.height)};
-}
 
 QColor colour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -105,8 +117,9 @@ QWidget* makeField(const ControlRow& row, QWidget* parent) {
   return edit;
 }
 
-QWidget* makeMultiLine(const ControlRow& row, QWidget* parent) {
+QWidget* makeMultiLine(const ControlRow& row, QWidget* parent, QStyle* style) {
   auto* edit = new QPlainTextEdit(parent);
+  edit->setStyle(style);
   edit->setReadOnly(!row.look.editable);
   edit->setTabChangesFocus(true);
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -132,11 +145,7 @@ QWidget* makeButton(const ControlRow& row, QWidget* parent) {
   return button;
 }
 
-QWidget* makePicture(const ControlRow& row, QWidget* parent) {
-  auto* picture = new QLabel(parent);
-  picture->setPixmap(renderArtwork(row.picture, pixels(row.place).size()));
-  return picture;
-}
+QWidget* makePicture(QWidget* parent) { return new QLabel(parent); }
 
 QWidget* makeLine(QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -155,13 +164,13 @@ QWidget* makeBare(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
     case ControlKind::Field:
       return makeField(row, parent);
     case ControlKind::MultiLine:
-      return makeMultiLine(row, parent);
+      return makeMultiLine(row, parent, sheetStyle);
     case ControlKind::Selector:
       return makeSelector(parent, sheetStyle);
     case ControlKind::Button:
       return makeButton(row, parent);
     case ControlKind::Picture:
-      return makePicture(row, parent);
+      return makePicture(parent);
     case ControlKind::Line:
       break;
   }
@@ -179,10 +188,16 @@ QStyle* makeSheetStyle(QObject* owner) {
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
   QWidget* w = makeBare(row, parent, sheetStyle);
   w->setObjectName(qtText(row.name));
-  w->setGeometry(pixels(row.place));
-  w->setFont(sheetFont(row.look.font));
   if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
+  placeSheetWidget(w, row, 1.0);
   return w;
+}
+
+void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom) {
+  const QRect place = zoomedRect(row.place, zoom);
+  w->setGeometry(place);
+  w->setFont(sheetFont(row.look.font, zoom));
+  if (row.picture) qobject_cast<QLabel*>(w)->setPixmap(renderArtwork(row.picture, place.size()));
 }
 
 bool standsAbove(ControlKind kind) {
@@ -210,8 +225,11 @@ QPixmap renderArtwork(const char* resource, QSize size) {
   return pixmap;
 }
 
-QCursor artworkCursor(const CursorArt& art) {
-  return QCursor(renderArtwork(art.picture, QSize(kCursorSize, kCursorSize)), art.hotX, art.hotY);
+QCursor artworkCursor(const CursorArt& art, double zoom) {
+  const int size = static_cast<int>(std::lround(kCursorSize * zoom));
+  return QCursor(renderArtwork(art.picture, QSize(size, size)),
+                 static_cast<int>(std::lround(art.hotX * zoom)),
+                 static_cast<int>(std::lround(art.hotY * zoom)));
 }
 
 }  // namespace orvandel

@@ -17,13 +17,17 @@ namespace orvandel {
 QSize clientPixelSize();
 
 // The style touches of the sheet on top of the application's style: the
-// frame drawn as an etched border and selectors small enough for their box.
+// frame drawn as an etched border, selectors small enough for their box and
+// a focus border on the multi-line boxes.
 // Owned by `owner`.
 QStyle* makeSheetStyle(QObject* owner);
 
-// The widget for `row`, placed in `parent` under the row's name. Frames and
-// selectors take `sheetStyle`.
+// The widget for `row`, placed in `parent` under the row's name at 100 %.
+// Frames, selectors and multi-line boxes take `sheetStyle`.
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle);
+
+// Places `w`, made from `row`, at `zoom`: its box, its font and its picture.
+void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom);
 
 // Whether the kind is a window of its own (edit box, selector, button,
 // frame): those lie above the captions, pictures and lines they touch.
@@ -40,6 +44,7 @@ struct CursorArt {
   int hotX;
   int hotY;
 };
-QCursor artworkCursor(const CursorArt& art);
+// The cursor at `zoom`, hot spot included.
+QCursor artworkCursor(const CursorArt& art, double zoom);
 
 }  // namespace orvandel

@@ -1,7 +1,9 @@
 #include "window/startup.h"
 
 #include <QApplication>
+#include <QScreen>
 
+#include "window/character_window.h"
 #include "window/fonts.h"
 #include "window/qt_french.h"
 
@@ -12,5 +14,7 @@ void prepareApplication(QApplication& app) {
   useFrenchQtTexts(app);
   registerSheetFonts();
 }
+
+void placeOnScreen(CharacterWindow& window) { window.fitInto(window.screen()->availableGeometry()); }
 
 }  // namespace orvandel

@@ -8,8 +8,14 @@ class QApplication;
 
 namespace orvandel {
 
+class CharacterWindow;
+
 // Ties the application to the installed desktop entry and its icon, gives
 // Qt's own texts in French and registers the sheet's fonts.
 void prepareApplication(QApplication& app);
+
+// Opens `window` at the largest zoom of at most 100 % at which it fits the
+// free area of its screen, and places it there.
+void placeOnScreen(CharacterWindow& window);
 
 }  // namespace orvandel

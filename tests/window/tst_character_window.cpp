@@ -1,6 +1,7 @@
 // The window's actions: each click reaches the engine with the window's dice,
 // typing and ticking reach the sheet, and afterwards every widget shows the
 // sheet.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ class HandedDice final : public Dice {
 };
 
 const QStringList kBlueBoxNames{"forc", "con", "tai",         "dex",        "intl",
-                             "pou",  "cha", "nationalite", "profession", "age"};
+                                "pou",  "cha", "nationalite", "profession", "age"};
 const QStringList kTypedRolls{"12", "9", "14", "11", "16", "10", "13", "42", "57", "25"};
 
 QWidget* control(const CharacterWindow& window, const QString& name) {
@@ -58,6 +59,13 @@ QString firstMismatch(const CharacterWindow& window) {
     if (shown.toStdString() != *std::get<std::string*>(field)) return QString::fromStdString(name);
   }
   return {};
+}
+
+// Presses Tab until the focus is on `w`; whether it got there.
+bool tabTo(QWidget* w) {
+  for (int tabs = 0; tabs < 300 && QApplication::focusWidget() != w; ++tabs)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  return QApplication::focusWidget() == w;
 }
 
 // Presses OK on the message box once it is up, keeping what it showed.
@@ -224,6 +232,132 @@ class CharacterWindowTest : public QObject {
     QVERIFY(window.sheet() == expected);
     QCOMPARE(rolls.remaining(), 0u);
     QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void keyboardAlone_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("action");  // what the key does, as the engine does it; "" for nothing
+    const int none = Qt::NoModifier;
+    // clang-format off
+    QTest::newRow("Ctrl+N in a blue box") << "forc" << int(Qt::Key_N) << int(Qt::ControlModifier) << "random";
+    QTest::newRow("Ctrl+N on a skill value") << "Text1(3)" << int(Qt::Key_N) << int(Qt::ControlModifier) << "random";
+    QTest::newRow("Enter in a blue box") << "age" << int(Qt::Key_Return) << none << "typed";
+    QTest::newRow("keypad Enter in a blue box") << "nationalite" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "typed";
+    QTest::newRow("Space on a skill value") << "Text1(45)" << int(Qt::Key_Space) << none << "comp(45)";
+    QTest::newRow("Enter on an attack") << "arme_att(2)" << int(Qt::Key_Return) << none << "arme_att(2)";
+    QTest::newRow("Space on a parry") << "arme_par(6)" << int(Qt::Key_Space) << none << "arme_par(6)";
+    QTest::newRow("Enter in a race box") << "dex_race" << int(Qt::Key_Return) << none << "";
+    QTest::newRow("a letter on a skill value") << "Text1(45)" << int(Qt::Key_A) << none << "";
+    // clang-format on
+  }
+
+  // Tab alone reaches the control, and the key does what the click does.
+  void keyboardAlone() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, action);
+    SeededDice first(3);
+    auto handed = std::make_unique<HandedDice>(&first);
+    HandedDice* dice = handed.get();
+    CharacterWindow window(std::move(handed));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.randomEntry();
+    QWidget* target = control(window, focus);
+    QVERIFY(tabTo(target));
+
+    Personnage expected = window.sheet();
+    SeededDice rolls(11), same(11);
+    dice->source = &rolls;
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (action == "random") generateRandom(expected, same);
+    if (action == "typed") QVERIFY(!generateTyped(expected, same));
+    if (const auto clicked = improvementTarget(action.toStdString()))
+      QVERIFY(improve(expected, *clicked, same));
+    QVERIFY(window.sheet() == expected);
+    QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void focusIsVisible_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"forc", "dex_race", "des_ok(0)", "des_ok(17)", "Text1(3)", "arme_par(1)",
+                             "equipement", "Command1", "Command2"})
+      QTest::newRow(name) << name;
+  }
+
+  // The border of a control changes when the keyboard focus comes to it.
+  void focusIsVisible() {
+    QFETCH(QString, name);
+    CharacterWindow window(std::make_unique<SeededDice>(3));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.randomEntry();
+    QWidget* w = control(window, name);
+    QVERIFY(tabTo(w));
+    const QImage focused = w->grab().toImage();
+    QTest::keyClick(w, Qt::Key_Tab);
+    QVERIFY(!w->hasFocus());
+    const QImage unfocused = w->grab().toImage();
+    int changed = 0;
+    for (int y = 0; y < focused.height(); ++y)
+      for (int x = 0; x < focused.width(); ++x)
+        if (x < 2 || y < 2 || x >= focused.width() - 2 || y >= focused.height() - 2)
+          changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+    QVERIFY2(changed > 0, qPrintable(name));
+  }
+
+  void screenReaders_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("spoken");  // a sheet field's name for what the sheet shows there
+    QTest::addColumn<int>("role");
+    const int edit = QAccessible::EditableText, tick = QAccessible::CheckBox, button = QAccessible::Button;
+    // clang-format off
+    QTest::newRow("blue box") << "forc" << "FORce" << edit;
+    QTest::newRow("race box") << "dex_race" << "DEXtérité : modificateur racial" << edit;
+    QTest::newRow("total") << "cha_tot" << "CHArisme : total" << edit;
+    QTest::newRow("name box") << "nationalite_nom" << "Nationalité : nom" << edit;
+    QTest::newRow("selector") << "des_ok(14)" << "Relancer Nationalité" << tick;
+    QTest::newRow("improvement rolls selector") << "des_ok(17)" << "Relancer Jets d’amélioration" << tick;
+    QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << edit;
+    QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << edit;
+    QTest::newRow("typed entry") << "Command1" << "Saisie/Reroll" << button;
+    QTest::newRow("title picture") << "orvandel" << "Tirer un personnage au hasard" << int(QAccessible::Graphic);
+    // clang-format on
+  }
+
+  // What a screen reader says, through Qt's accessibility interface.
+  void screenReaders() {
+    QFETCH(QString, name);
+    QFETCH(QString, spoken);
+    QFETCH(int, role);
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.show();
+    window.randomEntry();
+    Personnage sheet = window.sheet();
+    if (const auto field = findField(sheet, spoken.toStdString()))
+      spoken = QString::fromStdString(*std::get<std::string*>(*field));
+    if (name.startsWith("arme_att")) spoken += " : attaque";
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(control(window, name));
+    QCOMPARE(said->text(QAccessible::Name), spoken);
+    QCOMPARE(int(said->role()), role);
+  }
+
+  // Every control that takes the focus says something to a screen reader,
+  // and every selector's tooltip says what it rerolls.
+  void everyFocusIsNamed() {
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.randomEntry();
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_")) continue;
+      QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+               qPrintable(w->objectName()));
+      if (qobject_cast<QCheckBox*>(w))
+        QVERIFY2(w->toolTip().contains(w->accessibleName().section(' ', 1), Qt::CaseInsensitive),
+                 qPrintable(w->toolTip()));
+    }
   }
 
   void quitButton() {

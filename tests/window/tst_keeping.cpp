@@ -6,15 +6,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "core/dice.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
-#include "core/dice.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
 #include "window/sheet_files.h"
@@ -57,22 +59,70 @@ void closeNextPopup(QStringList& seen) {
   });
 }
 
+// Dark pixels: the text drawn in a picture of a widget.
+int inkOf(const QImage& picture) {
+  int ink = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) ink += qGray(picture.pixel(x, y)) < 128;
+  return ink;
+}
+
+// The sheet exported as PDF, or printed to a PDF file.
+void putOnPaper(CharacterWindow& window, const QString& path, bool printed) {
+  if (!printed) {
+    QCOMPARE(window.saveTo(path), std::nullopt);
+    return;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  QVERIFY(window.printOn(printer));
+}
+
+// What a PDF tool says about `path`, with its exit status first.
+QString toolSays(const QString& tool, const QStringList& args) {
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(tool, args);
+  if (!process.waitForFinished()) return QStringLiteral("%1 did not run").arg(tool);
+  return QStringLiteral("%1 %2").arg(process.exitCode()).arg(QString::fromUtf8(process.readAll()));
+}
+
 }  // namespace
 
 class KeepingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // First, while no window of this run has been drawn on screen yet.
-  void paperFirstLeavesTheScreenWhole() {
+  void paperLeavesTheScreenWhole_data() {
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<bool>("shownFirst");
+    QTest::newRow("export before the window was drawn") << false << false;
+    QTest::newRow("export") << false << true;
+    QTest::newRow("print") << true << true;
+  }
+
+  // The screen still draws every glyph after the sheet went to paper: those
+  // it drew before, and those it draws for the first time.
+  void paperLeavesTheScreenWhole() {
+    QFETCH(bool, printed);
+    QFETCH(bool, shownFirst);
     QTemporaryDir dir;
     auto window = rolledWindow();
-    QCOMPARE(window->saveTo(dir.filePath("fiche.pdf")), std::nullopt);
-    const QImage quit = window->findChild<QWidget*>("Command2")->grab().toImage();
-    int ink = 0;
-    for (int y = 0; y < quit.height(); ++y)
-      for (int x = 0; x < quit.width(); ++x) ink += qGray(quit.pixel(x, y)) < 64;
-    QVERIFY2(ink > 20, "the caption QUITTER is drawn");
+    QImage before;
+    if (shownFirst) before = window->grab().toImage();
+    putOnPaper(*window, dir.filePath("fiche.pdf"), printed);
+    if (shownFirst) QCOMPARE(window->grab().toImage(), before);
+
+    auto* equipment = window->findChild<QPlainTextEdit*>("equipement");
+    const QString known =
+        QString::fromUtf8("en poche 1430 GB abcdefghijklmnopqrstuvwxyz ÀÉÈÊÇ QWXYZ 25789 ;:!?%");
+    for (const QChar letter : known) {
+      if (letter.isSpace()) continue;
+      equipment->setPlainText(letter);
+      QVERIFY2(inkOf(equipment->grab().toImage()) > 0, qPrintable(QStringLiteral("%1 drawn").arg(letter)));
+    }
+    QVERIFY(inkOf(window->findChild<QWidget*>("Command2")->grab().toImage()) > 20);
   }
 
   void undoAndRedoRestoreWholeSheets() {
@@ -118,6 +168,9 @@ class KeepingTest : public QObject {
     QVERIFY(window.sheet() == before);
   }
 
+  // The window's shortcuts reach it from an edit box, except that a copy of
+  // the box's selected text and the undoing of the box's own typing come
+  // first; typing that a generation used belongs to the generation's step.
   void shortcutsFromAnEditBox() {
     auto window = rolledWindow();
     window->show();
@@ -132,13 +185,25 @@ class KeepingTest : public QObject {
     QTest::keyClick(forc, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), forc->text());
 
-    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClicks(forc, "1");
     QVERIFY(window->sheet() != clicked);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->sheet() == clicked);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->sheet().des_comp, std::to_string(std::stoi(clicked.des_comp) + 1));
     QTest::keyClick(forc, Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(window->sheet() == clicked);
     QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(window->sheet() == clicked);
+
+    QTest::keyClicks(forc, "1");
+    const Personnage typed = window->sheet();
+    QTest::keyClick(forc, Qt::Key_Return);
+    QVERIFY(window->sheet() != typed);
+    QTest::keyClick(forc, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->sheet() == typed);
+    QCOMPARE(forc->text(), QString::fromStdString(typed.forc));
   }
 
   void contextMenu_data() {
@@ -233,29 +298,36 @@ class KeepingTest : public QObject {
     QCOMPARE(QImage(dir.filePath("fiche.png")).size(), window->size() * window->devicePixelRatio());
   }
 
-  void pdfIsOneVectorPage_data() {
+  void pdfIsOneCleanPage_data() {
     QTest::addColumn<bool>("printed");
     QTest::newRow("export") << false;
     QTest::newRow("print") << true;
   }
 
-  void pdfIsOneVectorPage() {
+  // One page of vector drawing and text, which the PDF tools read without a
+  // complaint, with every font embedded, and only the sheet on it.
+  void pdfIsOneCleanPage() {
     QFETCH(bool, printed);
     QTemporaryDir dir;
     const QString path = dir.filePath("fiche.pdf");
     auto window = rolledWindow();
-    if (printed) {
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(path);
-      QVERIFY(window->printOn(printer));
-    } else {
-      QCOMPARE(window->saveTo(path), std::nullopt);
-    }
+    putOnPaper(*window, path, printed);
     const QString pdf = QString::fromLatin1(contents(path));
-    QVERIFY(pdf.startsWith("%PDF-"));
     QCOMPARE(pdf.count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
-    QVERIFY2(pdf.contains("/FontFile"), "the sheet's text is drawn as text, not as a picture");
+
+    QCOMPARE(toolSays("qpdf", {"--check", path}).left(2), "0 ");
+    const QString text = toolSays("pdftotext", {path, "-"});
+    QVERIFY2(text.startsWith("0 ") && !text.contains("Error"), qPrintable(text));
+    QVERIFY(text.contains(QString::fromUtf8("Compétences")));
+    for (const char* notSheet : {"QUITTER", "Saisie", "Frame1"}) QVERIFY2(!text.contains(notSheet), notSheet);
+
+    // Below the heading and its rule, a row per font: ... emb sub uni object generation.
+    const QStringList fonts = toolSays("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString& font : fonts) {
+      const QStringList columns = font.split(' ', Qt::SkipEmptyParts);
+      QVERIFY2(columns.size() > 5 && columns[columns.size() - 5] == "yes", qPrintable(font));
+    }
   }
 
   void paperShowsTheWindow_data() {

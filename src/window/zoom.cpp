@@ -1,0 +1,52 @@
+#include "window/zoom.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace orvandel {
+namespace {
+
+// The usual steps of document viewers: small enough to reach the fit of a
+// 1280 × 720 screen, large enough for a 4K screen at 100 % scale.
+constexpr auto kZoomSteps =
+    std::to_array({0.5, 0.6, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5});
+
+// Steps are compared with room for rounding: 0.67 is a step, 0.6700001 too.
+constexpr double kSameStep = 1e-6;
+
+}  // namespace
+
+double zoomedIn(double zoom) {
+  const auto next = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
+                                 [zoom](double step) { return step > zoom + kSameStep; });
+  return next == kZoomSteps.end() ? kZoomSteps.back() : *next;
+}
+
+double zoomedOut(double zoom) {
+  const auto next = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                 [zoom](double step) { return step < zoom - kSameStep; });
+  return next == kZoomSteps.rend() ? kZoomSteps.front() : *next;
+}
+
+double fittingZoom(QSize decoration, QSize available) {
+  for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
+    const QSize needed = zoomedClientSize(*step) + decoration;
+    if (*step <= 1.0 && needed.width() <= available.width() && needed.height() <= available.height())
+      return *step;
+  }
+  return kZoomSteps.front();
+}
+
+int zoomedPixels(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
+
+QRect zoomedRect(const Twips& place, double zoom) {
+  return {zoomedPixels(place.left, zoom), zoomedPixels(place.top, zoom), zoomedPixels(place.width, zoom),
+          zoomedPixels(place.height, zoom)};
+}
+
+QSize zoomedClientSize(double zoom) {
+  return {zoomedPixels(kClientWidthTwips, zoom), zoomedPixels(kClientHeightTwips, zoom)};
+}
+
+}  // namespace orvandel

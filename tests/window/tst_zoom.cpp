@@ -1,0 +1,96 @@
+// The zoomed sheet: every control, font, picture and cursor at the zoom's
+// scale of the layout table, the zoom keys, and the start-up zoom that fits
+// the screen.
+#include <QLabel>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+#include "core/dice.h"
+#include "layout/layout.h"
+#include "window/character_window.h"
+
+namespace orvandel {
+
+class ZoomTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everythingScalesTogether_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("80 %") << 0.8;
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %") << 1.5;
+  }
+
+  void everythingScalesTogether() {
+    QFETCH(double, zoom);
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    window.setZoom(1.25);  // from another zoom, not only from the start
+    window.setZoom(zoom);
+    auto scaled = [zoom](int twips) { return twips * zoom / 15; };
+    QVERIFY(std::abs(window.width() - scaled(kClientWidthTwips)) <= 1);
+    QVERIFY(std::abs(window.height() - scaled(kClientHeightTwips)) <= 1);
+    QVERIFY(std::abs(window.cursor().pixmap().deviceIndependentSize().width() - 32 * zoom) <= 1);
+    for (const ControlRow& row : characterWindowLayout()) {
+      const auto* w = window.findChild<QWidget*>(QString::fromStdString(row.name));
+      const QRect g = w->geometry();
+      const QRectF expected(scaled(row.place.left), scaled(row.place.top), scaled(row.place.width),
+                            scaled(row.place.height));
+      QVERIFY2(std::abs(g.left() - expected.left()) <= 1 && std::abs(g.top() - expected.top()) <= 1 &&
+                   std::abs(g.width() - expected.width()) <= 1 &&
+                   std::abs(g.height() - expected.height()) <= 1,
+               row.name.c_str());
+      QCOMPARE(w->font().pointSizeF(), row.look.font.points * zoom);
+      if (row.picture)
+        QCOMPARE(qobject_cast<const QLabel*>(w)->pixmap().deviceIndependentSize(), QSizeF(g.size()));
+    }
+  }
+
+  void zoomKeys() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget* box = window.findChild<QWidget*>("forc");
+    box->setFocus();
+    const QSize actual = window.size();
+    QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(window.zoom(), 1.1);
+    QTest::keyClick(box, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(window.zoom(), 1.25);
+    QTest::keyClick(box, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window.size(), actual);
+    QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(window.zoom(), 0.9);
+    QVERIFY(window.width() < actual.width());
+  }
+
+  void startupFitsTheScreen_data() {
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<double>("zoom");
+    // clang-format off
+    QTest::newRow("full HD") << QRect(0, 0, 1920, 1040) << 1.0;
+    QTest::newRow("1366 x 768 with a taskbar") << QRect(0, 0, 1366, 728) << 0.9;
+    QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << 0.9;
+    QTest::newRow("second screen with a top panel") << QRect(1920, 28, 1024, 740) << 0.9;
+    QTest::newRow("800 x 600 with a panel") << QRect(0, 0, 800, 560) << 0.67;
+    QTest::newRow("too small for any zoom") << QRect(0, 0, 300, 200) << 0.5;
+    // clang-format on
+  }
+
+  // The largest zoom of at most 100 % that fits, with the window inside the
+  // area.
+  void startupFitsTheScreen() {
+    QFETCH(QRect, available);
+    QFETCH(double, zoom);
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    window.fitInto(available);
+    QCOMPARE(window.zoom(), zoom);
+    if (zoom > 0.5) QVERIFY(available.contains(window.frameGeometry()));
+  }
+};
+
+}  // namespace orvandel
+
+QTEST_MAIN(orvandel::ZoomTest)
+#include "tst_zoom.moc"
