@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   while (input.remaining_bytes() > 0) {
     const int index = input.ConsumeIntegralInRange(1, 73);
-    const auto kind = input.PickValueInArray({ImprovementKind::Skill, ImprovementKind::Attack,
-                                              ImprovementKind::Parry});
+    const auto kind =
+        input.PickValueInArray({ImprovementKind::Skill, ImprovementKind::Attack, ImprovementKind::Parry});
     improve(sheet, {kind, kind == ImprovementKind::Skill ? index : 1 + index % 6}, dice);
   }
   const auto violations = testing::sheetViolations(sheet, {Entry::Typed, &before, true});

@@ -21,9 +21,9 @@ TEST(ProfessionChancesTest, EveryProfessionHasItsChance) {
         percent[classe(std::to_string(p), dice)] += 1.0 / 100;
       }
   const std::map<std::string, double> expected{
-      {"Guerrier", 16},  {"Assassin", 4},   {"Marchand", 10}, {"Second", 1.5}, {"Capitain", 1.35},
-      {"Marin", 12.15},  {"Chasseur", 15},  {"Fermier", 5},   {"Prêtre", 5},   {"Noble", 5},
-      {"Voleur", 10},    {"Mendiant", 5},   {"Artisan", 10}};
+      {"Guerrier", 16}, {"Assassin", 4},  {"Marchand", 10}, {"Second", 1.5}, {"Capitain", 1.35},
+      {"Marin", 12.15}, {"Chasseur", 15}, {"Fermier", 5},   {"Prêtre", 5},   {"Noble", 5},
+      {"Voleur", 10},   {"Mendiant", 5},  {"Artisan", 10}};
   ASSERT_EQ(percent.size(), expected.size());
   for (const auto& [name, chance] : expected) EXPECT_NEAR(percent[name], chance, 1e-9) << name;
 }

@@ -10,22 +10,39 @@
 namespace orvandel::testing {
 namespace {
 
-const std::set<std::string, std::less<>> kNationalities{
-    "Veskarée", "Kor Duvan", "Ulvareth", "Quendar", "Belvosk", "Orthelm", "Gavrenne",
-    "Hestrune", "Brevanor", "Ruskemal", "Plaine des Cendres", "Talvane",
-    "Archipel des Tours Grises", "Novendar", "Stelmark", "Zandrel", "Hadrevin", "Ath", "Kel", "Dum"};
+const std::set<std::string, std::less<>> kNationalities{"Veskarée",
+                                                        "Kor Duvan",
+                                                        "Ulvareth",
+                                                        "Quendar",
+                                                        "Belvosk",
+                                                        "Orthelm",
+                                                        "Gavrenne",
+                                                        "Hestrune",
+                                                        "Brevanor",
+                                                        "Ruskemal",
+                                                        "Plaine des Cendres",
+                                                        "Talvane",
+                                                        "Archipel des Tours Grises",
+                                                        "Novendar",
+                                                        "Stelmark",
+                                                        "Zandrel",
+                                                        "Hadrevin",
+                                                        "Ath",
+                                                        "Kel",
+                                                        "Dum"};
 
 const std::set<std::string, std::less<>> kProfessions{
-    "Guerrier", "Assassin", "Marchand", "Second", "Capitain", "Marin", "Chasseur",
-    "Fermier", "Prêtre", "Noble", "Voleur", "Mendiant", "Artisan", "Noble Assassin",
-    "Noble Guerrier", "Noble Prêtre", "Prêtre Guerrier", "Prêtre Assassin", "Chasseur Guerrier"};
+    "Guerrier",     "Assassin",        "Marchand",        "Second",           "Capitain",
+    "Marin",        "Chasseur",        "Fermier",         "Prêtre",           "Noble",
+    "Voleur",       "Mendiant",        "Artisan",         "Noble Assassin",   "Noble Guerrier",
+    "Noble Prêtre", "Prêtre Guerrier", "Prêtre Assassin", "Chasseur Guerrier"};
 
 const std::set<std::string, std::less<>> kSorcery{
     "Aucune capacité en Magie", "Capacités de Sorcier", "Sorcier Rang 1", "Sorcier Rang 2",
-    "Sorcier Rang 3", "Sorcier Rang 4", "Sorcier Rang 5"};
+    "Sorcier Rang 3",           "Sorcier Rang 4",       "Sorcier Rang 5"};
 
-const std::set<std::string, std::less<>> kWeaponNames{
-    "............................", "Dague", "Bâton 2 Mains", "Hachette", "Lance 2 Mains"};
+const std::set<std::string, std::less<>> kWeaponNames{"............................", "Dague",
+                                                      "Bâton 2 Mains", "Hachette", "Lance 2 Mains"};
 
 bool knownProfession(std::string_view name, bool typed) {
   if (kProfessions.contains(name)) return true;
@@ -79,16 +96,17 @@ std::vector<std::string> sheetViolations(const Personnage& p, const SheetCheck& 
     within("des_comp", p.des_comp, check.clicked ? 0 : 3, 8);
   }
   const bool typedRowless = !random && !kNationalities.contains(p.nationalite_nom);
-  expect(out, kNationalities.contains(p.nationalite_nom) ||
-                  (typedRowless && p.nationalite_nom == check.before->nationalite_nom),
+  expect(out,
+         kNationalities.contains(p.nationalite_nom) ||
+             (typedRowless && p.nationalite_nom == check.before->nationalite_nom),
          "unknown nationality \"" + p.nationalite_nom + "\"");
   expect(out, knownProfession(p.profession_nom, !random), "unknown profession \"" + p.profession_nom + "\"");
   expect(out, kSorcery.contains(p.sorcier), "unknown sorcery text \"" + p.sorcier + "\"");
 
-  for (const std::string* field : {&p.pv, &p.blessure_majeure, &p.san, &p.sft, &p.bonus_attaque,
-                                   &p.bonus_parade, &p.bonus_agilite, &p.bonus_manipulation,
-                                   &p.bonus_perception, &p.bonus_discretion, &p.bonus_connaissance,
-                                   &p.bonus_communication})
+  for (const std::string* field :
+       {&p.pv, &p.blessure_majeure, &p.san, &p.sft, &p.bonus_attaque, &p.bonus_parade, &p.bonus_agilite,
+        &p.bonus_manipulation, &p.bonus_perception, &p.bonus_discretion, &p.bonus_connaissance,
+        &p.bonus_communication})
     whole("vital or bonus field", *field);
   within("san", p.san, -10000, 99);
 
@@ -97,12 +115,14 @@ std::vector<std::string> sheetViolations(const Personnage& p, const SheetCheck& 
     const std::string name = "Text1(" + std::to_string(i) + ")";
     if (value.empty()) continue;
     if (i == 26 && value == "Int<15") continue;
-    if (i <= 50 || check.clicked) within(name, value, -100000, i <= 50 ? 90 : 100000);
-    else whole(name, value);
+    if (i <= 50 || check.clicked)
+      within(name, value, -100000, i <= 50 ? 90 : 100000);
+    else
+      whole(name, value);
   }
   for (int i = 1; i <= 73; ++i) {
-    const bool trainingName = (i == 30 && p.comp(i) == "Forgeron") ||
-                              (i == 46 && p.comp(i) == "Grimper aux Gréments");
+    const bool trainingName =
+        (i == 30 && p.comp(i) == "Forgeron") || (i == 46 && p.comp(i) == "Grimper aux Gréments");
     expect(out, p.comp(i) == catalogueName(i) || trainingName,
            "comp(" + std::to_string(i) + ") holds \"" + p.comp(i) + "\"");
   }
