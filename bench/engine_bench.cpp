@@ -1,10 +1,10 @@
 // Speed of the engine: dice, whole generations and the JSON form of a sheet.
 #include <benchmark/benchmark.h>
 
-#include "sheet_io/sheet_json.h"
 #include "core/dice.h"
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
+#include "sheet_io/sheet_json.h"
 
 namespace orvandel {
 namespace {
@@ -38,8 +38,10 @@ BENCHMARK(BM_DesScripted);
 template <typename Source>
 void BM_RandomGeneration(benchmark::State& state) {
   Source dice = [] {
-    if constexpr (std::is_same_v<Source, SeededDice>) return SeededDice(1);
-    else return ClockDice();
+    if constexpr (std::is_same_v<Source, SeededDice>)
+      return SeededDice(1);
+    else
+      return ClockDice();
   }();
   Personnage sheet;
   for (auto _ : state) {

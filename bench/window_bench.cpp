@@ -3,14 +3,13 @@
 // processes and inside one, and a generation with the refresh of every field
 // it wrote.
 #include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -55,7 +54,12 @@ void BM_StartupProcess(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupProcess)
-    ->Arg(0)->Arg(1)->Arg(2)->ArgName("bare_fonts_sheet")->UseManualTime()->Unit(benchmark::kMillisecond);
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("bare_fonts_sheet")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_StartupBareWindow(benchmark::State& state) {
   for (auto _ : state) {

@@ -15,9 +15,8 @@ std::uint64_t mix(std::uint64_t z) {
 }
 
 std::uint64_t clockReading() {
-  return static_cast<std::uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^
-      std::chrono::system_clock::now().time_since_epoch().count());
+  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
+                                    std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 }  // namespace

@@ -34,8 +34,10 @@ double convert(std::string_view scanned) {
   bool negative = false;
   for (char c : scanned) {
     if (c == ' ' || c == '+') continue;
-    if (c == '-') negative = true;
-    else plain.push_back(c == ',' ? '.' : c);
+    if (c == '-')
+      negative = true;
+    else
+      plain.push_back(c == ',' ? '.' : c);
   }
   double value = 0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);

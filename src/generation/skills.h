@@ -12,7 +12,15 @@ namespace orvandel {
 
 // The headings under which the skills stand on the sheet, each with the
 // category bonus its skills start from.
-enum class SkillCategory { Discretion, Agilite, Manipulation, Perception, Connaissance, Communication, Invocation };
+enum class SkillCategory {
+  Discretion,
+  Agilite,
+  Manipulation,
+  Perception,
+  Connaissance,
+  Communication,
+  Invocation
+};
 
 struct SkillCategoryRow {
   SkillCategory category;
@@ -30,11 +38,13 @@ inline constexpr std::array<SkillCategoryRow, 7> kSkillCategories{{
     {SkillCategory::Invocation, "Invocation", nullptr},
 }};
 
-static_assert([] {
-  for (std::size_t i = 0; i < kSkillCategories.size(); ++i)
-    if (static_cast<std::size_t>(kSkillCategories[i].category) != i) return false;
-  return true;
-}(), "kSkillCategories lists the categories in their enum order");
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < kSkillCategories.size(); ++i)
+        if (static_cast<std::size_t>(kSkillCategories[i].category) != i) return false;
+      return true;
+    }(),
+    "kSkillCategories lists the categories in their enum order");
 
 const SkillCategoryRow& categoryRow(SkillCategory category);
 

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "core/number.h"
-#include "generation/skills.h"
 #include "generation/names.h"
+#include "generation/skills.h"
 
 namespace orvandel {
 namespace {

@@ -22,8 +22,8 @@ constexpr auto kSheetFormats = std::to_array<SheetFormat>({
 std::span<const SheetFormat> sheetFormats() { return kSheetFormats; }
 
 const SheetFormat* findSheetFormat(std::string_view name) {
-  const auto found =
-      std::find_if(kSheetFormats.begin(), kSheetFormats.end(), [&](const SheetFormat& f) { return f.name == name; });
+  const auto found = std::find_if(kSheetFormats.begin(), kSheetFormats.end(),
+                                  [&](const SheetFormat& f) { return f.name == name; });
   return found == kSheetFormats.end() ? nullptr : &*found;
 }
 

@@ -21,11 +21,21 @@ void appendQuoted(std::string& out, std::string_view text) {
     out.append(text, plain, i - plain);
     plain = i + 1;
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
       default:
         out += "\\u00";
         out += kHex[c >> 4];
@@ -66,9 +76,11 @@ std::string sheetToJson(const Personnage& sheet) {
 
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base) {
   const auto parsed = nlohmann::json::parse(json, nullptr, false);
-  if (parsed.is_discarded()) return SheetError{SheetError::Problem::NotJson, {}, "the sheet is not valid JSON"};
-  if (!parsed.is_object()) return SheetError{SheetError::Problem::NotAnObject, {},
-                                        "the sheet must be a JSON object keyed by control names"};
+  if (parsed.is_discarded())
+    return SheetError{SheetError::Problem::NotJson, {}, "the sheet is not valid JSON"};
+  if (!parsed.is_object())
+    return SheetError{
+        SheetError::Problem::NotAnObject, {}, "the sheet must be a JSON object keyed by control names"};
   for (const auto& [key, value] : parsed.items()) {
     const auto field = findField(base, key);
     if (!field)
