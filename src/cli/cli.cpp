@@ -19,6 +19,7 @@
 #include "generation/improvement.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_reasons.h"
 #include "sheet_io/sheet_text.h"
 
 namespace orvandel {
@@ -37,22 +38,12 @@ std::optional<std::string> readFile(const std::string& path, std::istream& in) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// Why a file is not a sheet, and what to do.
+// Why a file is not a sheet, and, for a name the sheet does not know, where
+// the names are listed.
 std::string sheetProblem(const SheetError& error) {
-  using Problem = SheetError::Problem;
-  switch (error.problem) {
-    case Problem::NotJson:
-      return "ce n'est pas du JSON valide";
-    case Problem::NotAnObject:
-      return "il faut un objet JSON dont les clés sont les noms des contrôles";
-    case Problem::UnknownControl:
-      return "le contrôle " + excerpt(error.control) + " n'existe pas (voir orvandel-cli controls)";
-    case Problem::NotText:
-      return "le contrôle " + excerpt(error.control) + " attend un texte entre guillemets";
-    case Problem::NotTickBox:
-      break;
-  }
-  return "la case à cocher " + excerpt(error.control) + " attend true ou false";
+  std::string problem = sheetErrorReason(error);
+  if (error.problem == SheetError::Problem::UnknownControl) problem += " Voir orvandel-cli controls.";
+  return problem;
 }
 
 Personnage loadSheet(const Options& options, std::istream& in) {

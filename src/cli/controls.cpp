@@ -12,79 +12,20 @@
 namespace orvandel {
 namespace {
 
-// The captions the window sets beside a single field, by the layout name of
-// each caption row: a row heading and, where there is one, a column heading.
-struct FieldCaptions {
-  const char* field;
-  const char* row;
-  const char* column = nullptr;
-};
-
-constexpr auto kFieldCaptions = std::to_array<FieldCaptions>({
-    {"nationalite", "Label3", "Label25"},
-    {"nationalite_nom", "Label3"},
-    {"profession", "Label4", "Label35"},
-    {"profession_nom", "Label4"},
-    {"age", "Label5"},
-    {"pv", "Label2"},
-    {"blessure_majeure", "Label36"},
-    {"san", "Label6"},
-    {"sft", "Label7"},
-    {"bonus_attaque", "Label27"},
-    {"bonus_parade", "Label28"},
-    {"bonus_dommages", "Label37"},
-    {"equipement", "Label38"},
-    {"des_comp", "Label39"},
-});
-
-// The three columns of the characteristic rows (roll, racial modifier,
-// total) have headings of their own.
-constexpr const char* kRollColumn = "Label8";
-constexpr const char* kRaceColumn = "Label23";
-constexpr const char* kTotalColumn = "Label24";
-
-// Weapon rows: the column headings of the name, attack and parry values.
-constexpr const char* kWeaponNameColumn = "Label26";
-constexpr const char* kAttackColumn = "Label27";
-constexpr const char* kParryColumn = "Label28";
-
 // The one field the window shows without any caption.
 constexpr const char* kSorcierShows = "rang de sorcier (sans libellé)";
 
-const ControlRow* layoutRow(std::string_view name) {
-  const auto& rows = characterWindowLayout();
-  const auto found =
-      std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; });
-  return found == rows.end() ? nullptr : &*found;
-}
-
-std::string caption(const char* labelName) {
-  const ControlRow* row = layoutRow(labelName);
-  return row ? row->caption : std::string();
-}
-
 std::string joined(const std::string& row, const std::string& column) {
+  if (row.empty()) return column;
   return column.empty() ? row : row + " — " + column;
 }
 
-std::string characteristicShows(std::string_view name) {
-  for (std::size_t k = 0; k < kCharacteristics.size(); ++k) {
-    const std::string base = kCharacteristics[k].name;
-    const std::string row = kCharacteristics[k].caption;
-    if (name == base) return joined(row, caption(kRollColumn));
-    if (name == base + "_race") return joined(row, caption(kRaceColumn));
-    if (name == base + "_tot") return joined(row, caption(kTotalColumn));
-  }
-  return {};
-}
-
-std::string singleFieldShows(std::string_view name) {
+// What a box shows, from the captions that label it on the sheet.
+std::string labelledShows(std::string_view name) {
   if (name == "sorcier") return kSorcierShows;
-  for (const auto& f : kFieldCaptions)
-    if (name == f.field) return joined(caption(f.row), f.column ? caption(f.column) : std::string());
-  for (const auto& category : kSkillCategories)
-    if (category.bonus && name == fieldName(category.bonus)) return category.heading;
-  return characteristicShows(name);
+  const ControlRow* row = layoutRow(name);
+  if (!row) return {};
+  return joined(layoutCaption(row->rowLabel), layoutCaption(row->columnLabel));
 }
 
 // The field that selector des_ok(`selector`) rolls anew.
@@ -110,10 +51,11 @@ std::pair<std::string, std::string> slotShows(std::string_view base, int i) {
               base == "comp" ? skill : ""};
     return {base == "comp" ? skill : "valeur : " + skill, ""};
   }
-  if (base == "arme_nom") return {weapon(i, caption(kWeaponNameColumn)), kBlankWeaponName};
+  const ControlRow* row = layoutRow(std::string(base) + "(" + std::to_string(i) + ")");
+  const std::string column = row ? layoutCaption(row->columnLabel) : std::string();
+  if (base == "arme_nom") return {weapon(i, column), kBlankWeaponName};
   if (base == "arme_deg") return {weapon(i, "dommages"), kBlankWeaponDamage};
-  if (base == "arme_att") return {weapon(i, caption(kAttackColumn)), ""};
-  if (base == "arme_par") return {weapon(i, caption(kParryColumn)), ""};
+  if (base == "arme_att" || base == "arme_par") return {weapon(i, column), ""};
   if (base == "des_ok") return {"relance : " + controlShows(rerolledField(i)), ""};
   return {};
 }
@@ -156,7 +98,7 @@ ControlEntry entry(const std::string& name) {
 std::string controlShows(std::string_view name) {
   const auto split = splitControlName(name);
   if (!split) return {};
-  if (!split->index) return singleFieldShows(name);
+  if (!split->index) return labelledShows(name);
   return slotShows(split->base, *split->index).first;
 }
 

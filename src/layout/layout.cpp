@@ -1,5 +1,6 @@
 #include "layout/layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -153,6 +154,39 @@ constexpr auto kEquipment = std::to_array<FixedRow>({
 
 // clang-format on
 
+// The captions that label the single boxes: their row's, and their column's
+// where the sheet gives one.
+struct Labels {
+  const char* box;
+  const char* row;
+  const char* column = "";
+};
+
+constexpr auto kSingleBoxLabels = std::to_array<Labels>({
+    {"nationalite", "Label3", "Label25"},
+    {"nationalite_nom", "Label3"},
+    {"profession", "Label4", "Label35"},
+    {"profession_nom", "Label4"},
+    {"age", "Label5"},
+    {"pv", "Label2"},
+    {"blessure_majeure", "Label36"},
+    {"san", "Label6"},
+    {"sft", "Label7"},
+    {"bonus_attaque", "Label27"},
+    {"bonus_parade", "Label28"},
+    {"bonus_dommages", "Label37"},
+    {"equipement", "Label38"},
+    {"des_comp", "Label39"},
+});
+
+// The column headings of the characteristic rows and of the weapon rows.
+constexpr const char* kRollColumn = "Label8";
+constexpr const char* kRaceColumn = "Label23";
+constexpr const char* kTotalColumn = "Label24";
+constexpr const char* kWeaponNameColumn = "Label26";
+constexpr const char* kAttackColumn = "Label27";
+constexpr const char* kParryColumn = "Label28";
+
 // The characteristic rows, k = 0 to 6, stand 360 twips apart.
 constexpr int kCaracPitch = 360;
 constexpr int kFirstPlusLabel = 9;
@@ -244,8 +278,19 @@ class Builder {
     for (const auto& r : rows)
       rows_.push_back({r.name, r.kind, container, r.place, r.caption, r.look, r.picture, r.tooltip});
   }
-  void add(std::string name, ControlKind kind, Twips place, std::string caption, Look look) {
-    rows_.push_back({std::move(name), kind, Container::Frame, place, std::move(caption), look});
+  void add(std::string name, ControlKind kind, Twips place, std::string caption, Look look,
+           std::string rowLabel = {}, std::string columnLabel = {}) {
+    rows_.push_back({std::move(name), kind, Container::Frame, place, std::move(caption), look, nullptr,
+                     nullptr, std::move(rowLabel), std::move(columnLabel)});
+  }
+
+  void labelSingleBoxes() {
+    for (auto& row : rows_)
+      for (const auto& l : kSingleBoxLabels)
+        if (row.name == l.box) {
+          row.rowLabel = l.row;
+          row.columnLabel = l.column;
+        }
   }
 
   void characteristics() {
@@ -253,29 +298,34 @@ class Builder {
       const int y = kCaracPitch * static_cast<int>(k);
       const std::string name = kCharacteristics[k].name;
       const bool editableRace = k != kCha;
-      add(indexed("Label1", static_cast<int>(k)), ControlKind::Caption, {0, 1680 + y, 1095, 255},
-          kCharacteristics[k].caption, {kTahomaBold, Align::Left});
-      add(name, ControlKind::Field, {1080, 1560 + y, 495, 375}, "", kBlueBox);
+      const std::string rowLabel = indexed("Label1", static_cast<int>(k));
+      add(rowLabel, ControlKind::Caption, {0, 1680 + y, 1095, 255}, kCharacteristics[k].caption,
+          {kTahomaBold, Align::Left});
+      add(name, ControlKind::Field, {1080, 1560 + y, 495, 375}, "", kBlueBox, rowLabel, kRollColumn);
       add(indexed("des_ok", static_cast<int>(k)), ControlKind::Selector, {1560, 1680 + y, 135, 195}, "",
           kSelector);
       add(label(kFirstPlusLabel + static_cast<int>(k)), ControlKind::Caption, {1680, 1680 + y, 135, 255}, "+",
           {kTahomaSign, Align::Centre});
       add(name + "_race", ControlKind::Field, {1920, 1560 + y, 495, 375}, "",
-          {kTahoma, Align::Centre, std::nullopt, kMenuPaper, editableRace});
+          {kTahoma, Align::Centre, std::nullopt, kMenuPaper, editableRace}, rowLabel, kRaceColumn);
       add(label(kEqualsLabels[k]), ControlKind::Caption, {2520, 1680 + y, 135, 255}, "=",
           {kTahomaSign, Align::Left});
       add(name + "_tot", ControlKind::Field, {2760, 1560 + y, 495, 375}, "",
-          {kTahomaBold, Align::Centre, kBlueInk, kTitleBarTextPaper});
+          {kTahomaBold, Align::Centre, kBlueInk, kTitleBarTextPaper}, rowLabel, kTotalColumn);
     }
   }
 
   void weapons() {
     for (int k = Slots<1, 6>::kFirst; k <= Slots<1, 6>::kLast; ++k) {
       const int y = kWeaponPitch * (k - 1);
-      add(indexed("arme_nom", k), ControlKind::Caption, {0, 7800 + y, 1695, 255}, "", kWindowCaption);
-      add(indexed("arme_att", k), ControlKind::Field, {1800, 7680 + y, 615, 375}, "", kWeaponValue);
-      add(indexed("arme_deg", k), ControlKind::Caption, {2520, 7800 + y, 2415, 255}, "", kWindowCaption);
-      add(indexed("arme_par", k), ControlKind::Field, {5040, 7680 + y, 615, 375}, "", kWeaponValue);
+      const std::string weapon = indexed("arme_nom", k);
+      add(weapon, ControlKind::Caption, {0, 7800 + y, 1695, 255}, "", kWindowCaption, "", kWeaponNameColumn);
+      add(indexed("arme_att", k), ControlKind::Field, {1800, 7680 + y, 615, 375}, "", kWeaponValue, weapon,
+          kAttackColumn);
+      add(indexed("arme_deg", k), ControlKind::Caption, {2520, 7800 + y, 2415, 255}, "", kWindowCaption,
+          weapon);
+      add(indexed("arme_par", k), ControlKind::Field, {5040, 7680 + y, 615, 375}, "", kWeaponValue, weapon,
+          kParryColumn);
     }
   }
 
@@ -285,7 +335,7 @@ class Builder {
       add(h.name, ControlKind::Caption, h.place, category.heading, {kTahomaHeading, Align::Centre});
       if (category.bonus)
         add(std::string(fieldName(category.bonus)), ControlKind::Field,
-            {h.bonusLeft, h.bonusTop, kBoxWidth, kBoxHeight}, "", kBonus);
+            {h.bonusLeft, h.bonusTop, kBoxWidth, kBoxHeight}, "", kBonus, h.name);
     }
   }
 
@@ -295,7 +345,8 @@ class Builder {
         add(indexed("comp", slot.index), ControlKind::Caption,
             {column.nameLeft, slot.top, column.nameWidth, slot.height}, "", kCaption);
         add(indexed("Text1", slot.index), ControlKind::Field,
-            {column.valueLeft, slot.top + column.valueDrop, kBoxWidth, kBoxHeight}, "", kReadOnly);
+            {column.valueLeft, slot.top + column.valueDrop, kBoxWidth, kBoxHeight}, "", kReadOnly,
+            indexed("comp", slot.index));
       }
   }
 
@@ -323,9 +374,22 @@ const std::vector<ControlRow>& characterWindowLayout() {
     b.add(kEquipment, Container::Frame);
     b.add(kSeparators, Container::Frame);
     b.add(kWindowFront, Container::Window);
+    b.labelSingleBoxes();
     return b.take();
   }();
   return rows;
+}
+
+const ControlRow* layoutRow(std::string_view name) {
+  const auto& rows = characterWindowLayout();
+  const auto found =
+      std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; });
+  return found == rows.end() ? nullptr : &*found;
+}
+
+std::string layoutCaption(std::string_view name) {
+  const ControlRow* row = layoutRow(name);
+  return row ? row->caption : std::string();
 }
 
 int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }

@@ -94,6 +94,10 @@ struct ControlRow {
   Look look;
   const char* picture = nullptr;  // artwork resource of a picture
   const char* tooltip = nullptr;
+  // The captions that label a box on the sheet: the caption of its row and
+  // that of its column, by control name; empty where the sheet has none.
+  std::string rowLabel = {};
+  std::string columnLabel = {};
 };
 
 // The window's own font, which controls without a font of their own use.
@@ -102,6 +106,12 @@ inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25};
 // Every control of the window, parents before their children; among
 // controls of the same sort, later rows lie above earlier ones.
 const std::vector<ControlRow>& characterWindowLayout();
+
+// The row of the control called `name`, or nullptr.
+const ControlRow* layoutRow(std::string_view name);
+
+// The caption of the control called `name`; empty for an unknown name.
+std::string layoutCaption(std::string_view name);
 
 // The fixed client area of the window, in twips.
 inline constexpr int kClientWidthTwips = 13410;

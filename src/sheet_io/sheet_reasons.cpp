@@ -4,9 +4,8 @@
 #include "sheet_io/sheet_json.h"
 
 namespace orvandel {
-namespace {
 
-std::string frenchReason(const SheetError& error) {
+std::string sheetErrorReason(const SheetError& error) {
   using Problem = SheetError::Problem;
   switch (error.problem) {
     case Problem::NotJson:
@@ -23,12 +22,10 @@ std::string frenchReason(const SheetError& error) {
   return "la case à cocher " + excerpt(error.control) + " doit valoir true ou false.";
 }
 
-}  // namespace
-
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
   if (json.size() > kLargestSheet) return std::string("le fichier est bien trop gros.");
   auto read = sheetFromJson(json);
-  if (auto* error = std::get_if<SheetError>(&read)) return frenchReason(*error);
+  if (auto* error = std::get_if<SheetError>(&read)) return sheetErrorReason(*error);
   return std::get<Personnage>(std::move(read));
 }
 

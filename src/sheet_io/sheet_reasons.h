@@ -19,4 +19,9 @@ inline constexpr std::size_t kLargestSheet = 1 << 20;
 // JSON valide.", "la case "x" n’existe pas sur la fiche." ...
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json);
 
+struct SheetError;
+
+// Why a JSON text is not a sheet, worded as sheetForPlayer words it.
+std::string sheetErrorReason(const SheetError& error);
+
 }  // namespace orvandel

@@ -5,37 +5,20 @@
 #include <utility>
 
 #include "core/sheet.h"
+#include "core/sheet_fields.h"
+#include "generation/skills.h"
+#include "layout/layout.h"
+#include "window/qt_text.h"
 
 namespace orvandel {
 namespace {
 
-// A control and the caption that labels it, with what tells it apart from
-// the other boxes under the same caption.
-struct LabelledBy {
-  const char* control;
-  const char* caption;
-  const char* detail;
-};
-constexpr auto kLabels = std::to_array<LabelledBy>({
-    {"nationalite", "Label3", ""},
-    {"nationalite_nom", "Label3", " : nom"},
-    {"profession", "Label4", ""},
-    {"profession_nom", "Label4", " : nom"},
-    {"age", "Label5", ""},
-    {"san", "Label6", ""},
-    {"sft", "Label7", ""},
-    {"pv", "Label2", ""},
-    {"blessure_majeure", "Label36", ""},
-    {"bonus_attaque", "Label27", " : bonus"},
-    {"bonus_dommages", "Label37", ""},
-    {"bonus_parade", "Label28", " : bonus"},
-    {"equipement", "Label38", ""},
-    {"bonus_discretion", "Label32", " : bonus"},
-    {"bonus_manipulation", "Label30", " : bonus"},
-    {"bonus_perception", "Label31", " : bonus"},
-    {"bonus_communication", "Label34", " : bonus"},
-    {"bonus_agilite", "Label29", " : bonus"},
-    {"bonus_connaissance", "Label33", " : bonus"},
+// What tells a box apart from the other boxes under the same caption.
+constexpr auto kDetails = std::to_array<std::pair<const char*, const char*>>({
+    {"nationalite_nom", " : nom"},
+    {"profession_nom", " : nom"},
+    {"bonus_attaque", " : bonus"},
+    {"bonus_parade", " : bonus"},
 });
 
 // The boxes of a characteristic's row, by the suffix of their names: roll,
@@ -49,6 +32,14 @@ constexpr auto kCharacteristicBoxes = std::to_array<std::pair<const char*, const
 constexpr const char* kTitle = "Tirer un personnage au hasard";
 constexpr const char* kSorcery = "Magie";
 constexpr const char* kImprovementRolls = "Jets d’amélioration";
+
+QString detailOf(const QString& control) {
+  for (const auto& [box, detail] : kDetails)
+    if (control == QLatin1String(box)) return QString::fromUtf8(detail);
+  for (const auto& category : kSkillCategories)
+    if (category.bonus && control == qtText(fieldName(category.bonus))) return QStringLiteral(" : bonus");
+  return {};
+}
 
 // "Equipement :" is spoken "Equipement".
 QString captionWords(const QString& caption) {
@@ -83,9 +74,6 @@ QString spokenName(const QString& control, const ShownText& shown) {
   }
   if (control.startsWith(QLatin1String("arme_att("))) return weaponName(control, " : attaque", shown);
   if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
-  for (const LabelledBy& l : kLabels)
-    if (control == QLatin1String(l.control))
-      return captionWords(shown(QString::fromUtf8(l.caption))) + QString::fromUtf8(l.detail);
   for (const CharacteristicRow& row : kCharacteristics)
     for (const auto& [suffix, detail] : kCharacteristicBoxes)
       if (control == QLatin1String(row.name) + QLatin1String(suffix))
@@ -93,6 +81,8 @@ QString spokenName(const QString& control, const ShownText& shown) {
   if (control == QLatin1String("orvandel")) return QString::fromUtf8(kTitle);
   if (control == QLatin1String("sorcier")) return QString::fromUtf8(kSorcery);
   if (control == QLatin1String("des_comp")) return QString::fromUtf8(kImprovementRolls);
+  if (const ControlRow* row = layoutRow(control.toStdString()); row && !row->rowLabel.empty())
+    return captionWords(qtText(layoutCaption(row->rowLabel))) + detailOf(control);
   return {};
 }
 

@@ -109,11 +109,13 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
     const char* sheet;
     const char* says;
   } cases[] = {
-      {{"generate", "--sheet", "-"}, R"j({"des_ok(7)": true})j", "\"des_ok(7)\" n'existe pas"},
-      {{"generate", "--sheet", "-"}, R"j({"forc": 12})j", "attend un texte"},
-      {{"generate", "--sheet", "-"}, R"j({"des_ok(1)": "true"})j", "attend true ou false"},
+      {{"generate", "--sheet", "-"},
+       R"j({"des_ok(7)": true})j",
+       "\"des_ok(7)\" n’existe pas sur la fiche. Voir orvandel-cli controls."},
+      {{"generate", "--sheet", "-"}, R"j({"forc": 12})j", "doit contenir un texte"},
+      {{"generate", "--sheet", "-"}, R"j({"des_ok(1)": "true"})j", "doit valoir true ou false"},
       {{"generate", "--sheet", "-"}, R"j({"forc": "12")j", "pas du JSON valide"},
-      {{"generate", "--sheet", "-"}, R"j(["forc"])j", "objet JSON"},
+      {{"generate", "--sheet", "-"}, R"j(["forc"])j", "doit être un objet"},
       {{"generate", "--sheet", "/nonexistent/sheet.json"}, "", "impossible de lire la fiche"},
       {{"generate", "--count", "0"}, "", "--count attend un nombre entier de 1 à 1000000, pas \"0\""},
       {{"generate", "--count", "-1"}, "", "de 1 à 1000000, pas \"-1\""},
