@@ -25,20 +25,20 @@ constexpr Rgb kSorceryInk{0, 128, 0};
 constexpr Rgb kEquipmentInk{0, 64, 0};
 
 // Fonts.
-constexpr FontSpec kWindowBold{"MS Sans Serif", 8.25, true};
-constexpr FontSpec kTahoma{"Tahoma", 8.25};
-constexpr FontSpec kTahomaBold{"Tahoma", 8.25, true};
-constexpr FontSpec kTahomaSmall{"Tahoma", 6.75};
-constexpr FontSpec kTahomaSign{"Tahoma", 6, true};
-constexpr FontSpec kTahomaMedium{"Tahoma", 9.75};
-constexpr FontSpec kTahomaMediumBold{"Tahoma", 9.75, true};
-constexpr FontSpec kTahomaHeading{"Tahoma", 11.25, false, true};
-constexpr FontSpec kTahomaLarge{"Tahoma", 12};
-constexpr FontSpec kTahomaTitle{"Tahoma", 14.25};
-constexpr FontSpec kComicBold{"Comic Sans MS", 8.25, true};
-constexpr FontSpec kComic{"Comic Sans MS", 8.25};
-constexpr FontSpec kComicMedium{"Comic Sans MS", 9.75};
-constexpr FontSpec kComicMediumBold{"Comic Sans MS", 9.75, true};
+constexpr NamedFont kWindowBold{"MS Sans Serif", 8.25, true};
+constexpr NamedFont kTahoma{"Tahoma", 8.25};
+constexpr NamedFont kTahomaBold{"Tahoma", 8.25, true};
+constexpr NamedFont kTahomaSmall{"Tahoma", 6.75};
+constexpr NamedFont kTahomaSign{"Tahoma", 6, true};
+constexpr NamedFont kTahomaMedium{"Tahoma", 9.75};
+constexpr NamedFont kTahomaMediumBold{"Tahoma", 9.75, true};
+constexpr NamedFont kTahomaHeading{"Tahoma", 11.25, false, true};
+constexpr NamedFont kTahomaLarge{"Tahoma", 12};
+constexpr NamedFont kTahomaTitle{"Tahoma", 14.25};
+constexpr NamedFont kComicBold{"Comic Sans MS", 8.25, true};
+constexpr NamedFont kComic{"Comic Sans MS", 8.25};
+constexpr NamedFont kComicMedium{"Comic Sans MS", 9.75};
+constexpr NamedFont kComicMediumBold{"Comic Sans MS", 9.75, true};
 
 // Looks shared by many rows.
 constexpr Look kCaption{kTahoma, Align::Left};

@@ -42,7 +42,7 @@ struct Rgb {
 
 // A font as the sheet names it; the front ends draw the family with the
 // face that stands in for it (kStandInFaces).
-struct FontSpec {
+struct NamedFont {
   const char* family;
   double points;
   bool bold = false;
@@ -78,7 +78,7 @@ inline constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
 inline constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
 
 struct Look {
-  FontSpec font;
+  NamedFont font;
   Align align;
   std::optional<Rgb> ink = std::nullopt;
   std::optional<Rgb> paper = std::nullopt;
@@ -101,7 +101,7 @@ struct ControlRow {
 };
 
 // The window's own font, which controls without a font of their own use.
-inline constexpr FontSpec kWindowFont{"MS Sans Serif", 8.25};
+inline constexpr NamedFont kWindowFont{"MS Sans Serif", 8.25};
 
 // Every control of the window, parents before their children; among
 // controls of the same sort, later rows lie above earlier ones.

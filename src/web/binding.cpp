@@ -78,13 +78,13 @@ const char* kindName(ControlKind kind) {
   return "caption";
 }
 
-val fontOf(const FontSpec& spec) {
+val fontOf(const NamedFont& named) {
   val font = val::object();
-  font.set("family", std::string(spec.family));
-  font.set("face", std::string(standInFace(spec.family)));
-  font.set("points", spec.points);
-  font.set("bold", spec.bold);
-  font.set("underline", spec.underline);
+  font.set("family", std::string(named.family));
+  font.set("face", std::string(standInFace(named.family)));
+  font.set("points", named.points);
+  font.set("bold", named.bold);
+  font.set("underline", named.underline);
   return font;
 }
 

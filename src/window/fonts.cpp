@@ -46,7 +46,7 @@ void registerSheetFonts() {
   }
 }
 
-QFont sheetFont(const FontSpec& wanted, double zoom) {
+QFont sheetFont(const NamedFont& wanted, double zoom) {
   QFont font(installedFamily(wanted.family));
   font.setPointSizeF(wanted.points * zoom);
   font.setBold(wanted.bold);

@@ -15,6 +15,6 @@ void registerSheetFonts();
 
 // The font to draw `wanted` with at `zoom` (1 for the sheet's own size): its
 // family or the nearest installed outline font.
-QFont sheetFont(const FontSpec& wanted, double zoom = 1.0);
+QFont sheetFont(const NamedFont& wanted, double zoom = 1.0);
 
 }  // namespace orvandel

@@ -4,7 +4,7 @@ import { defineConfig } from '@playwright/test';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: '*.spec.js',
+  testMatch: '*.test.js',
   globalSetup: './serve_site.js',
   workers: 2,
   reporter: [['list']],
