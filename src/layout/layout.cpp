@@ -392,6 +392,8 @@ std::string layoutCaption(std::string_view name) {
   return row ? row->caption : std::string();
 }
 
-int twipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int twipsToPixels(int twips, double zoom) {
+  return static_cast<int>(std::lround(twips * zoom / kTwipsPerPixel));
+}
 
 }  // namespace orvandel

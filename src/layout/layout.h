@@ -26,7 +26,7 @@ enum class Container { Window, Frame };
 
 enum class Align { Left, Centre };
 
-// Left, top, width and height in twips (15 to a pixel at 96 dpi).
+// Left, top, width and height in twips (kTwipsPerPixel to a pixel).
 struct Twips {
   int left;
   int top;
@@ -119,6 +119,10 @@ inline constexpr int kClientHeightTwips = 11265;
 
 inline constexpr const char* kWindowTitle = "Générateur Personnage ORVANDEL                         v1.0";
 
-int twipsToPixels(int twips);
+// At 96 dpi and 100 %.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Twips to whole pixels, at `zoom` times the sheet's own size.
+int twipsToPixels(int twips, double zoom = 1.0);
 
 }  // namespace orvandel

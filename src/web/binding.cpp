@@ -133,6 +133,7 @@ val windowFacts() {
   facts.set("title", std::string(kWindowTitle));
   facts.set("widthTwips", kClientWidthTwips);
   facts.set("heightTwips", kClientHeightTwips);
+  facts.set("twipsPerPixel", kTwipsPerPixel);
   facts.set("font", fontOf(kWindowFont));
   facts.set("sheetCursor", cursorOf(kSheetCursor));
   facts.set("titleCursor", cursorOf(kTitleCursor));

@@ -287,8 +287,8 @@ void CharacterWindow::showSheet() {
 void CharacterWindow::nameForScreenReaders() {
   for (const auto& [w, row] : placed_) {
     if (const QString source = spokenNameSource(w->objectName()); !source.isEmpty())
-      namedBySheet_.push_back({w, widgets_.value(source), {}});
-    const QString name = spokenName(w->objectName(), shownBy());
+      namedBySheet_.push_back({w, row, widgets_.value(source), {}});
+    const QString name = spokenName(*row, shownBy());
     if (!name.isEmpty()) w->setAccessibleName(name);
   }
 }
@@ -298,7 +298,7 @@ void CharacterWindow::renameFromSheet() {
     const QString source = shownText(named.source);
     if (source == named.sourceText) continue;
     named.sourceText = source;
-    named.widget->setAccessibleName(spokenName(named.widget->objectName(), shownBy()));
+    named.widget->setAccessibleName(spokenName(*named.row, shownBy()));
   }
 }
 

@@ -129,6 +129,7 @@ class CharacterWindow : public QWidget {
   // A control named by another one's text, and that text when it was named.
   struct NamedBySheet {
     QWidget* widget;
+    const ControlRow* row;
     const QWidget* source;
     QString sourceText;
   };

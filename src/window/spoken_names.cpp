@@ -7,7 +7,6 @@
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
 #include "generation/skills.h"
-#include "layout/layout.h"
 #include "window/qt_text.h"
 
 namespace orvandel {
@@ -67,22 +66,22 @@ QString spokenNameSource(const QString& control) {
   return {};
 }
 
-QString spokenName(const QString& control, const ShownText& shown) {
+QString spokenName(const ControlRow& row, const ShownText& shown) {
+  const QString control = qtText(row.name);
   if (control.startsWith(QLatin1String("Text1("))) {
     const QString skill = shown(QStringLiteral("comp(%1)").arg(indexOf(control))).simplified();
     return skill.isEmpty() ? QStringLiteral("Compétence %1").arg(indexOf(control)) : skill;
   }
   if (control.startsWith(QLatin1String("arme_att("))) return weaponName(control, " : attaque", shown);
   if (control.startsWith(QLatin1String("arme_par("))) return weaponName(control, " : parade", shown);
-  for (const CharacteristicRow& row : kCharacteristics)
+  for (const CharacteristicRow& characteristic : kCharacteristics)
     for (const auto& [suffix, detail] : kCharacteristicBoxes)
-      if (control == QLatin1String(row.name) + QLatin1String(suffix))
-        return QString::fromUtf8(row.caption) + QString::fromUtf8(detail);
+      if (control == QLatin1String(characteristic.name) + QLatin1String(suffix))
+        return QString::fromUtf8(characteristic.caption) + QString::fromUtf8(detail);
   if (control == QLatin1String("orvandel")) return QString::fromUtf8(kTitle);
   if (control == QLatin1String("sorcier")) return QString::fromUtf8(kSorcery);
   if (control == QLatin1String("des_comp")) return QString::fromUtf8(kImprovementRolls);
-  if (const ControlRow* row = layoutRow(control.toStdString()); row && !row->rowLabel.empty())
-    return captionWords(qtText(layoutCaption(row->rowLabel))) + detailOf(control);
+  if (!row.rowLabel.empty()) return captionWords(qtText(layoutCaption(row.rowLabel))) + detailOf(control);
   return {};
 }
 

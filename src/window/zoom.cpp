@@ -38,15 +38,13 @@ double fittingZoom(QSize decoration, QSize available) {
   return kZoomSteps.front();
 }
 
-int zoomedPixels(int twips, double zoom) { return static_cast<int>(std::lround(twips * zoom / 15.0)); }
-
 QRect zoomedRect(const Twips& place, double zoom) {
-  return {zoomedPixels(place.left, zoom), zoomedPixels(place.top, zoom), zoomedPixels(place.width, zoom),
-          zoomedPixels(place.height, zoom)};
+  return {twipsToPixels(place.left, zoom), twipsToPixels(place.top, zoom), twipsToPixels(place.width, zoom),
+          twipsToPixels(place.height, zoom)};
 }
 
 QSize zoomedClientSize(double zoom) {
-  return {zoomedPixels(kClientWidthTwips, zoom), zoomedPixels(kClientHeightTwips, zoom)};
+  return {twipsToPixels(kClientWidthTwips, zoom), twipsToPixels(kClientHeightTwips, zoom)};
 }
 
 }  // namespace orvandel

@@ -20,8 +20,7 @@ double zoomedOut(double zoom);
 // when none does.
 double fittingZoom(QSize decoration, QSize available);
 
-// Twips to pixels at `zoom`: at 1, the pixels of twipsToPixels.
-int zoomedPixels(int twips, double zoom);
+// A place or the client area in pixels at `zoom`.
 QRect zoomedRect(const Twips& place, double zoom);
 QSize zoomedClientSize(double zoom);
 

@@ -3,13 +3,9 @@
 // carrying its control name in data-control. Texts from the sheet go in
 // through textContent and value only, never as markup.
 
-const TWIPS_PER_PIXEL = 15;
-
 // Edit boxes, selectors, buttons and the frame are windows of their own in
 // the desktop sheet: they lie above the captions, pictures and lines.
 const STANDS_ABOVE = new Set(['frame', 'field', 'multiline', 'selector', 'button']);
-
-const pixels = (twips) => twips / TWIPS_PER_PIXEL;
 
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
@@ -71,7 +67,8 @@ function makeElement(row) {
 
 // Place, font, alignment and colours in one go: the page builds some 600
 // controls before its first paint.
-function dress(element, row) {
+// pixels: twips to CSS pixels at 100 %.
+function dress(element, row, pixels) {
   element.dataset.control = row.name;
   element.classList.add('control', row.kind);
   if (STANDS_ABOVE.has(row.kind)) element.classList.add('above');
@@ -98,6 +95,7 @@ export class SheetView {
     this.client = document.createElement('div');
     this.client.className = 'client';
     this.client.dataset.control = 'Form1';
+    const pixels = (twips) => twips / facts.twipsPerPixel;
     // The sheet's size in CSS pixels at 100 %.
     this.width = pixels(facts.widthTwips);
     this.height = pixels(facts.heightTwips);
@@ -109,7 +107,7 @@ export class SheetView {
     let frame = this.client;
     for (const row of rows) {
       const element = makeElement(row);
-      dress(element, row);
+      dress(element, row, pixels);
       (row.container === 'frame' ? frame : this.client).appendChild(element);
       if (row.kind === 'frame') frame = element;
       this.elements.set(row.name, element);
