@@ -220,3 +220,19 @@ test('the keyboard opens the panel and Escape gives the focus back', async ({ pa
   await page.keyboard.press('Escape');
   await expect(button).toBeFocused();
 });
+
+test('a character kept in one tab shows in another, which then keeps it too', async ({ page, context }) => {
+  await openSheet(page, '?seed=44');
+  const other = await context.newPage();
+  await openSheet(other);
+  await showRoster(other);
+  await control(page, 'orvandel').click();
+  await keep(page, 'Aldo');
+  await expect(entries(other).locator('.roster-name')).toHaveText(['Aldo']);
+  await rosterButton(other, 'Garder comme nouveau…').click();
+  await other.getByLabel('Nom du personnage :').fill('Bertrand');
+  await other.getByLabel('Nom du personnage :').press('Enter');
+  await openSheet(page);
+  await showRoster(page);
+  await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand']);
+});

@@ -85,6 +85,10 @@ export class RosterPanel {
       this.tell(NOT_STORED);
     }
     this.roster = new this.engine.Roster(stored);
+    // Another tab of the page that writes the roster says so: this one reads
+    // it again rather than write its older copy over it.
+    this.channel = new BroadcastChannel(DATABASE);
+    this.channel.onmessage = () => this.reread();
     const problems = this.roster.loadProblems();
     if (problems.length > 0) this.tell('Personnages de la liste enregistrée laissés de côté :', problems);
     this.show();
@@ -98,9 +102,22 @@ export class RosterPanel {
     this.persisting ??= navigator.storage?.persist?.().catch(() => false);
     try {
       await inStore(this.database, 'readwrite', (store) => store.put(this.roster.toJson(), KEY));
+      this.channel.postMessage(KEY);
     } catch {
       this.tell(NOT_STORED);
     }
+  }
+
+  // The roster as another tab wrote it; this tab's opened character and
+  // removals to put back no longer apply.
+  async reread() {
+    const stored = await inStore(this.database, 'readonly', (store) => store.get(KEY)).catch(() => null);
+    if (stored === null) return;
+    this.roster.delete();
+    this.roster = new this.engine.Roster(stored ?? '');
+    this.marked.clear();
+    this.tell('La liste a été changée dans un autre onglet.');
+    this.show();
   }
 
   listen() {
