@@ -47,9 +47,11 @@ function download(text, name, type) {
 
 const inTextBox = (element) => element.matches('input:not([type="checkbox"]), textarea');
 
-// "Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"
+// "Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"; a character still
+// under the name proposed from its sheet is not named twice.
 function factsOf(character) {
-  const facts = [[character.profession, character.nationality].filter(Boolean).join(', ')];
+  const who = [character.profession, character.nationality].filter(Boolean).join(', ');
+  const facts = [who === character.name ? '' : who];
   if (character.pv) facts.push(`PV ${character.pv}`);
   if (character.san) facts.push(`SAN ${character.san}`);
   return facts.filter(Boolean).join(' · ');
@@ -72,8 +74,14 @@ export class RosterPanel {
     // The places ticked for printing; a removal or its undoing moves the
     // places, and clears them.
     this.marked = new Set();
-    this.ready = this.load();
     this.listen();
+  }
+
+  // The stored roster is read on first use: a page that never shows it
+  // spends nothing on it.
+  loaded() {
+    this.ready ??= this.load();
+    return this.ready;
   }
 
   async load() {
@@ -191,7 +199,7 @@ export class RosterPanel {
   }
 
   async run(command) {
-    await this.ready;
+    await this.loaded();
     switch (command) {
       case 'show': return this.showPanel();
       case 'keep-character': return this.askName('keep-character');
@@ -209,7 +217,7 @@ export class RosterPanel {
   }
 
   async act(action, at) {
-    await this.ready;
+    await this.loaded();
     if (action === 'open') this.open(at);
     else if (action === 'rename') this.askName('rename', at);
     else if (action === 'remove') await this.remove(at);
