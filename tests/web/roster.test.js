@@ -236,3 +236,31 @@ test('a character kept in one tab shows in another, which then keeps it too', as
   await showRoster(page);
   await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand']);
 });
+
+test('a stored roster this page cannot read whole is kept aside, not written over', async ({ page }) => {
+  const newer = '{"format":"orvandel-personnages","version":99,"personnages":[]}';
+  await openSheet(page, '?seed=45');
+  const stored = (key) => page.evaluate((key) => new Promise((resolve) => {
+    indexedDB.open('orvandel', 1).onsuccess = (event) => {
+      const request = event.target.result.transaction('personnages').objectStore('personnages').get(key);
+      request.onsuccess = () => resolve(request.result ?? null);
+    };
+  }), key);
+  await showRoster(page);
+  await page.evaluate((text) => new Promise((resolve) => {
+    indexedDB.open('orvandel', 1).onsuccess = (event) => {
+      const transaction = event.target.result.transaction('personnages', 'readwrite');
+      transaction.objectStore('personnages').put(text, 'personnages.json');
+      transaction.oncomplete = resolve;
+    };
+  }), newer);
+  await openSheet(page, '?seed=45');
+  await control(page, 'orvandel').click();
+  await showRoster(page);
+  await expect(page.locator('#roster-status')).toContainText('version plus récente');
+  await rosterButton(page, 'Garder comme nouveau…').click();
+  await page.getByLabel('Nom du personnage :').press('Enter');
+  await expect(entries(page)).toHaveCount(1);
+  await expect.poll(() => stored('personnages.json non lu')).toBe(newer);
+  expect(JSON.parse(await stored('personnages.json')).personnages).toHaveLength(1);
+});

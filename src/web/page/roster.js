@@ -8,6 +8,9 @@ import { SheetView } from './sheet_view.js';
 const DATABASE = 'orvandel';
 const STORE = 'personnages';
 const KEY = 'personnages.json';
+// A stored roster that could not be read whole (written by a newer version
+// of the page, say) is kept aside under this key before it is replaced.
+const UNREAD_KEY = 'personnages.json non lu';
 const EXPORTS = { json: 'personnages.json', lines: 'personnages.jsonl' };
 
 const NOT_STORED =
@@ -98,7 +101,10 @@ export class RosterPanel {
     this.channel = new BroadcastChannel(DATABASE);
     this.channel.onmessage = () => this.reread();
     const problems = this.roster.loadProblems();
-    if (problems.length > 0) this.tell('Personnages de la liste enregistrée laissés de côté :', problems);
+    if (problems.length > 0) {
+      this.unread = stored;
+      this.tell('Personnages de la liste enregistrée laissés de côté (elle sera gardée à part) :', problems);
+    }
     this.show();
   }
 
@@ -109,7 +115,11 @@ export class RosterPanel {
     if (!this.database) return;
     this.persisting ??= navigator.storage?.persist?.().catch(() => false);
     try {
-      await inStore(this.database, 'readwrite', (store) => store.put(this.roster.toJson(), KEY));
+      await inStore(this.database, 'readwrite', (store) => {
+        if (this.unread) store.put(this.unread, UNREAD_KEY);
+        return store.put(this.roster.toJson(), KEY);
+      });
+      this.unread = null;
       this.channel.postMessage(KEY);
     } catch {
       this.tell(NOT_STORED);
