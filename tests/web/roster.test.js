@@ -72,8 +72,9 @@ test('keep, rename, open, update, remove and put back; a reload finds the same r
     await expect(entries(page)).toHaveCount(2);
     await expect(entry(page, 'Aldo')).toContainText(`${first.profession_nom}, ${first.nationalite_nom} · PV ${first.pv} · SAN ${first.san}`);
   });
-  await test.step('rename; an empty name is refused', async () => {
-    await entry(page, 'Bertrand').getByRole('button', { name: 'Renommer « Bertrand »' }).click();
+  await test.step('rename (F2); an empty name is refused', async () => {
+    await entry(page, 'Bertrand').locator('.roster-open').focus();
+    await page.keyboard.press('F2');
     const box = page.getByLabel('Nom du personnage :');
     await box.fill('   ');
     await box.press('Enter');
@@ -137,8 +138,13 @@ test('a batch of 20 from orvandel-cli: each named from its sheet, and back out a
   const back = await exported(page, 'Exporter en JSON Lines (.jsonl)');
   expect(back.name).toBe('personnages.jsonl');
   expect(back.text).toBe(lines);
-  await entries(page).nth(6).locator('.roster-open').click();
-  expect(await shownFields(page, sheets[6])).toEqual(sheets[6]);
+  const wanted = sheets[0].nationalite_nom;
+  await panel(page).getByRole('searchbox', { name: 'Chercher un personnage' }).fill(wanted.toUpperCase());
+  await expect(entries(page).locator('.roster-name')).toHaveText(sheets
+    .filter((s) => [s.profession_nom, s.nationalite_nom].some((text) => text.toLowerCase().includes(wanted.toLowerCase())))
+    .map((s) => `${s.profession_nom}, ${s.nationalite_nom}`));
+  await entries(page).nth(0).locator('.roster-open').click();
+  expect(await shownFields(page, sheets[0])).toEqual(sheets[0]);
 });
 
 test('two bad lines among good ones: the good kept after what was there, both reasons shown', async ({ page }) => {
