@@ -8,6 +8,7 @@ import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
 import { openSharedSheet } from './share.js';
 import { workOffline } from './offline.js';
+import { RosterPanel } from './roster.js';
 
 const engine = await createEngine();
 const facts = engine.windowFacts();
@@ -24,6 +25,7 @@ const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
 new Keeping(session, actions, engine.largestSheet);
+new RosterPanel(engine, session, actions);
 const openShared = () => openSharedSheet(session, engine.largestSheet, () => actions.refresh());
 window.addEventListener('hashchange', openShared);
 await openShared();

@@ -1,0 +1,272 @@
+// "Personnages": characters kept in the browser's storage, opened as a step
+// to undo, renamed, updated, removed and put back; imported from orvandel-cli
+// and from the window's roster file, exported, printed.
+import { spawnSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { test, expect } from '@playwright/test';
+import { control, openSheet, shownFields, shownSheet } from './sheet_helpers.js';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const cliPath = process.env.ORVANDEL_CLI ?? path.resolve(here, '../../build/src/cli/orvandel-cli');
+// Three characters kept in the window, written by the roster library.
+const windowRoster = path.join(here, 'fixtures/roster-from-window.json');
+
+const panel = (page) => page.locator('#roster');
+const entries = (page) => page.locator('#roster [data-roster-entry]');
+const entry = (page, name) => entries(page).filter({ has: page.locator('.roster-name', { hasText: new RegExp(`^${name}$`) }) });
+const rosterButton = (page, name) => panel(page).getByRole('button', { name, exact: true });
+
+function batch(count, seed) {
+  const run = spawnSync(cliPath, ['generate', '--count', String(count), '--seed', String(seed)], { encoding: 'utf8' });
+  if (run.status !== 0) throw new Error(`orvandel-cli generate failed: ${run.stderr}`);
+  return run.stdout;
+}
+
+const file = (name, text) => ({ name, mimeType: 'application/json', buffer: Buffer.from(text) });
+
+async function showRoster(page) {
+  await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+  await expect(panel(page)).toBeVisible();
+}
+
+// Keeps the sheet on screen under `name` from the command bar; the name
+// proposed from the sheet is returned.
+async function keep(page, name) {
+  await page.keyboard.press('Control+d');
+  const box = page.getByLabel('Nom du personnage :');
+  await expect(box).toBeFocused();
+  const proposed = await box.inputValue();
+  await box.fill(name);
+  await box.press('Enter');
+  await expect(panel(page)).toBeHidden();
+  return proposed;
+}
+
+async function exported(page, command) {
+  const download = page.waitForEvent('download');
+  await rosterButton(page, command).click();
+  const file = await download;
+  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
+}
+
+async function importText(page, name, text) {
+  await page.locator('#roster #roster-import').setInputFiles(file(name, text));
+  await expect(page.locator('#roster-status')).toContainText(`« ${name} »`);
+}
+
+test('keep, rename, open, update, remove and put back; a reload finds the same roster', async ({ page }) => {
+  await openSheet(page, '?seed=41');
+  await control(page, 'orvandel').click();
+  const first = await shownSheet(page);
+  await test.step('keep two characters, the name proposed from the sheet', async () => {
+    expect(await keep(page, '  Aldo ')).toBe(`${first.profession_nom}, ${first.nationalite_nom}`);
+    await expect(page.locator('#keeping-status')).toHaveText('« Aldo » gardé dans les personnages.');
+    await control(page, 'orvandel').click();
+    await keep(page, 'Bertrand');
+  });
+  const second = await shownSheet(page);
+  await test.step('the list names each with its facts', async () => {
+    await showRoster(page);
+    await expect(entries(page)).toHaveCount(2);
+    await expect(entry(page, 'Aldo')).toContainText(`${first.profession_nom}, ${first.nationalite_nom} · PV ${first.pv} · SAN ${first.san}`);
+  });
+  await test.step('rename (F2); an empty name is refused', async () => {
+    await entry(page, 'Bertrand').locator('.roster-open').focus();
+    await page.keyboard.press('F2');
+    const box = page.getByLabel('Nom du personnage :');
+    await box.fill('   ');
+    await box.press('Enter');
+    await expect(page.locator('#roster-status')).toHaveText('Donnez un nom au personnage.');
+    await box.fill('Bertrand le Brave');
+    await box.press('Enter');
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand le Brave']);
+  });
+  await test.step('Enter opens a character as one step to undo', async () => {
+    await entry(page, 'Aldo').locator('.roster-open').press('Enter');
+    await expect(panel(page)).toBeHidden();
+    expect(await shownSheet(page)).toEqual(first);
+    await page.keyboard.press('Control+z');
+    expect(await shownSheet(page)).toEqual(second);
+    await page.keyboard.press('Control+Shift+z');
+    expect(await shownSheet(page)).toEqual(first);
+  });
+  let improved;
+  await test.step('"Mettre à jour" gives the opened character the sheet on screen', async () => {
+    await control(page, 'comp(1)').click();
+    improved = await shownSheet(page);
+    expect(improved).not.toEqual(first);
+    await showRoster(page);
+    await rosterButton(page, 'Mettre à jour').click();
+    await expect(page.locator('#roster-status')).toHaveText('« Aldo » mis à jour avec la fiche affichée.');
+  });
+  await test.step('remove, then put back by Ctrl+Z and by the button, each where it stood', async () => {
+    await entry(page, 'Aldo').getByRole('button', { name: 'Supprimer « Aldo »' }).click();
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Bertrand le Brave']);
+    await page.keyboard.press('Control+z');
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand le Brave']);
+    await entry(page, 'Bertrand le Brave').locator('.roster-open').focus();
+    await page.keyboard.press('Delete');
+    await expect(entries(page)).toHaveCount(1);
+    await rosterButton(page, 'Annuler la suppression').click();
+    await expect(rosterButton(page, 'Annuler la suppression')).toBeDisabled();
+  });
+  const before = await exported(page, 'Exporter (.json)');
+  expect(before.name).toBe('personnages.json');
+  await test.step('after a reload: the same roster, each sheet whole', async () => {
+    await openSheet(page);
+    await showRoster(page);
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand le Brave']);
+    expect((await exported(page, 'Exporter (.json)')).text).toBe(before.text);
+    await entry(page, 'Aldo').locator('.roster-open').click();
+    expect(await shownSheet(page)).toEqual(improved);
+    await showRoster(page);
+    await entry(page, 'Bertrand le Brave').locator('.roster-open').click();
+    expect(await shownSheet(page)).toEqual(second);
+  });
+});
+
+test('a batch of 20 from orvandel-cli: each named from its sheet, and back out as the same JSON Lines', async ({ page }) => {
+  const lines = batch(20, 1);
+  const sheets = lines.trim().split('\n').map((line) => JSON.parse(line));
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'lot.jsonl', lines);
+  await expect(page.locator('#roster-status')).toHaveText('« lot.jsonl » : 20 personnages importés.');
+  await expect(entries(page).locator('.roster-name')).toHaveText(sheets.map((s) => `${s.profession_nom}, ${s.nationalite_nom}`));
+  const back = await exported(page, 'Exporter en JSON Lines (.jsonl)');
+  expect(back.name).toBe('personnages.jsonl');
+  expect(back.text).toBe(lines);
+  const wanted = sheets[0].nationalite_nom;
+  await panel(page).getByRole('searchbox', { name: 'Chercher un personnage' }).fill(wanted.toUpperCase());
+  await expect(entries(page).locator('.roster-name')).toHaveText(sheets
+    .filter((s) => [s.profession_nom, s.nationalite_nom].some((text) => text.toLowerCase().includes(wanted.toLowerCase())))
+    .map((s) => `${s.profession_nom}, ${s.nationalite_nom}`));
+  await entries(page).nth(0).locator('.roster-open').click();
+  expect(await shownFields(page, sheets[0])).toEqual(sheets[0]);
+});
+
+test('two bad lines among good ones: the good kept after what was there, both reasons shown', async ({ page }) => {
+  await openSheet(page, '?seed=42');
+  await control(page, 'orvandel').click();
+  await keep(page, 'Déjà là');
+  const good = batch(3, 2).trim().split('\n');
+  const text = [good[0], '{"forc": ', good[1], '', '{"force": "12"}', good[2]].join('\n');
+  await showRoster(page);
+  await importText(page, 'mêlé.jsonl', text);
+  const status = page.locator('#roster-status');
+  await expect(status).toContainText('« mêlé.jsonl » : 3 personnages importés. Laissés de côté :');
+  await expect(status.locator('li')).toHaveText([
+    'ligne 2 : ce n’est pas du JSON valide.',
+    'ligne 5 : la case "force" n’existe pas sur la fiche.',
+  ]);
+  await expect(entries(page)).toHaveCount(4);
+  await expect(entries(page).first().locator('.roster-name')).toHaveText('Déjà là');
+});
+
+test('a roster file from the window opens here, and its export imports back to the same roster', async ({ page }) => {
+  const fromWindow = readFileSync(windowRoster, 'utf8');
+  const kept = JSON.parse(fromWindow).personnages;
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'personnages.json', fromWindow);
+  await expect(entries(page).locator('.roster-name')).toHaveText(kept.map((c) => c.nom));
+  const back = await exported(page, 'Exporter (.json)');
+  expect(back.text).toBe(fromWindow);
+
+  await entries(page).nth(1).locator('.roster-open').click();
+  expect(await shownFields(page, kept[1].fiche)).toEqual(kept[1].fiche);
+
+  const fresh = await page.context().browser().newContext();
+  const other = await fresh.newPage();
+  await openSheet(other);
+  await showRoster(other);
+  await importText(other, back.name, back.text);
+  expect((await exported(other, 'Exporter (.json)')).text).toBe(fromWindow);
+  await fresh.close();
+});
+
+test('the chosen characters print one sheet a page, as the sheet is drawn', async ({ page }) => {
+  const sheets = batch(3, 3).trim().split('\n').map((line) => JSON.parse(line));
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'lot.jsonl', sheets.map((s) => JSON.stringify(s)).join('\n'));
+  await rosterButton(page, 'Imprimer les personnages cochés…').click();
+  await expect(page.locator('#roster-status')).toHaveText('Cochez d’abord les personnages à imprimer.');
+
+  await page.evaluate(() => { window.print = () => { document.documentElement.dataset.printed = 'true'; }; });
+  for (const at of [0, 2]) await entries(page).nth(at).getByRole('checkbox').check();
+  await rosterButton(page, 'Imprimer les personnages cochés…').click();
+  await expect(page.locator('html[data-printed="true"]')).toHaveCount(1);
+  const printed = page.locator('#roster-print > .client');
+  await expect(printed).toHaveCount(2);
+  const shown = await printed.evaluateAll((clients) => clients.map((client) => Object.fromEntries(
+    [...client.querySelectorAll('[data-control]')].map((e) => [e.dataset.control, e.type === 'checkbox' ? e.checked : ('value' in e && e.tagName !== 'BUTTON' ? e.value : e.textContent)]))));
+  for (const [i, at] of [[0, 0], [1, 2]]) {
+    expect(Object.fromEntries(Object.keys(sheets[at]).map((name) => [name, shown[i][name]]))).toEqual(sheets[at]);
+  }
+  const pdf = (await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+  expect(pdf.match(/\/Type\s*\/Page\b/g)).toHaveLength(2);
+  await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+  await expect(printed).toHaveCount(0);
+});
+
+test('the keyboard opens the panel and Escape gives the focus back', async ({ page }) => {
+  await openSheet(page, '?seed=43');
+  const button = page.getByRole('button', { name: 'Personnages', exact: true });
+  await button.focus();
+  await page.keyboard.press('Enter');
+  await expect(page.getByRole('searchbox', { name: 'Chercher un personnage' })).toBeFocused();
+  await page.keyboard.press('Escape');
+  await expect(panel(page)).toBeHidden();
+  await expect(button).toBeFocused();
+  await page.keyboard.press('Control+Shift+L');
+  await expect(panel(page)).toBeVisible();
+  await page.keyboard.press('Escape');
+  await expect(button).toBeFocused();
+});
+
+test('a character kept in one tab shows in another, which then keeps it too', async ({ page, context }) => {
+  await openSheet(page, '?seed=44');
+  const other = await context.newPage();
+  await openSheet(other);
+  await showRoster(other);
+  await control(page, 'orvandel').click();
+  await keep(page, 'Aldo');
+  await expect(entries(other).locator('.roster-name')).toHaveText(['Aldo']);
+  await rosterButton(other, 'Garder comme nouveau…').click();
+  await other.getByLabel('Nom du personnage :').fill('Bertrand');
+  await other.getByLabel('Nom du personnage :').press('Enter');
+  await openSheet(page);
+  await showRoster(page);
+  await expect(entries(page).locator('.roster-name')).toHaveText(['Aldo', 'Bertrand']);
+});
+
+test('a stored roster this page cannot read whole is kept aside, not written over', async ({ page }) => {
+  const newer = '{"format":"orvandel-personnages","version":99,"personnages":[]}';
+  await openSheet(page, '?seed=45');
+  const stored = (key) => page.evaluate((key) => new Promise((resolve) => {
+    indexedDB.open('orvandel', 1).onsuccess = (event) => {
+      const request = event.target.result.transaction('personnages').objectStore('personnages').get(key);
+      request.onsuccess = () => resolve(request.result ?? null);
+    };
+  }), key);
+  await showRoster(page);
+  await page.evaluate((text) => new Promise((resolve) => {
+    indexedDB.open('orvandel', 1).onsuccess = (event) => {
+      const transaction = event.target.result.transaction('personnages', 'readwrite');
+      transaction.objectStore('personnages').put(text, 'personnages.json');
+      transaction.oncomplete = resolve;
+    };
+  }), newer);
+  await openSheet(page, '?seed=45');
+  await control(page, 'orvandel').click();
+  await showRoster(page);
+  await expect(page.locator('#roster-status')).toContainText('version plus récente');
+  await rosterButton(page, 'Garder comme nouveau…').click();
+  await page.getByLabel('Nom du personnage :').press('Enter');
+  await expect(entries(page)).toHaveCount(1);
+  await expect.poll(() => stored('personnages.json non lu')).toBe(newer);
+  expect(JSON.parse(await stored('personnages.json')).personnages).toHaveLength(1);
+});
