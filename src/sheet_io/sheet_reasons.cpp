@@ -23,7 +23,7 @@ std::string sheetErrorReason(const SheetError& error) {
 }
 
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
-  if (json.size() > kLargestSheet) return std::string("le fichier est bien trop gros.");
+  if (json.size() > kLargestSheet) return std::string(kSheetTooBig);
   auto read = sheetFromJson(json);
   if (auto* error = std::get_if<SheetError>(&read)) return sheetErrorReason(*error);
   return std::get<Personnage>(std::move(read));

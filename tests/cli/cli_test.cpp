@@ -155,7 +155,8 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
       {"6:7", "hors de 1..6"},
       {"six", "pas de la forme F:V"},
       {"", "le jet 1 demande des(6)"},
-      {"6:1,\nsix\nlines\n:2", "le jeton 2 \"six?lines?:2\" n'est pas de la forme F:V"},
+      {"6:1,\nsix\nlines\n:2", "le jeton 2 \"six\" n'est pas de la forme F:V"},
+      {"6:1,,6:2", "le jeton 2 \"\" n'est pas de la forme F:V"},
   };
   for (const auto& c : cases) {
     const CliRun run = cli({"generate", "--dice", c.script});
