@@ -123,6 +123,7 @@ struct Run {
   const Options& options;
   const Personnage& input;
   Dice& dice;
+  Dice& source;
   RecordingDice* trace;
   std::ostream& out;
   std::ostream& err;
@@ -130,6 +131,10 @@ struct Run {
   void sheetDone() const {
     if (trace) err << trace->takeLine() + '\n';
   }
+  // Before the last sheet is written, a script must have been used up, so
+  // that a run whose script does not fit prints nothing, whatever the count,
+  // and a batch never stops before its last sheet for it.
+  void lastSheet() const { expectExhausted(source); }
 };
 
 int improveOnce(const Run& run) {
@@ -140,6 +145,7 @@ int improveOnce(const Run& run) {
                                   std::string(improvementTargets())};
   Personnage sheet = run.input;
   const bool spent = improve(sheet, *target, run.dice);
+  run.lastSheet();
   writeSheet(run.out, sheet, options.format);
   if (!spent)
     run.err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " +
@@ -157,12 +163,14 @@ int generateAll(const Run& run) {
     if (!options.typed) {
       generateRandom(sheet, run.dice);
     } else if (const auto refusal = generateTyped(sheet, run.dice)) {
+      run.lastSheet();
       run.err << refusalLine(*refusal, run.input) << '\n';
       run.sheetDone();
       writeSheet(run.out, run.input, options.format);
       return kExitRefused;
     }
     run.sheetDone();
+    if (n == options.count) run.lastSheet();
     if (headings) writeBatchHeading(run.out, n, options.count);
     writeSheet(run.out, sheet, options.format);
   }
@@ -178,19 +186,18 @@ int runSheetCommand(int (*command)(const Run&), const Options& options, std::ist
   const Personnage input = loadSheet(options, in);
   std::ifstream scriptFile;
   std::unique_ptr<Dice> source = makeDice(options, in, scriptFile);
-  const bool scripted = options.diceScript || options.diceFile;
-  // A scripted run may find half-way that its script does not fit: its
-  // output is held in a file until the whole script has fitted. A file
-  // named by --output is always written beside and renamed at the end.
-  Output output(options.outputFile, out, scripted);
+  // A file named by --output is written beside and renamed at the end, so a
+  // failure at any point leaves it as it was. Standard output gets each
+  // sheet as it is made: a batch whose script runs out half-way has printed
+  // the sheets before it.
+  Output output(options.outputFile, out);
   std::optional<RecordingDice> recorder;
   if (options.traceDice) recorder.emplace(*source);
   Dice& dice = recorder ? static_cast<Dice&>(*recorder) : *source;
-  const Run run{options, input, dice, recorder ? &*recorder : nullptr, output.stream(), err};
+  const Run run{options, input, dice, *source, recorder ? &*recorder : nullptr, output.stream(), err};
   int status = kExitDone;
   try {
     status = command(run);
-    expectExhausted(*source);
   } catch (const DiceScriptError& e) {
     throw Failure{kExitDiceScript, fromFile(e.what(), options.diceFile)};
   }

@@ -106,11 +106,8 @@ void openForReading(const std::string& path, std::ifstream& file, std::string_vi
   if (!file) throw cannotRead(what, path, reason(errno));
 }
 
-Output::Output(const std::optional<std::string>& path, std::ostream& out, bool staged) : direct_(&out) {
-  if (!path || *path == "-") {
-    if (staged) stageUnnamed();
-    return;
-  }
+Output::Output(const std::optional<std::string>& path, std::ostream& out) : direct_(&out) {
+  if (!path || *path == "-") return;
   // A link is followed, so the file it names is replaced and the link kept.
   std::error_code ignored;
   const std::string target = std::filesystem::is_symlink(*path, ignored)
@@ -127,7 +124,6 @@ Output::Output(const std::optional<std::string>& path, std::ostream& out, bool s
       device_.open(target, std::ios::binary);
       if (!device_) throw cannotWrite(*path, reason(errno));
       direct_ = &device_;
-      if (staged) stageUnnamed();
       return;
     }
     mode_ = status.st_mode & 07777;
@@ -161,33 +157,12 @@ void Output::stageBeside(const std::string& path) {
   temporary_ = name;
   ::fchmod(fd, static_cast<mode_t>(mode_));
   ::close(fd);
-  staging_.open(temporary_, std::ios::binary | std::ios::out | std::ios::trunc);
+  staging_.open(temporary_, std::ios::binary | std::ios::trunc);
   if (!staging_) throw cannotWrite(path, reason(errno));
-}
-
-// Output held for standard output goes to a file with no name: it vanishes
-// with the process, however the run ends.
-void Output::stageUnnamed() {
-  std::error_code error;
-  const auto folder = std::filesystem::temp_directory_path(error);
-  std::string name = (folder / "orvandel-cli.XXXXXX").string();
-  const int fd = error ? -1 : ::mkstemp(name.data());
-  if (fd < 0) throw cannotWrite(name, reason(errno));
-  ::close(fd);
-  staging_.open(name, std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
-  ::unlink(name.c_str());
-  if (!staging_) throw cannotWrite(name, reason(errno));
-}
-
-void Output::copyStagedTo(std::ostream& sink) {
-  staging_.flush();
-  staging_.seekg(0);
-  if (staging_.peek() != std::char_traits<char>::eof()) sink << staging_.rdbuf();
 }
 
 void Output::commit() {
   if (target_.empty()) {
-    if (staging_.is_open()) copyStagedTo(*direct_);
     if (direct_->flush()) return;
     if (device_.is_open()) throw cannotWrite(devicePath_, "l'écriture a échoué (plus de place ?)");
     throw FileProblem{"l'écriture a échoué (disque plein ou sortie fermée ?)"};

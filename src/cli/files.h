@@ -34,13 +34,12 @@ void openForReading(const std::string& path, std::ifstream& file, std::string_vi
 // Where a run's output goes: standard output for no path or "-", else the
 // file `path`. A file is written to a temporary file beside it and renamed
 // over it by commit(), so that until then the file is exactly as it was (or
-// absent). With `staged`, standard output and a device get nothing either
-// until commit(), which copies the whole output there at once.
+// absent). Standard output, a device or a pipe gets the output as it comes.
 class Output {
  public:
   // Throws FileProblem when `path` cannot be written (a folder, a missing
   // folder, no permission).
-  Output(const std::optional<std::string>& path, std::ostream& out, bool staged);
+  Output(const std::optional<std::string>& path, std::ostream& out);
   ~Output();
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
@@ -50,16 +49,14 @@ class Output {
   void commit();
 
  private:
-  void stageBeside(const std::string& target);
-  void stageUnnamed();
-  void copyStagedTo(std::ostream& sink);
+  void stageBeside(const std::string& path);
 
   std::ostream* direct_;
   std::ofstream device_;
   std::string devicePath_;
   std::string target_;     // the file renamed over at commit; empty otherwise
   std::string temporary_;  // its temporary file, until renamed
-  std::fstream staging_;
+  std::ofstream staging_;
   unsigned mode_ = 0;
 };
 
