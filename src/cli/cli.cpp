@@ -131,9 +131,9 @@ struct Run {
   void sheetDone() const {
     if (trace) err << trace->takeLine() + '\n';
   }
-  // Before the last sheet is written, a script must have been used up, so
-  // that a run whose script does not fit prints nothing, whatever the count,
-  // and a batch never stops before its last sheet for it.
+  // Before the last sheet is written the script must be used up, so that a
+  // script with tokens left over prints nothing (one that runs out stops
+  // the run where it does).
   void lastSheet() const { expectExhausted(source); }
 };
 

@@ -115,7 +115,8 @@ std::string scanProblem(const std::vector<std::string>& args, const CLI::App& ap
     seen.push_back(option);
     // An option's value is skipped, so that "--dice -1" is not read as a
     // second option.
-    if (option->get_items_expected_min() > 0 && arg->find('=') == std::string::npos && arg + 1 != args.end()) ++arg;
+    if (option->get_items_expected_min() > 0 && arg->find('=') == std::string::npos && arg + 1 != args.end())
+      ++arg;
   }
   return "";
 }

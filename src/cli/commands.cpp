@@ -54,8 +54,7 @@ void addSheetOptions(CLI::App& command, Options& options, TypedValues& typed) {
                    "écrire chaque jet fait sur la sortie d'erreur, en script de dés (une ligne par fiche)");
   command
       .add_option("--output", options.outputFile,
-                  "écrire dans ce fichier au lieu de la sortie standard (- : sortie standard) ; "
-                  "il n'est remplacé qu'une fois tout réussi")
+                  "écrire dans ce fichier, remplacé seulement si tout réussit (- : sortie standard)")
       ->type_name("FICHIER");
 }
 
