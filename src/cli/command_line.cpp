@@ -126,13 +126,23 @@ std::string errorOption(const CLI::Error& e) {
   return what.substr(0, what.find(':'));
 }
 
+// The option a CLI11 message names wherever it stands in it ("Could not
+// convert: --typed = maybe").
+std::string mentionedOption(const CLI::Error& e) {
+  const std::string what = e.what();
+  const auto start = what.find("--");
+  if (start == std::string::npos) return "l'option";
+  const auto end = what.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", start);
+  return what.substr(start, end - start);
+}
+
 std::string frenchParseError(const CLI::ParseError& e, const CLI::App* command) {
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) return errorOption(e) + " attend une valeur";
   if (dynamic_cast<const CLI::ExcludesError*>(&e))
     return "une seule source de dés à la fois : --dice, --dice-file ou --seed";
   if (dynamic_cast<const CLI::RequiredError*>(&e) && command && command->get_name() == "improve")
     return "improve attend la case à améliorer : " + std::string(improvementTargets());
-  if (dynamic_cast<const CLI::ConversionError*>(&e)) return errorOption(e) + " ne prend pas de valeur";
+  if (dynamic_cast<const CLI::ConversionError*>(&e)) return mentionedOption(e) + " ne prend pas de valeur";
   return std::string("arguments refusés : ") + e.what();
 }
 

@@ -151,8 +151,10 @@ void Output::stageBeside(const std::string& path) {
   const int fd = ::mkstemp(name.data());
   if (fd < 0) {
     const int error = errno;
-    throw cannotWrite(path, error == ENOENT ? "le dossier " + quotedPath(folder.string()) + " n'existe pas"
-                                            : reason(error));
+    std::error_code ignored;
+    if (error == ENOENT && !std::filesystem::exists(folder, ignored))
+      throw cannotWrite(path, "le dossier " + quotedPath(folder.string()) + " n'existe pas");
+    throw cannotWrite(path, error == ENOENT ? "impossible d'y créer un fichier" : reason(error));
   }
   temporary_ = name;
   ::fchmod(fd, static_cast<mode_t>(mode_));

@@ -161,6 +161,8 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"imrpove"}, "", "la plus proche est improve"},
       {{"generate", "--formt", "text"}, "", "la plus proche est --format"},
       {{"generate", "extra"}, "", "argument de trop \"extra\" pour generate"},
+      {{"generate", "--typed=peut-etre"}, "", "orvandel-cli : --typed ne prend pas de valeur"},
+      {{"improve", "comp", "12"}, "", "argument de trop \"12\" pour improve"},
       {{"generate", "--sheet", "-", "--dice-file", "-"}, "{}", "liraient tous deux l'entrée standard"},
   };
   for (const auto& c : cases) {
