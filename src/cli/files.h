@@ -1,6 +1,6 @@
 // The files the command line names. Input is read up to a cap, output is
 // written whole or not at all, and every failure is one French reason that
-// names the path: a folder, a device, a missing or forbidden file, a full disk.
+// names the path: a folder, a missing or forbidden file, a full disk.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +17,8 @@ struct FileProblem {
   std::string message;
 };
 
-// The path in quotes for a message: whole when reasonably short (the end is
-// the part a person recognises), control characters shown as '?'.
+// The path in quotes for a message: whole unless very long, when its end
+// (the part a person recognises) is kept; control characters shown as '?'.
 std::string quotedPath(std::string_view path);
 
 // The text of `path` ("-" is `in`, standard input), or nothing when it holds

@@ -254,6 +254,28 @@ TEST_F(CliFilesTest, TraceIsWrittenAsTheRunGoesAndReplays) {
   EXPECT_EQ(replay.out, out.str());
 }
 
+// A closed or full output is a failure, whatever was being written: help,
+// version, the controls listing, the sheets, or the trace on stderr.
+TEST(CliWriteFailureTest, IsNeverTakenForSuccess) {
+  const struct {
+    std::vector<std::string> args;
+    bool errFails;
+  } cases[] = {
+      {{"--help"}, false},
+      {{"--version"}, false},
+      {{"controls"}, false},
+      {{"generate", "--seed", "1"}, false},
+      {{"generate", "--seed", "1", "--trace-dice"}, true},
+  };
+  for (const auto& c : cases) {
+    std::istringstream in;
+    std::ostringstream fine;
+    std::ostream closed(nullptr);  // every write to it fails
+    EXPECT_EQ(runCli(c.args, in, c.errFails ? fine : closed, c.errFails ? closed : fine), 2)
+        << c.args.front();
+  }
+}
+
 // A trace written by orvandel-cli before traces had a line a sheet (one
 // line for the whole batch) still replays to the same sheets.
 TEST_F(CliFilesTest, TraceOfOneLineStillReplays) {
