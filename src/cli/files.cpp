@@ -147,7 +147,9 @@ Output::~Output() {
 void Output::stageBeside(const std::string& path) {
   const std::filesystem::path target(target_);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // A hidden name beside the target: ".fiche.json.XXXXXX".
+  const std::string hidden = std::string(".").append(target.filename().string()).append(".XXXXXX");
+  std::string name = (folder / hidden).string();
   const int fd = ::mkstemp(name.data());
   if (fd < 0) {
     const int error = errno;
