@@ -60,8 +60,9 @@ fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=30
 
 # Speed and memory: engine, window, start-up, a roster of 1 000 characters,
-# a batch of 100 000
-# characters from the CLI, and the browser edition in headless Chromium.
+# batches of characters from the CLI (plain, traced and replayed from the
+# trace: the peak memory of the three should match), and the browser edition
+# in headless Chromium.
 bench: build web tests/web/node_modules/.package-lock.json
 	./build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	./build/bench/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -70,6 +71,13 @@ bench: build web tests/web/node_modules/.package-lock.json
 	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
 	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 1000 --seed 1 > /dev/null
+	@/usr/bin/time -f "orvandel-cli generate --count 1000000 --seed 1: %e s wall, %M KB peak" \
+	  ./build/src/cli/orvandel-cli generate --count 1000000 --seed 1 > /dev/null
+	@/usr/bin/time -f "the same with --trace-dice: %e s wall, %M KB peak" \
+	  sh -c 'exec ./build/src/cli/orvandel-cli generate --count 1000000 --seed 1 --trace-dice 2> build/bench-trace.txt > /dev/null'
+	@/usr/bin/time -f "its trace replayed with --dice-file: %e s wall, %M KB peak" \
+	  ./build/src/cli/orvandel-cli generate --count 1000000 --dice-file build/bench-trace.txt > /dev/null
+	@rm -f build/bench-trace.txt
 	node bench/web_bench.mjs build-web/site
 
 # The Debian package, left in build/: sudo apt install ./build/orvandel_*.deb

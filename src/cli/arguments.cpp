@@ -6,19 +6,14 @@
 #include <vector>
 
 #include "core/excerpt.h"
+#include "core/seed.h"
 
 namespace orvandel {
 
+// A count is typed as a seed is: plain digits, then a range.
 std::optional<std::uint64_t> readWholeNumber(std::string_view text, std::uint64_t first, std::uint64_t last) {
-  if (text.empty()) return std::nullopt;
-  std::uint64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10) return std::nullopt;
-    value = value * 10 + digit;
-  }
-  if (value < first || value > last) return std::nullopt;
+  const auto value = readSeed(text);
+  if (!value || *value < first || *value > last) return std::nullopt;
   return value;
 }
 
@@ -52,10 +47,21 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string_view nearestName(std::string_view typed, std::span<const std::string_view> known) {
-  return *std::min_element(known.begin(), known.end(), [&](std::string_view a, std::string_view b) {
-    return editDistance(typed, a) < editDistance(typed, b);
-  });
+std::optional<std::string_view> nearestName(std::string_view typed, std::span<const std::string_view> known) {
+  if (known.empty()) return std::nullopt;
+  constexpr std::size_t kShortestPrefix = 3;
+  if (typed.size() >= kShortestPrefix && std::count_if(known.begin(), known.end(), [&](std::string_view k) {
+                                           return k.starts_with(typed);
+                                         }) == 1)
+    return *std::find_if(known.begin(), known.end(),
+                         [&](std::string_view k) { return k.starts_with(typed); });
+  const auto nearest =
+      *std::min_element(known.begin(), known.end(), [&](std::string_view a, std::string_view b) {
+        return editDistance(typed, a) < editDistance(typed, b);
+      });
+  const std::size_t distance = editDistance(typed, nearest);
+  if (distance <= 2 && distance * 3 < typed.size()) return nearest;
+  return std::nullopt;
 }
 
 }  // namespace orvandel

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/commands.h"
 #include "cli/controls.h"
+#include "cli/files.h"
+#include "cli/runs.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
@@ -31,13 +32,6 @@ struct Failure {
   std::string message;
 };
 
-std::optional<std::string> readFile(const std::string& path, std::istream& in) {
-  if (path == "-") return std::string(std::istreambuf_iterator<char>(in), {});
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // Why a file is not a sheet, and, for a name the sheet does not know, where
 // the names are listed.
 std::string sheetProblem(const SheetError& error) {
@@ -47,29 +41,44 @@ std::string sheetProblem(const SheetError& error) {
 }
 
 Personnage loadSheet(const Options& options, std::istream& in) {
-  if (options.sheetFile.empty()) return Personnage{};
-  const auto json = readFile(options.sheetFile, in);
-  if (!json) throw Failure{kExitUsage, "impossible de lire la fiche " + excerpt(options.sheetFile)};
+  if (!options.sheetFile) return Personnage{};
+  const std::string& path = *options.sheetFile;
+  const auto json = readCapped(path, in, kLargestSheet, "la fiche");
+  if (!json)
+    throw Failure{kExitUsage, "fiche " + quotedPath(path) + " refusée : " + std::string(kSheetTooBig)};
   auto sheet = sheetFromJson(*json);
   if (auto* error = std::get_if<SheetError>(&sheet))
-    throw Failure{kExitUsage, "fiche " + excerpt(options.sheetFile) + " refusée : " + sheetProblem(*error)};
+    throw Failure{kExitUsage, "fiche " + quotedPath(path) + " refusée : " + sheetProblem(*error)};
   return std::get<Personnage>(std::move(sheet));
 }
 
-std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in) {
+// The dice of the run. A script file is read as the rolls ask for it, so
+// its length costs no memory.
+std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in, std::ifstream& scriptFile) {
   try {
     if (options.diceScript) return std::make_unique<ScriptedDice>(*options.diceScript);
-    if (options.diceFile) {
-      const auto script = readFile(*options.diceFile, in);
-      if (!script)
-        throw Failure{kExitUsage, "impossible de lire le script de dés " + excerpt(*options.diceFile)};
-      return std::make_unique<ScriptedDice>(*script);
-    }
   } catch (const DiceScriptError& e) {
     throw Failure{kExitDiceScript, e.what()};
   }
+  if (options.diceFile) {
+    if (*options.diceFile == "-") return std::make_unique<StreamedDice>(in);
+    openForReading(*options.diceFile, scriptFile, "le script de dés");
+    return std::make_unique<StreamedDice>(scriptFile);
+  }
   if (options.seed) return std::make_unique<SeededDice>(*options.seed);
   return std::make_unique<ClockDice>();
+}
+
+// "script de dés : ..." names the file the script came from.
+std::string fromFile(std::string message, const std::optional<std::string>& file) {
+  constexpr std::string_view kScript = "script de dés";
+  if (file && message.starts_with(kScript)) message.insert(kScript.size(), " " + quotedPath(*file));
+  return message;
+}
+
+void expectExhausted(Dice& dice) {
+  if (auto* held = dynamic_cast<ScriptedDice*>(&dice)) held->expectExhausted();
+  if (auto* streamed = dynamic_cast<StreamedDice*>(&dice)) streamed->expectExhausted();
 }
 
 void writeSheet(std::ostream& out, const Personnage& sheet, const std::string& format) {
@@ -108,75 +117,132 @@ std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
          ") " + why;
 }
 
-int improveOnce(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
-                std::ostream& err) {
+// One run of a sheet command: where the sheets go, and the trace of the
+// dice, written a line a sheet as the run goes.
+struct Run {
+  const Options& options;
+  const Personnage& input;
+  Dice& dice;
+  Dice& source;
+  RecordingDice* trace;
+  std::ostream& out;
+  std::ostream& err;
+
+  void sheetDone() const {
+    if (trace) err << trace->takeLine() + '\n';
+  }
+  // Before the last sheet is written the script must be used up, so that a
+  // script with tokens left over prints nothing (one that runs out stops
+  // the run where it does).
+  void lastSheet() const { expectExhausted(source); }
+};
+
+int improveOnce(const Run& run) {
+  const Options& options = run.options;
   const auto target = improvementTarget(options.target);
   if (!target)
-    throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) +
-                                  " : comp(1..73), arme_att(1..6) ou arme_par(1..6)"};
-  Personnage sheet = input;
-  const bool spent = improve(sheet, *target, dice);
-  writeSheet(out, sheet, options.format);
-  if (spent) return kExitDone;
-  err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " + excerpt(input.des_comp) +
-             ") ; " + options.target + " reste inchangé\n";
-  return kExitRefused;
+    throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) + " : " +
+                                  std::string(improvementTargets())};
+  Personnage sheet = run.input;
+  const bool spent = improve(sheet, *target, run.dice);
+  run.lastSheet();
+  writeSheet(run.out, sheet, options.format);
+  if (!spent)
+    run.err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " +
+                   excerpt(run.input.des_comp) + ") ; " + options.target + " reste inchangé\n";
+  run.sheetDone();
+  return spent ? kExitDone : kExitRefused;
 }
 
-// Runs a generation command, writing sheets to `out`. Returns the exit status.
-int generateAll(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
-                std::ostream& err) {
+// Runs a generation command. Returns the exit status.
+int generateAll(const Run& run) {
+  const Options& options = run.options;
   const bool headings = options.format == "text" && options.count > 1;
   for (long long n = 1; n <= options.count; ++n) {
-    Personnage sheet = input;
+    Personnage sheet = run.input;
     if (!options.typed) {
-      generateRandom(sheet, dice);
-    } else if (const auto refusal = generateTyped(sheet, dice)) {
-      err << refusalLine(*refusal, input) << '\n';
-      writeSheet(out, input, options.format);
+      generateRandom(sheet, run.dice);
+    } else if (const auto refusal = generateTyped(sheet, run.dice)) {
+      run.lastSheet();
+      run.err << refusalLine(*refusal, run.input) << '\n';
+      run.sheetDone();
+      writeSheet(run.out, run.input, options.format);
       return kExitRefused;
     }
-    if (headings) writeBatchHeading(out, n, options.count);
-    writeSheet(out, sheet, options.format);
+    run.sheetDone();
+    if (n == options.count) run.lastSheet();
+    if (headings) writeBatchHeading(run.out, n, options.count);
+    writeSheet(run.out, sheet, options.format);
   }
   return kExitDone;
 }
 
-int runSheetCommand(Command command, const Options& options, std::istream& in, std::ostream& out,
+int runSheetCommand(int (*command)(const Run&), const Options& options, std::istream& in, std::ostream& out,
                     std::ostream& err) {
+  if (options.sheetFile == "-" && options.diceFile == "-")
+    throw Failure{
+        kExitUsage,
+        "--sheet - et --dice-file - liraient tous deux l'entrée standard : donner un fichier à l'un"};
   const Personnage input = loadSheet(options, in);
-  std::ofstream file;
-  if (!options.outputFile.empty()) {
-    file.open(options.outputFile, std::ios::binary | std::ios::trunc);
-    if (!file) throw Failure{kExitUsage, "impossible d'écrire le fichier " + excerpt(options.outputFile)};
-  }
-  std::ostream& destination = options.outputFile.empty() ? out : file;
-  std::unique_ptr<Dice> source = makeDice(options, in);
-  auto* scripted = dynamic_cast<ScriptedDice*>(source.get());
-  // Rolls are kept only when asked for, so a long batch runs in constant memory.
+  std::ifstream scriptFile;
+  std::unique_ptr<Dice> source = makeDice(options, in, scriptFile);
+  // A file named by --output is written beside and renamed at the end, so a
+  // failure at any point leaves it as it was. Standard output gets each
+  // sheet as it is made: a batch whose script runs out half-way has printed
+  // the sheets before it.
+  Output output(options.outputFile, out);
   std::optional<RecordingDice> recorder;
   if (options.traceDice) recorder.emplace(*source);
   Dice& dice = recorder ? static_cast<Dice&>(*recorder) : *source;
-  // A scripted run prints nothing unless the whole script fits, so its
-  // output waits; other runs stream, whatever the count.
-  std::ostringstream held;
-  std::ostream& sink = scripted ? held : destination;
+  const Run run{options, input, dice, *source, recorder ? &*recorder : nullptr, output.stream(), err};
   int status = kExitDone;
   try {
-    status = command == Command::Improve ? improveOnce(options, input, dice, sink, err)
-                                         : generateAll(options, input, dice, sink, err);
-    if (scripted) scripted->expectExhausted();
+    status = command(run);
   } catch (const DiceScriptError& e) {
-    throw Failure{kExitDiceScript, e.what()};
+    throw Failure{kExitDiceScript, fromFile(e.what(), options.diceFile)};
   }
-  if (recorder) err << recorder->script() << '\n';
-  if (scripted) destination << held.str();
-  if (!destination.flush())
-    throw Failure{kExitUsage, "l'écriture a échoué (disque plein ou sortie fermée ?)"};
+  if (recorder && !err.flush()) throw Failure{kExitUsage, "l'écriture de la trace des dés a échoué"};
+  output.commit();
   return status;
 }
 
+// Runs a command that works on sheets, turning its failures into their
+// status and one line.
+int runCaught(int (*command)(const Run&), const Options& options, std::istream& in, std::ostream& out,
+              std::ostream& err) {
+  try {
+    return runSheetCommand(command, options, in, out, err);
+  } catch (const Failure& failure) {
+    err << "orvandel-cli : " << failure.message << '\n';
+    return failure.status;
+  } catch (const FileProblem& problem) {
+    err << "orvandel-cli : " << problem.message << '\n';
+    return kExitUsage;
+  }
+}
+
+// Text for the person who asked for it; a closed or full output is said,
+// not taken for success.
+int print(const std::string& text, std::ostream& out, std::ostream& err) {
+  out << text;
+  if (out.flush()) return kExitDone;
+  err << "orvandel-cli : l'écriture a échoué (disque plein ou sortie fermée ?)\n";
+  return kExitUsage;
+}
+
 }  // namespace
+
+int runGenerate(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  return runCaught(generateAll, options, in, out, err);
+}
+
+int runImprove(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  return runCaught(improveOnce, options, in, out, err);
+}
+
+int runControls(const Options& options, std::istream&, std::ostream& out, std::ostream& err) {
+  return print(options.format == "json" ? controlsToJson() : controlsToText(), out, err);
+}
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   const Request request = readCommandLine(args);
@@ -184,20 +250,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     err << "orvandel-cli : " << request.error << " (voir orvandel-cli --help)\n";
     return kExitUsage;
   }
-  if (!request.command) {
-    out << request.print;
-    return kExitDone;
-  }
-  if (*request.command == Command::Controls) {
-    out << (request.options.format == "json" ? controlsToJson() : controlsToText());
-    return out.flush() ? kExitDone : kExitUsage;
-  }
-  try {
-    return runSheetCommand(*request.command, request.options, in, out, err);
-  } catch (const Failure& failure) {
-    err << "orvandel-cli : " << failure.message << '\n';
-    return failure.status;
-  }
+  if (!request.command) return print(request.print, out, err);
+  return request.command->run(request.options, in, out, err);
 }
 
 }  // namespace orvandel

@@ -2,51 +2,18 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <array>
+#include <iterator>
 #include <memory>
 #include <string_view>
 
 #include "cli/arguments.h"
+#include "cli/commands.h"
 #include "core/excerpt.h"
-#include "sheet_io/sheet_formats.h"
 
 namespace orvandel {
 namespace {
 
 constexpr std::string_view kProgram = "orvandel-cli";
-
-struct CommandText {
-  Command command;
-  const char* name;
-  const char* summary;
-  const char* examples;
-};
-
-// Every command shows real runs: the shell needs the quotes around comp(12).
-constexpr auto kCommands = std::to_array<CommandText>({
-    {Command::Generate, "generate",
-     "tirer des personnages : tout aux dés, ou --typed pour la saisie des cases bleues d'une fiche",
-     "Exemples :\n"
-     "  orvandel-cli generate --count 10 > table.jsonl\n"
-     "      dix personnages, une ligne JSON chacun\n"
-     "  orvandel-cli generate --typed --sheet jets.json --format text\n"
-     "      la saisie (Saisie/Reroll) des jets écrits dans jets.json, lisible\n"
-     "  orvandel-cli generate --count 6 --seed 2024 --format text --output table.txt\n"
-     "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"},
-    {Command::Improve, "improve",
-     "un clic d'amélioration sur une compétence ou une arme d'une fiche enregistrée",
-     "Exemples :\n"
-     "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
-     "      dépense un jet supplémentaire (Suplé.) sur la compétence 12\n"
-     "  orvandel-cli improve 'arme_att(1)' --sheet - --format text < fiche.json\n"
-     "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"},
-    {Command::Controls, "controls",
-     "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",
-     "Exemples :\n"
-     "  orvandel-cli controls | grep noeuds\n"
-     "      quel comp(i) est « Faire/défaire des noeuds »\n"
-     "  orvandel-cli controls --format json\n"},
-});
 
 constexpr const char* kFooter =
     "Exemples :\n"
@@ -57,8 +24,6 @@ constexpr const char* kFooter =
     "Codes de sortie : 0 fait ; 1 saisie refusée, ou clic d'amélioration sans jet à dépenser ;\n"
     "2 arguments ou fiche refusés ; 3 le script de dés ne convient pas au tirage.\n"
     "Aide d'une commande : orvandel-cli COMMANDE --help ; manuel : man orvandel-cli\n";
-
-const char* const kTargets = "comp(1..73), arme_att(1..6) ou arme_par(1..6)";
 
 // CLI11's help in French. An option shows only what it takes: which dice
 // sources exclude each other is said by the refusal, and the one argument
@@ -76,124 +41,152 @@ class FrenchFormatter : public CLI::Formatter {
   }
 };
 
-// What each command line option holds until it is checked: --count and
-// --seed as typed, so that a sign or a fraction can be refused by name.
-struct Typed {
-  std::string count = "1";
-  std::optional<std::string> seed;
-  std::optional<std::string> format;
-};
+bool asksForHelp(std::string_view arg) { return arg == "-h" || arg == "--help" || arg == "--version"; }
 
-// "json ou text": the sheet's written forms, the default first.
-std::string formatNames() {
-  std::string names;
-  for (const SheetFormat& f : sheetFormats()) names += (names.empty() ? "" : " ou ") + std::string(f.name);
-  return names;
-}
+// People type -v or -V for the version, which CLI11 would take for a
+// missing command or an unknown option.
+bool asksForVersionShort(std::string_view arg) { return arg == "-v" || arg == "-V"; }
 
-void addSheetOptions(CLI::App& command, Options& options, Typed& typed) {
-  command
-      .add_option("--sheet", options.sheetFile,
-                  "fiche JSON dont les clés sont les noms des contrôles (- : entrée standard)")
-      ->type_name("FICHIER");
-  auto* dice = command
-                   .add_option("--dice", options.diceScript,
-                               "jets imposés dans l'ordre du tirage : F:V,F:V,... (faces:valeur)")
-                   ->type_name("SCRIPT");
-  auto* diceFile =
-      command.add_option("--dice-file", options.diceFile, "fichier qui contient un script de dés")
-          ->type_name("FICHIER");
-  auto* seed = command
-                   .add_option("--seed", typed.seed,
-                               "dés reproductibles : les mêmes jets pour la même graine (0 à 2^64-1)")
-                   ->type_name("GRAINE");
-  dice->excludes(diceFile)->excludes(seed);
-  diceFile->excludes(seed);
-  command.add_option("--format", typed.format, formatNames() + " (le premier par défaut)")
-      ->type_name("FORMAT");
-  command.add_flag("--trace-dice", options.traceDice,
-                   "écrire chaque jet fait sur la sortie d'erreur, en script de dés");
-  command.add_option("--output", options.outputFile, "écrire dans ce fichier au lieu de la sortie standard")
-      ->type_name("FICHIER");
-}
-
-CLI::App* addCommand(CLI::App& app, const CommandText& text) {
-  auto* command = app.add_subcommand(text.name, text.summary);
-  command->group("Commandes");
-  command->footer(text.examples);
-  command->allow_extras();
-  return command;
+const CommandRow* findCommand(std::string_view name) {
+  const auto rows = commandRows();
+  const auto found =
+      std::find_if(rows.begin(), rows.end(), [&](const CommandRow& c) { return c.name == name; });
+  return found == rows.end() ? nullptr : &*found;
 }
 
 std::string commandList() {
   std::string list;
-  for (const auto& c : kCommands) list += (list.empty() ? "" : ", ") + std::string(c.name);
+  for (const auto& c : commandRows()) list += (list.empty() ? "" : ", ") + std::string(c.name);
   return list;
 }
 
-// The first argument that is not an option names the command.
-std::string unknownCommand(const std::vector<std::string>& args) {
-  const auto first =
-      std::find_if(args.begin(), args.end(), [](const std::string& a) { return !a.starts_with('-'); });
-  if (first == args.end()) {
-    const bool asksForHelp = std::any_of(args.begin(), args.end(), [](const std::string& a) {
-      return a == "-h" || a == "--help" || a == "--version";
-    });
-    return asksForHelp ? "" : "il manque la commande : " + commandList();
-  }
-  std::array<std::string_view, kCommands.size()> names;
-  std::transform(kCommands.begin(), kCommands.end(), names.begin(),
-                 [](const CommandText& c) { return c.name; });
-  if (std::find(names.begin(), names.end(), *first) != names.end()) return "";
-  return "commande inconnue " + excerpt(*first) + " ; la plus proche est " +
-         std::string(nearestName(*first, names)) + " (commandes : " + commandList() + ")";
+std::string suggestion(std::string_view typed, std::span<const std::string_view> known) {
+  const auto near = nearestName(typed, known);
+  return near ? " ; la plus proche est " + std::string(*near) : "";
 }
 
-std::string optionName(const CLI::Error& e) {
+// The option name of "--count" or "--count=3"; empty for anything that is
+// not an option.
+std::string_view optionName(std::string_view arg) {
+  if (!arg.starts_with('-') || arg == "-") return {};
+  return arg.substr(0, arg.find('='));
+}
+
+// What CLI11 would word badly or not at all, found before it reads the
+// line: the command (the first word that is not an option, and options
+// belong after it), -v, an option given twice. `--` ends the options: what
+// follows it is a plain argument even when it starts with a dash.
+std::string scanProblem(const std::vector<std::string>& args, const CLI::App& app) {
+  auto arg = args.begin();
+  if (arg != args.end() && *arg == "--") ++arg;
+  if (arg == args.end()) return "il manque la commande : " + commandList();
+  if (asksForHelp(*arg)) return "";
+  if (asksForVersionShort(*arg)) return "pour la version, écrire orvandel-cli --version";
+  if (arg->starts_with('-')) {
+    const auto command = std::find_if(args.begin(), args.end(),
+                                      [](const std::string& a) { return findCommand(a) != nullptr; });
+    if (command == args.end()) return "il manque la commande (" + commandList() + ") avant " + excerpt(*arg);
+    return "les options se placent après la commande : orvandel-cli " + *command + " " + *arg + " ...";
+  }
+  const CommandRow* row = findCommand(*arg);
+  if (!row) {
+    std::vector<std::string_view> names;
+    for (const auto& c : commandRows()) names.push_back(c.name);
+    return "commande inconnue " + excerpt(*arg) + suggestion(*arg, names) + " (commandes : " + commandList() +
+           ")";
+  }
+  const CLI::App& command = *app.get_subcommand(std::string(row->name));
+  std::vector<const CLI::Option*> seen;
+  for (++arg; arg != args.end(); ++arg) {
+    if (*arg == "--") {
+      // No command takes a plain argument that starts with a dash.
+      const auto dashed =
+          std::find_if(arg + 1, args.end(), [](const std::string& a) { return a.starts_with('-'); });
+      if (dashed != args.end())
+        return "argument de trop " + excerpt(*dashed) + " pour " + std::string(row->name);
+      break;
+    }
+    if (asksForVersionShort(*arg)) return "pour la version, écrire orvandel-cli --version";
+    const std::string name(optionName(*arg));
+    const CLI::Option* option = name.empty() ? nullptr : command.get_option_no_throw(name);
+    if (!option) continue;
+    if (std::find(seen.begin(), seen.end(), option) != seen.end())
+      return "l'option " + name + " est donnée deux fois : n'en garder qu'une";
+    seen.push_back(option);
+    // An option's value is skipped, so that "--dice -1" is not read as a
+    // second option.
+    if (option->get_items_expected_min() > 0 && arg->find('=') == std::string::npos && arg + 1 != args.end())
+      ++arg;
+  }
+  return "";
+}
+
+std::string errorOption(const CLI::Error& e) {
   const std::string what = e.what();
   return what.substr(0, what.find(':'));
 }
 
+// The option a CLI11 message names wherever it stands in it ("Could not
+// convert: --typed = maybe").
+std::string mentionedOption(const CLI::Error& e) {
+  const std::string what = e.what();
+  const auto start = what.find("--");
+  if (start == std::string::npos) return "l'option";
+  const auto end = what.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", start);
+  return what.substr(start, end - start);
+}
+
 std::string frenchParseError(const CLI::ParseError& e, const CLI::App* command) {
-  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) return optionName(e) + " attend une valeur";
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) return errorOption(e) + " attend une valeur";
   if (dynamic_cast<const CLI::ExcludesError*>(&e))
     return "une seule source de dés à la fois : --dice, --dice-file ou --seed";
   if (dynamic_cast<const CLI::RequiredError*>(&e) && command && command->get_name() == "improve")
-    return "improve attend la case à améliorer : " + std::string(kTargets);
+    return "improve attend la case à améliorer : " + std::string(improvementTargets());
+  if (dynamic_cast<const CLI::ConversionError*>(&e)) return mentionedOption(e) + " ne prend pas de valeur";
   return std::string("arguments refusés : ") + e.what();
 }
 
-std::string extraProblem(const std::vector<std::string>& extras, const CLI::App& command) {
-  const std::string& extra = extras.front();
+// An argument left over: a word is one too many; a dash, an option the
+// command does not have.
+std::string extraProblem(const std::string& extra, const CLI::App& command) {
   if (!extra.starts_with('-')) return "argument de trop " + excerpt(extra) + " pour " + command.get_name();
   std::vector<std::string> known;
   for (const CLI::Option* o : command.get_options())
     for (const auto& name : o->get_lnames()) known.push_back("--" + name);
   std::vector<std::string_view> views(known.begin(), known.end());
-  return "option inconnue " + excerpt(extra) + " pour " + command.get_name() + " ; la plus proche est " +
-         std::string(nearestName(extra, views));
+  return "option inconnue " + excerpt(extra) + " pour " + command.get_name() + suggestion(extra, views);
 }
 
-// The listing of the controls comes as text for people or JSON for programs.
-constexpr auto kControlsFormats = std::to_array<std::string_view>({"text", "json"});
+// Empty means "no file": a person who typed --sheet "" meant a file whose
+// name went missing (an unset shell variable), not the launch sheet.
+std::string emptyPathProblem(const Options& options) {
+  const std::pair<const char*, const std::optional<std::string>*> paths[] = {
+      {"--sheet", &options.sheetFile}, {"--dice-file", &options.diceFile}, {"--output", &options.outputFile}};
+  for (const auto& [name, path] : paths)
+    if (*path && (*path)->empty())
+      return std::string(name) +
+             " attend un nom de fichier (- : entrée ou sortie standard), pas un texte vide";
+  return "";
+}
 
-std::string formatProblem(const std::optional<std::string>& format, Command command) {
+std::string formatProblem(const std::optional<std::string>& format, const CommandRow& command,
+                          std::string& chosen) {
+  const auto names = command.formats();
+  chosen = std::string(names.front());
   if (!format) return "";
-  if (command != Command::Controls) {
-    if (findSheetFormat(*format)) return "";
-    return "--format attend " + formatNames() + ", pas " + excerpt(*format);
-  }
-  if (std::find(kControlsFormats.begin(), kControlsFormats.end(), *format) != kControlsFormats.end())
+  if (std::find(names.begin(), names.end(), *format) != names.end()) {
+    chosen = *format;
     return "";
-  return "--format attend text ou json, pas " + excerpt(*format);
+  }
+  std::string list;
+  for (const auto name : names) list += (list.empty() ? "" : " ou ") + std::string(name);
+  return "--format attend " + list + ", pas " + excerpt(*format);
 }
 
 // Reads --count, --seed and --format; the first fault found, if any.
-std::string checkValues(const Typed& typed, Options& options, Command command) {
-  if (auto problem = formatProblem(typed.format, command); !problem.empty()) return problem;
-  const std::string_view fallback =
-      command == Command::Controls ? kControlsFormats.front() : sheetFormats().front().name;
-  options.format = typed.format.value_or(std::string(fallback));
+std::string checkValues(const TypedValues& typed, Options& options, const CommandRow& command) {
+  if (auto problem = emptyPathProblem(options); !problem.empty()) return problem;
+  if (auto problem = formatProblem(typed.format, command, options.format); !problem.empty()) return problem;
   if (auto problem = countProblem(typed.count); !problem.empty()) return problem;
   options.count = static_cast<long long>(*readWholeNumber(typed.count, 1, kMaxCount));
   if (typed.seed) {
@@ -207,10 +200,6 @@ std::string checkValues(const Typed& typed, Options& options, Command command) {
 
 Request readCommandLine(const std::vector<std::string>& args) {
   Request request;
-  if (auto problem = unknownCommand(args); !problem.empty()) {
-    request.error = problem;
-    return request;
-  }
   CLI::App app{
       "Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le\n"
       "programme orvandel, des fiches en JSON ou en texte.",
@@ -221,37 +210,31 @@ Request readCommandLine(const std::vector<std::string>& args) {
                        "afficher la version et finir");
   app.footer(kFooter);
   app.require_subcommand(1);
-
-  Typed typed;
-  auto* generate = addCommand(app, kCommands[0]);
-  addSheetOptions(*generate, request.options, typed);
-  generate->add_flag("--typed", request.options.typed,
-                     "la saisie (bouton Saisie/Reroll) sur les cases bleues de la fiche --sheet");
-  generate
-      ->add_option(
-          "--count", typed.count,
-          "nombre de personnages, de 1 à " + std::to_string(kMaxCount) + " (json : une ligne chacun)")
-      ->type_name("N");
-  auto* improve = addCommand(app, kCommands[1]);
-  addSheetOptions(*improve, request.options, typed);
-  improve->add_option("CASE", request.options.target, std::string(kTargets) + " (voir orvandel-cli controls)")
-      ->required()
-      ->type_name("");
-  auto* controls = addCommand(app, kCommands[2]);
-  controls->add_option("--format", typed.format, "text (par défaut) ou json")->type_name("FORMAT");
-
   app.allow_extras();
-  const std::array<CLI::App*, kCommands.size()> commands{generate, improve, controls};
-  const auto chosen = [&]() -> CLI::App* {
-    for (std::size_t k = 0; k < commands.size(); ++k)
-      if (commands[k]->parsed()) {
-        request.command = kCommands[k].command;
-        return commands[k];
-      }
-    return nullptr;
-  };
+  TypedValues typed;
+  for (const CommandRow& row : commandRows()) {
+    auto* command = app.add_subcommand(std::string(row.name), std::string(row.summary));
+    command->group("Commandes");
+    command->footer(std::string(row.examples));
+    command->allow_extras();
+    row.addOptions(*command, request.options, typed);
+  }
 
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  if (auto problem = scanProblem(args, app); !problem.empty()) {
+    request.error = problem;
+    return request;
+  }
+  const auto chosen = [&]() -> const CLI::App* {
+    const auto parsed = app.get_subcommands();
+    if (parsed.empty()) return nullptr;
+    request.command = findCommand(parsed.front()->get_name());
+    return parsed.front();
+  };
+  // CLI11 takes the arguments last first, and without the `--` that ends
+  // the options, whose place the scan has already used.
+  std::vector<std::string> reversed;
+  std::copy_if(args.rbegin(), args.rend(), std::back_inserter(reversed),
+               [](const std::string& a) { return a != "--"; });
   try {
     app.parse(reversed);
   } catch (const CLI::CallForVersion& e) {
@@ -262,15 +245,16 @@ Request readCommandLine(const std::vector<std::string>& args) {
     return request;
   } catch (const CLI::ParseError& e) {
     request.error = frenchParseError(e, chosen());
-    request.command.reset();
+    request.command = nullptr;
     return request;
   }
-  CLI::App* command = chosen();
-  if (const auto extras = app.remaining(true); !extras.empty())
-    request.error = extraProblem(extras, *command);
-  else
+  const CLI::App* command = chosen();
+  if (const auto extras = app.remaining(true); !extras.empty()) {
+    request.error = extraProblem(extras.front(), *command);
+  } else {
     request.error = checkValues(typed, request.options, *request.command);
-  if (!request.error.empty()) request.command.reset();
+  }
+  if (!request.error.empty()) request.command = nullptr;
   return request;
 }
 

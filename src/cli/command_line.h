@@ -1,5 +1,6 @@
-// orvandel-cli's command line: its three commands, their options, the French
-// help with examples, and every refusal worded on one French line.
+// orvandel-cli's command line: its commands (one row each, in commands.h),
+// their options, the French help with examples, and every refusal worded on
+// one French line.
 #pragma once
 
 #include <cstdint>
@@ -9,18 +10,18 @@
 
 namespace orvandel {
 
-enum class Command { Generate, Improve, Controls };
+struct CommandRow;
 
 struct Options {
   bool typed = false;
-  std::string sheetFile;
+  std::optional<std::string> sheetFile;
   std::optional<std::string> diceScript;
   std::optional<std::string> diceFile;
   std::optional<std::uint64_t> seed;
   long long count = 1;
   std::string format;
   bool traceDice = false;
-  std::string outputFile;
+  std::optional<std::string> outputFile;
   std::string target;
 };
 
@@ -28,7 +29,7 @@ struct Options {
 // print before ending well (help, version); or the one line that says what
 // was wrong and what is allowed.
 struct Request {
-  std::optional<Command> command;
+  const CommandRow* command = nullptr;
   Options options;
   std::string print;
   std::string error;

@@ -34,7 +34,7 @@ std::variant<Personnage, std::string> forPlayer(std::variant<Personnage, SheetEr
 }  // namespace
 
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
-  if (json.size() > kLargestSheet) return std::string("le fichier est bien trop gros.");
+  if (json.size() > kLargestSheet) return std::string(kSheetTooBig);
   return forPlayer(sheetFromJson(json));
 }
 

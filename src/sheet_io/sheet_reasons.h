@@ -14,6 +14,8 @@ namespace orvandel {
 
 // A saved sheet is a few kilobytes; anything much bigger is the wrong file.
 inline constexpr std::size_t kLargestSheet = 1 << 20;
+// Why a file over kLargestSheet is refused, worded as the other reasons.
+inline constexpr std::string_view kSheetTooBig = "le fichier est bien trop gros.";
 
 // The sheet that `json` holds (keys not given keep the launch state), or the
 // reason it is not one, as the end of a French sentence: "ce n’est pas du

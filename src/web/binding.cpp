@@ -6,7 +6,6 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "core/dice.h"
+#include "core/seed.h"
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
@@ -34,16 +34,6 @@ namespace orvandel {
 namespace {
 
 using emscripten::val;
-
-// The seed of `?seed=N`, read as orvandel-cli reads `--seed N`: plain
-// decimal digits that fit 64 bits. Anything else means the clock's dice.
-std::optional<std::uint64_t> readSeed(std::string_view text) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-  std::uint64_t seed = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return seed;
-}
 
 std::unique_ptr<Dice> makeDice(const std::optional<std::uint64_t>& seed) {
   if (seed) return std::make_unique<SeededDice>(*seed);
