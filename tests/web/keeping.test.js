@@ -1,5 +1,7 @@
 // Keeping the character: undo and redo, save and open, print, copy.
+import { randomBytes } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
+import { deflateRawSync } from 'node:zlib';
 import { test, expect } from '@playwright/test';
 import { cli, control, openSheet, shownFields, shownSheet } from './sheet_helpers.js';
 
@@ -127,4 +129,38 @@ test.describe('share link', () => {
       expect(await shownSheet(page)).toEqual(launch);
     });
   }
+});
+
+test.describe('share link limits', () => {
+  test('a sheet too large for a link gets the message and the file instead, and no link', async ({ page, context }) => {
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await openSheet(page, '?seed=22');
+    await page.evaluate(() => navigator.clipboard.writeText('rien'));
+    // Random letters hardly compress: 120 000 of them make a link beyond what the page opens.
+    const noise = randomBytes(90000).toString('base64');
+    await control(page, 'equipement').fill(noise);
+    await command(page, 'share').click();
+    await expect(page.getByRole('dialog')).toContainText('trop grande pour tenir dans un lien');
+    await page.keyboard.press('Enter');
+    await expect(command(page, 'save')).toBeFocused();
+    expect(new URL(page.url()).hash).toBe('');
+    expect(await page.evaluate(() => navigator.clipboard.readText())).toBe('rien');
+  });
+
+  test('a crafted link that inflates to 44 MB is refused, the page growing by far less', async ({ page, browser }) => {
+    // The peak resident memory of each of this browser's renderers, in KiB.
+    const cdp = await browser.newBrowserCDPSession();
+    const peaks = async () => new Map((await cdp.send('SystemInfo.getProcessInfo')).processInfo
+      .filter((p) => p.type === 'renderer')
+      .map((p) => [p.id, Number(/VmHWM:\s+(\d+)/.exec(readFileSync(`/proc/${p.id}/status`, 'utf8'))[1])]));
+    await openSheet(page, '?seed=23');
+    await control(page, 'orvandel').click();
+    const launch = await peaks();
+    const bomb = deflateRawSync(Buffer.from(`{"equipement": "${' '.repeat(44 << 20)}"}`), { level: 9 }).toString('base64url');
+    expect(bomb.length).toBeLessThan(64 * 1024);
+    await page.evaluate((fragment) => { window.location.hash = fragment; }, `fiche=${bomb}`);
+    await expect(page.getByRole('dialog')).toContainText('Ce lien n’ouvre pas de fiche');
+    const growth = [...await peaks()].map(([pid, peak]) => peak - (launch.get(pid) ?? 0));
+    expect(Math.max(...growth)).toBeLessThan(16 * 1024);
+  });
 });

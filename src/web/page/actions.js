@@ -1,7 +1,8 @@
 // What the player does, forwarded to the engine's session: typing and
 // ticking change the sheet only; the two entries, the improvement clicks and
 // QUITTER run in the engine and the sheet is shown again. Everything the
-// mouse or a finger does, the keyboard does too.
+// mouse or a finger does, the keyboard does too. After each change the
+// sheet is shown again and a 'sheetchange' event goes out.
 import { showMessage } from './message.js';
 import { cursorStyle } from './sheet_view.js';
 
@@ -24,47 +25,53 @@ function onEnter(element, run) {
   });
 }
 
-export class SheetActions {
-  // engine: tabStops(), and the Session class's improvement questions.
+export class SheetActions extends EventTarget {
+  // engine: the fixed controls, the Tab order and the Session class's
+  // improvement questions.
   constructor(session, view, engine) {
+    super();
     this.session = session;
     this.view = view;
-    this.refresh();
+    const fixed = engine.fixedControls();
     this.listenToTyping();
-    this.takesKeys = (row) => engine.Session.takesImprovementKeys(row.name);
-    this.orderTabs(engine.tabStops());
-    this.clickable(view.element('orvandel'), () => this.randomEntry());
-    view.element('orvandel').style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
-    view.element('Command1').addEventListener('click', () => this.typedEntry());
-    view.element('Command2').addEventListener('click', () => this.quit());
+    const title = view.element(fixed.title);
+    title.addEventListener('click', () => this.randomEntry());
+    title.style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
+    view.element(fixed.typedEntry).addEventListener('click', () => this.typedEntry());
+    view.element(fixed.quit).addEventListener('click', () => this.quit());
+    const hint = document.getElementById('improve-hint');
     for (const row of view.rows) {
       const element = view.element(row.name);
+      // Boxes the player can neither change nor press take focus by click only, as in the window.
+      if (!row.takesFocus && element.tabIndex === 0) element.tabIndex = -1;
       if (engine.Session.isImprovementTarget(row.name)) {
         element.classList.add('clickable');
         element.addEventListener('click', () => this.improve(row.name));
       }
-      if (this.takesKeys(row)) onActivation(element, () => this.improveByKey(row.name));
+      if (engine.Session.takesImprovementKeys(row.name)) {
+        element.setAttribute('aria-describedby', hint.id);
+        onActivation(element, () => this.improveByKey(row.name));
+      }
     }
+    const order = engine.tabOrder();
+    this.firstStop = view.element(order[0]);
     // Enter in a blue box is "Saisie/Reroll".
-    for (const name of engine.tabStops())
-      if (view.element(name).type === 'text') onEnter(view.element(name), () => this.typedEntry());
-    document.addEventListener('keydown', (event) => this.onShortcut(event));
+    for (const name of order)
+      if (view.element(name).type === 'text' && !view.element(name).readOnly)
+        onEnter(view.element(name), () => this.typedEntry());
+    this.commands = { random: () => this.randomEntry() };
+    this.refresh();
   }
 
-  // Ctrl+N: "Nouveau personnage", where the browser leaves the key to the
-  // page (a tab usually keeps it for a new window: the title picture is in
-  // the Tab order for that).
-  onShortcut(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
-    if (event.key.toLowerCase() !== 'n' || document.getElementById('message').open) return;
-    event.preventDefault();
-    this.randomEntry();
-  }
-
-  // Shows the sheet as the engine holds it after an action.
+  // Shows the sheet as the engine holds it after an action, with the names
+  // a screen reader says (a skill's value is named after its skill).
   refresh() {
     this.view.show(JSON.parse(this.session.json()));
-    this.afterChange?.();
+    for (const [name, spoken] of Object.entries(this.session.spokenNames())) {
+      const element = this.view.element(name);
+      if (element && element.getAttribute('aria-label') !== spoken) element.setAttribute('aria-label', spoken);
+    }
+    this.dispatchEvent(new Event('sheetchange'));
   }
 
   listenToTyping() {
@@ -75,31 +82,6 @@ export class SheetActions {
       else this.session.setText(control, event.target.value);
       this.view.noteTyped(control, event.target.type === 'checkbox' ? event.target.checked : event.target.value);
     });
-  }
-
-  // The window's Tab order (each blue box followed by its selector, then, in
-  // layout order, the other controls the player can change and the skill and
-  // weapon values that take the improvement keys); then the title picture.
-  // Other read-only boxes take focus by click only, as there.
-  orderTabs(tabStops) {
-    const changeable = (row) =>
-      ['selector', 'button'].includes(row.kind) ||
-      (['field', 'multiline'].includes(row.kind) && row.look.editable) ||
-      this.takesKeys(row);
-    const order = [...tabStops];
-    for (const row of this.view.rows) if (changeable(row) && !order.includes(row.name)) order.push(row.name);
-    for (const row of this.view.rows)
-      if (['field', 'multiline'].includes(row.kind) && !row.look.editable) this.view.element(row.name).tabIndex = -1;
-    order.forEach((name, i) => { this.view.element(name).tabIndex = i + 1; });
-    this.firstStop = this.view.element(order[0]);
-  }
-
-  clickable(element, run) {
-    element.classList.add('clickable');
-    element.tabIndex = 0;
-    element.setAttribute('role', 'button');
-    element.addEventListener('click', run);
-    onActivation(element, run);
   }
 
   randomEntry() {

@@ -1,12 +1,16 @@
 // Start-up: the engine, the session of this page (the clock's dice, or the
 // seeded dice of ?seed=N, as orvandel-cli --seed N), the sheet drawn from the
-// layout table, and the actions wired to it.
+// layout table in the order it is filled in, and the actions wired to it.
+// The modules talk through events: the actions say when the sheet changed,
+// the choice of view when the view changed.
 import createEngine from './engine.js';
 import { SheetView, fontStyle } from './sheet_view.js';
 import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
+import { arrangeForPhone, ViewChoice } from './phone_view.js';
 import { openSharedSheet } from './share.js';
+import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
 
 const engine = await createEngine();
@@ -15,16 +19,21 @@ document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
 document.getElementById('message').style.cssText = fontStyle(facts.font);
 const stage = document.getElementById('stage');
-const view = new SheetView(engine.layoutRows(), facts);
+const view = new SheetView(engine.layoutRows(), facts, new Set([engine.fixedControls().title]));
+arrangeForPhone(view, engine.tabOrder());
+const choice = new ViewChoice(document.getElementById('view-switch'), view.width);
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.
-fitToViewport(view, stage);
+fitToViewport(view, stage, choice);
 stage.replaceChildren(view.client);
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
-new Keeping(session, actions, engine.largestSheet);
-const openShared = () => openSharedSheet(session, engine.largestSheet, () => actions.refresh());
+const keeping = new Keeping(session, actions, engine.largestSheet);
+listenToShortcuts({ ...actions.commands, ...keeping.commands });
+const openShared = async () => {
+  if (await openSharedSheet(session, engine.largestSheet)) actions.refresh();
+};
 window.addEventListener('hashchange', openShared);
 await openShared();
 performance.mark('sheet-ready');
