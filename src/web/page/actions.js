@@ -43,7 +43,10 @@ export class SheetActions extends EventTarget {
     for (const row of view.rows) {
       const element = view.element(row.name);
       // Boxes the player can neither change nor press take focus by click only, as in the window.
-      if (!row.takesFocus && element.tabIndex === 0) element.tabIndex = -1;
+      // A skill's name, which Tab reaches in the window, stays text here:
+      // the value box beside it is the same press, named after the skill,
+      // so the keyboard and screen readers meet each skill once.
+      if (row.focus === 'click') element.tabIndex = -1;
       if (engine.Session.isImprovementTarget(row.name)) {
         element.classList.add('clickable');
         element.addEventListener('click', () => this.improve(row.name));
@@ -53,12 +56,9 @@ export class SheetActions extends EventTarget {
         onActivation(element, () => this.improveByKey(row.name));
       }
     }
-    const order = engine.tabOrder();
-    this.firstStop = view.element(order[0]);
+    this.firstStop = view.element(engine.tabOrder()[0]);
     // Enter in a blue box is "Saisie/Reroll".
-    for (const name of order)
-      if (view.element(name).type === 'text' && !view.element(name).readOnly)
-        onEnter(view.element(name), () => this.typedEntry());
+    for (const name of engine.blueBoxes()) onEnter(view.element(name), () => this.typedEntry());
     this.commands = { random: () => this.randomEntry() };
     this.refresh();
   }

@@ -24,7 +24,8 @@ const weaponLines = WEAPONS.flatMap((i) => [
 // stands under the nearest of them above it in its column.
 const SKILL_HEADINGS = ['Label32', 'Label30', 'Label31', 'Label34', 'Label29', 'Label33', 'Label40'];
 
-export const FILL_ORDER = [
+// fixed: the names of the controls with a role of their own.
+const fillOrder = (fixed) => [
   { lines: [[['Label8', '2'], ['Label23', '4'], ['Label24', '5']], ...characteristicLines] },
   {
     lines: [
@@ -36,7 +37,7 @@ export const FILL_ORDER = [
       [['sorcier', '1 / -1']],
     ],
   },
-  { lines: [[['Command1', '1 / -1']], [['orvandel', '1 / -1']]] },
+  { lines: [[[fixed.typedEntry, '1 / -1']], [[fixed.title, '1 / -1']]] },
   {
     lines: [
       [['Label6', '1'], ['san', '2']],
@@ -54,7 +55,7 @@ export const FILL_ORDER = [
   },
   { lines: [[['Label38', '1 / -1']], [['equipement', '1 / -1']]] },
   { lines: [[['Label39', '1'], ['des_comp', '2'], ['des_ok(17)', '3']]] },
-  { lines: [[['Command2', '1 / -1']]] },
+  { lines: [[[fixed.quit, '1 / -1']]] },
 ];
 
 // A skill's heading: the nearest heading above it whose left edge is within
@@ -88,8 +89,8 @@ function skillLines(rows, headingNames) {
 
 // The sections of the column, each {heading, lines}: lines of [name,
 // column] pairs, the skills placed under their headings from the layout.
-export function fillSections(rows) {
-  return FILL_ORDER.map((section) => ({
+export function fillSections(rows, fixed) {
+  return fillOrder(fixed).map((section) => ({
     heading: section.heading ?? null,
     lines: section.skills ? skillLines(rows, section.skills) : section.lines,
   }));

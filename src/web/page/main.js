@@ -19,8 +19,9 @@ document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
 document.getElementById('message').style.cssText = fontStyle(facts.font);
 const stage = document.getElementById('stage');
-const view = new SheetView(engine.layoutRows(), facts, new Set([engine.fixedControls().title]));
-arrangeForPhone(view, engine.tabOrder());
+const fixed = engine.fixedControls();
+const view = new SheetView(engine.layoutRows(), facts, fixed);
+arrangeForPhone(view, engine.tabOrder(), fixed);
 const choice = new ViewChoice(document.getElementById('view-switch'), view.width);
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.

@@ -49,8 +49,9 @@ function documentOrder(filled, tabOrder) {
 
 // Lays the controls of `view` out for both views: each gets its line and
 // column in the phone view's grid, and the document lists them in the Tab
-// order (tabOrder: every control Tab reaches, in order).
-export function arrangeForPhone(view, tabOrder) {
+// order (tabOrder: every control Tab reaches, in order; fixed: the controls
+// with a role of their own).
+export function arrangeForPhone(view, tabOrder, fixed) {
   const filled = [];
   let line = 0;
   const place = (name, column) => {
@@ -60,7 +61,7 @@ export function arrangeForPhone(view, tabOrder) {
     element.classList.add('in-column');
     filled.push(name);
   };
-  for (const section of fillSections(view.rows)) {
+  for (const section of fillSections(view.rows, fixed)) {
     if (section.heading) {
       line += 1;
       place(section.heading, '1 / -1');

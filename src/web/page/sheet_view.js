@@ -3,10 +3,6 @@
 // carrying its control name in data-control. Texts from the sheet go in
 // through textContent and value only, never as markup.
 
-// Edit boxes, selectors, buttons and the frame are windows of their own in
-// the desktop sheet: they lie above the captions, pictures and lines.
-const STANDS_ABOVE = new Set(['frame', 'field', 'multiline', 'selector', 'button']);
-
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
   `url(artwork/${cursor.picture}.svg) ${cursor.hotX} ${cursor.hotY}, ${fallback}`;
@@ -96,26 +92,27 @@ function display(element, value) {
 }
 
 // The order in which the controls are painted in the window: the window's
-// own controls, those that stand above the rest last; the frame's controls
-// over the frame, in the same way. Every control lies flat in the client
+// own controls, those that stand above the rest (the windows of their own:
+// boxes, selectors, buttons, the frame) last; the frame's controls over the
+// frame, in the same way. Every control lies flat in the client
 // area, so that the document may list them in the order they are filled
 // in; this order becomes each one's z-index.
 function paintOrder(rows) {
   const windowRows = rows.filter((row) => row.container !== 'frame');
   const frameRows = rows.filter((row) => row.container === 'frame');
-  const layered = (list) => [...list.filter((row) => !STANDS_ABOVE.has(row.kind)),
-    ...list.filter((row) => STANDS_ABOVE.has(row.kind))];
+  const layered = (list) => [...list.filter((row) => !row.standsAbove), ...list.filter((row) => row.standsAbove)];
   return layered(windowRows).flatMap((row) => (row.kind === 'frame' ? [row, ...layered(frameRows)] : [row]));
 }
 
 export class SheetView {
   // rows: the layout table; facts: the window's size, title and font;
-  // pressable: the names of the pictures that are buttons. The sheet is
-  // built apart; the caller puts this.client on the page.
-  constructor(rows, facts, pressable = new Set()) {
+  // fixed: the names of the controls with a role of their own (the title
+  // picture is a button). The sheet is built apart; the caller puts
+  // this.client on the page.
+  constructor(rows, facts, fixed) {
     this.client = document.createElement('div');
     this.client.className = 'client';
-    this.client.dataset.control = 'Form1';
+    this.client.dataset.control = fixed.client;
     const pixels = (twips) => twips / facts.twipsPerPixel;
     // The sheet's size in CSS pixels at 100 %.
     this.width = pixels(facts.widthTwips);
@@ -125,9 +122,9 @@ export class SheetView {
     this.elements = new Map();
     this.rows = rows;
     this.shown = new Map();
-    const frame = rows.find((row) => row.kind === 'frame').twips;
+    const frame = rows.find((row) => row.name === fixed.frame).twips;
     paintOrder(rows).forEach((row, rank) => {
-      const element = makeElement(row, pressable.has(row.name));
+      const element = makeElement(row, row.name === fixed.title);
       const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
       dress(element, row, (twips) => pixels(twips), origin);
       element.style.zIndex = rank + 1;
