@@ -60,18 +60,28 @@ export class SheetActions extends EventTarget {
     // Enter in a blue box is "Saisie/Reroll".
     for (const name of engine.blueBoxes()) onEnter(view.element(name), () => this.typedEntry());
     this.commands = { random: () => this.randomEntry() };
-    this.refresh();
+    this.view.show(JSON.parse(this.session.json()));
+    this.nameControls();
   }
 
-  // Shows the sheet as the engine holds it after an action, with the names
-  // a screen reader says (a skill's value is named after its skill).
+  // Shows the sheet as the engine holds it after an action. The names a
+  // screen reader says (a skill's value is named after its skill) follow
+  // in a task of their own, once the player sees the sheet.
   refresh() {
     this.view.show(JSON.parse(this.session.json()));
+    this.dispatchEvent(new Event('sheetchange'));
+    if (this.naming) return;
+    this.naming = setTimeout(() => {
+      this.naming = null;
+      this.nameControls();
+    });
+  }
+
+  nameControls() {
     for (const [name, spoken] of Object.entries(this.session.spokenNames())) {
       const element = this.view.element(name);
       if (element && element.getAttribute('aria-label') !== spoken) element.setAttribute('aria-label', spoken);
     }
-    this.dispatchEvent(new Event('sheetchange'));
   }
 
   listenToTyping() {
