@@ -38,6 +38,8 @@ function gameColoured(page) {
 
 for (const view of ['exacte', 'colonne']) {
   test(`axe finds no fault in the ${view} view: at launch, after a generation, with the refusal up`, async ({ page }) => {
+    // Three full passes of axe over some 600 elements take a while on a busy machine.
+    test.setTimeout(120000);
     await page.addInitScript((choice) => localStorage.setItem('orvandel.vue', choice), view);
     await openSheet(page, '?seed=3');
     const allowed = view === 'colonne' ? new Set() : new Set((await gameColoured(page))

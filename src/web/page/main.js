@@ -27,6 +27,7 @@ const choice = new ViewChoice(document.getElementById('view-switch'), view.width
 // costs no layout of the whole sheet.
 fitToViewport(view, stage, choice);
 stage.replaceChildren(view.client);
+document.getElementById('waiting').remove();
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
