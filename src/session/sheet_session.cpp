@@ -50,10 +50,11 @@ bool SheetSession::improve(ImprovementTarget target) {
 std::optional<std::string> SheetSession::open(std::string_view json) {
   auto read = sheetForPlayer(json);
   if (auto* reason = std::get_if<std::string>(&read)) return std::move(*reason);
-  Personnage before = std::exchange(sheet_, std::get<Personnage>(std::move(read)));
-  keepStep(std::move(before));
+  open(std::get<Personnage>(std::move(read)));
   return std::nullopt;
 }
+
+void SheetSession::open(Personnage sheet) { keepStep(std::exchange(sheet_, std::move(sheet))); }
 
 bool SheetSession::undo() { return show(history_.undo(sheet_)); }
 

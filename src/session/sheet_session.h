@@ -51,6 +51,8 @@ class SheetSession {
   // once it is shown, or why it is not a sheet, in French, with the sheet
   // unchanged.
   std::optional<std::string> open(std::string_view json);
+  // A sheet already read, such as a kept character: shown as one step.
+  void open(Personnage sheet);
 
   // Stepping back and forth; whether the sheet changed.
   bool undo();

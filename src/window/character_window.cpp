@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QRect>
+#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -12,6 +13,8 @@
 #include "window/fonts.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
+#include "window/roster_store.h"
+#include "window/roster_window.h"
 #include "window/screen_reader_names.h"
 #include "window/sheet_keeping.h"
 #include "window/sheet_view.h"
@@ -47,6 +50,9 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Imprimer la fiche…", "Ctrl+P", CommandRole::Plain, &CharacterWindow::print},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
     {"Copier la fiche en texte", "Ctrl+C", CommandRole::Copy, &CharacterWindow::copySheet},
+    {nullptr, nullptr, CommandRole::Plain, nullptr},
+    {"Garder ce personnage…", "Ctrl+D", CommandRole::Plain, &CharacterWindow::keepCharacter},
+    {"Personnages", "Ctrl+L", CommandRole::Plain, &CharacterWindow::showRoster},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
     {"Zoom avant", "Ctrl++; Ctrl+=", CommandRole::Plain, &CharacterWindow::zoomIn},
     {"Zoom arrière", "Ctrl+-", CommandRole::Plain, &CharacterWindow::zoomOut},
@@ -144,6 +150,30 @@ void CharacterWindow::chooseFileToSave() { keeping_->chooseFileToSave(); }
 void CharacterWindow::chooseFileToOpen() { keeping_->chooseFileToOpen(); }
 
 void CharacterWindow::print() { keeping_->print(); }
+
+RosterWindow& CharacterWindow::roster() {
+  if (!roster_) {
+    roster_ = new RosterWindow(session_.sheet(), defaultRosterPath(), this);
+    connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet) { session_.open(sheet); });
+  }
+  return *roster_;
+}
+
+void CharacterWindow::showRoster() {
+  if (!roster().isVisible()) {
+    // Over the sheet's lower right corner, inside the screen.
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect over(frameGeometry().bottomRight() - QPoint(roster().width(), roster().height()),
+                     roster().size());
+    roster().move(over.left() < screen.left() || over.top() < screen.top() ? screen.topLeft()
+                                                                           : over.topLeft());
+  }
+  roster().show();
+  roster().raise();
+  roster().activateWindow();
+}
+
+void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
 
 void CharacterWindow::setZoom(double zoom) {
   if (zoom <= 0 || zoom == zoom_) return;

@@ -21,6 +21,7 @@ class QRect;
 
 namespace orvandel {
 
+class RosterWindow;
 class ScreenReaderNames;
 class SheetKeeping;
 class SheetView;
@@ -56,6 +57,13 @@ class CharacterWindow : public QWidget {
   void chooseFileToOpen();
   void print();
 
+  // The characters the player keeps ("Personnages"), in a window of their
+  // own, made on first use; keepCharacter() asks a name for the sheet on
+  // screen and keeps it there.
+  RosterWindow& roster();
+  void showRoster();
+  void keepCharacter();
+
   // The whole sheet (every control, font, picture and cursor) drawn at
   // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
   // step, from 50 % to 250 %.
@@ -83,6 +91,7 @@ class CharacterWindow : public QWidget {
   std::unique_ptr<ScreenReaderNames> names_;
   std::unique_ptr<SheetKeeping> keeping_;
   ShortcutMenu* commands_ = nullptr;
+  RosterWindow* roster_ = nullptr;
   double zoom_ = 1.0;
 };
 

@@ -1,0 +1,74 @@
+// "Personnages": the characters the player keeps, in a window of their own
+// beside the sheet. Each is listed with its name and a few facts; it opens in
+// a click or a key press, and can be renamed, updated with the sheet on
+// screen, removed (and put back), imported and exported. Every change is
+// written to the roster file at once.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/sheet.h"
+#include "roster/roster.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace orvandel {
+
+class RosterWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `shown` is the sheet on screen, which "Mettre à jour" and keeping take;
+  // it must outlive the window. The roster is read from `path`.
+  RosterWindow(const Personnage& shown, QString path, QWidget* parent = nullptr);
+
+  const Roster& roster() const { return roster_; }
+
+  // The actions, as the buttons and keys start them once the player has
+  // chosen a name or a file. Each returns what went wrong, in French, or
+  // nothing.
+  std::optional<QString> keep(const QString& name);
+  std::optional<QString> rename(std::size_t at, const QString& name);
+  std::optional<QString> updateOpened();
+  std::optional<QString> remove(std::size_t at);
+  std::optional<QString> undoRemoval();
+  void open(std::size_t at);
+  // Adds the characters of a roster file or of JSON Lines of sheets; the
+  // reasons the bad ones were left out.
+  QStringList importFrom(const QString& path);
+  std::optional<QString> exportTo(const QString& path);
+
+  // The same with their dialogs.
+  void askNameAndKeep();
+
+ signals:
+  void opened(const orvandel::Personnage& sheet);
+
+ private:
+  void build();
+  void list();
+  std::optional<std::size_t> chosen() const;
+  std::optional<QString> save();
+  void tell(const std::optional<QString>& problem);
+  void askNameAndRename();
+  void askFileAndImport();
+  void askFileAndExport();
+
+  const Personnage& shown_;
+  QString path_;
+  Roster roster_;
+  std::optional<std::size_t> openedAt_;
+  std::vector<std::pair<std::size_t, KeptCharacter>> removed_;
+  QLineEdit* search_ = nullptr;
+  QListWidget* list_ = nullptr;
+  QPushButton* update_ = nullptr;
+  QPushButton* undoRemoval_ = nullptr;
+};
+
+}  // namespace orvandel

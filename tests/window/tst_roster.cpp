@@ -1,0 +1,179 @@
+// The characters kept in the window's roster: every change reaches the
+// roster file at once and comes back after a restart, a save that fails
+// half-way leaves the previous roster whole, and imports keep every good
+// character and say why each bad one was left out.
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+#include <memory>
+
+#include "core/dice.h"
+#include "generation/driver.h"
+#include "roster/roster_file.h"
+#include "sheet_io/sheet_json.h"
+#include "window/character_window.h"
+#include "window/roster_store.h"
+#include "window/roster_window.h"
+
+namespace orvandel {
+namespace {
+
+Personnage rolled(std::uint64_t seed) {
+  Personnage sheet;
+  SeededDice dice(seed);
+  generateRandom(sheet, dice);
+  return sheet;
+}
+
+QByteArray contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const std::string& text) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+// Writes past `bytes` fail for as long as this lives, as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &before_);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = before_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before_); }
+
+ private:
+  rlimit before_{};
+};
+
+}  // namespace
+
+class RosterTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(data_.isValid());
+    // The user's data folder of this run, where the window keeps its roster.
+    qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+  }
+
+  void everyChangeIsKeptAcrossARestart() {
+    QFile::remove(defaultRosterPath());
+    auto window = std::make_unique<CharacterWindow>(std::make_unique<SeededDice>(5));
+    RosterWindow& roster = window->roster();
+    window->randomEntry();
+    const Personnage first = window->sheet();
+    QVERIFY(!roster.keep(QStringLiteral("Aldo")));
+    window->randomEntry();
+    QVERIFY(!roster.keep(QStringLiteral("  Brune  ")));
+    QVERIFY(!roster.rename(0, QStringLiteral("Aldo « le Rouge »")));
+    QVERIFY(roster.rename(0, QStringLiteral("   ")));  // refused: no name
+
+    roster.open(0);  // opening is a step, as opening a file
+    QVERIFY(window->sheet() == first);
+    window->undo();
+    QVERIFY(window->sheet() != first);
+    window->redo();
+    window->randomEntry();
+    const Personnage changed = window->sheet();
+    QVERIFY(!roster.updateOpened());
+    QVERIFY(!roster.remove(1));
+    QVERIFY(!roster.undoRemoval());
+    QVERIFY(!roster.remove(1));
+    const Roster kept = roster.roster();
+    QCOMPARE(kept.size(), 1U);
+    QCOMPARE(kept.characters()[0].name, "Aldo « le Rouge »");
+    QVERIFY(kept.characters()[0].sheet == changed);
+
+    window.reset();
+    CharacterWindow restarted(std::make_unique<SeededDice>(6));
+    QVERIFY(restarted.roster().roster() == kept);
+  }
+
+  void saveFailingHalfWayLeavesThePreviousRosterWhole() {
+    const QString path = data_.filePath(QStringLiteral("interrupted.json"));
+    Personnage shown = rolled(1);
+    RosterWindow roster(shown, path);
+    QVERIFY(!roster.keep(QStringLiteral("Premier")));
+    const QByteArray before = contentsOf(path);
+    {
+      const FileSizeLimit fullDisk(static_cast<rlim_t>(before.size()) + 1000);
+      for (std::uint64_t seed = 2; seed < 6; ++seed) {
+        shown = rolled(seed);
+        roster.keep(QStringLiteral("Suivant"));
+      }
+      QVERIFY(roster.keep(QStringLiteral("Dernier")).has_value());  // the failure is told
+    }
+    QCOMPARE(contentsOf(path), before);
+    QCOMPARE(importCharacters(before.toStdString()).characters.size(), 1U);
+  }
+
+  void importsKeepTheGoodAndNameTheBad() {
+    const QString batch = data_.filePath(QStringLiteral("lot.jsonl"));
+    std::string lines;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+      lines += sheetToJson(rolled(seed)) + "\n";
+      if (seed == 4) lines += "pas une fiche\n";
+      if (seed == 9) lines += "{\"forc\": 12}{\n";
+    }
+    write(batch, lines);
+    Personnage shown = rolled(99);
+    RosterWindow roster(shown, data_.filePath(QStringLiteral("import.json")));
+    QVERIFY(!roster.keep(QStringLiteral("Déjà là")));
+    const QStringList problems = roster.importFrom(batch);
+    QCOMPARE(problems.size(), 2);
+    QVERIFY2(problems[0].startsWith(QStringLiteral("ligne 5 : ")), qPrintable(problems[0]));
+    QVERIFY2(problems[1].startsWith(QStringLiteral("ligne 11 : ")), qPrintable(problems[1]));
+    QCOMPARE(roster.roster().size(), 21U);
+    QCOMPARE(roster.roster().characters()[0].name, "Déjà là");
+    QVERIFY(roster.roster().characters()[20].sheet == rolled(20));
+
+    // Exported and imported into an empty roster: the same characters, names kept.
+    const QString exported = data_.filePath(QStringLiteral("export.json"));
+    QVERIFY(!roster.exportTo(exported));
+    RosterWindow other(shown, data_.filePath(QStringLiteral("other.json")));
+    QVERIFY(other.importFrom(exported).isEmpty());
+    QVERIFY(other.roster() == roster.roster());
+  }
+
+  void keysOpenAndKeep() {
+    QFile::remove(defaultRosterPath());
+    CharacterWindow window(std::make_unique<SeededDice>(7));
+    QStringList shortcuts;
+    for (const QAction* action : window.actions())
+      if (action->text() == QStringLiteral("Garder ce personnage…") ||
+          action->text() == QStringLiteral("Personnages"))
+        shortcuts << action->shortcut().toString();
+    QCOMPARE(shortcuts, (QStringList{"Ctrl+D", "Ctrl+L"}));
+
+    window.randomEntry();
+    const Personnage kept = window.sheet();
+    QVERIFY(!window.roster().keep(QStringLiteral("Aldo")));
+    window.randomEntry();
+    window.showRoster();
+    QVERIFY(QTest::qWaitForWindowExposed(&window.roster()));
+    auto* list = window.roster().findChild<QListWidget*>(QStringLiteral("roster_list"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(window.sheet() == kept);
+  }
+
+ private:
+  QTemporaryDir data_;
+};
+
+}  // namespace orvandel
+
+QTEST_MAIN(orvandel::RosterTest)
+#include "tst_roster.moc"
