@@ -4,7 +4,13 @@
 //   cache), median of 15 loads;
 // - one random generation with its redraw (the engine, the DOM updates and
 //   the layout they cause), median of 1000 clicks on the title picture;
-// - the bytes of WebAssembly and JavaScript, and of the whole first visit.
+// - the bytes of WebAssembly and JavaScript, and of the whole first visit;
+// - a slow phone (4× slower processor, 150 ms round trip, 1.6 Mbit/s down,
+//   750 kbit/s up, 390 × 844 at 3 pixels, touch): first paint and sheet
+//   ready on a cold visit, median of 5, and ready on a warm visit (the
+//   service worker's cache);
+// - Lighthouse's four scores and its FCP, LCP, TBT and CLS, mobile and
+//   desktop.
 // A benchmark, not a test: it reports and never fails on a figure.
 import { spawn } from 'node:child_process';
 import { createRequire } from 'node:module';
@@ -14,6 +20,9 @@ import { fileURLToPath } from 'node:url';
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.resolve(here, '../tests/web/package.json'));
 const { chromium } = require('@playwright/test');
+const chromeLauncher = require('chrome-launcher');
+const { default: lighthouse } = await import(require.resolve('lighthouse'));
+const { default: desktopConfig } = await import(require.resolve('lighthouse/core/config/desktop-config.js'));
 const site = path.resolve(process.argv[2] ?? path.resolve(here, '../build-web/site'));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -42,7 +51,53 @@ async function firstVisit(browser, url) {
   return { context, page, ready, bytes };
 }
 
+// One visit of the slow phone: first contentful paint and the sheet ready,
+// from the start of navigation.
+async function slowPhoneVisit(page) {
+  await page.goto(page.url() === 'about:blank' ? slowUrl : page.url());
+  await page.locator('html[data-ready="true"]').waitFor({ timeout: 60000 });
+  return page.evaluate(() => ({
+    paint: performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN,
+    ready: performance.getEntriesByName('sheet-ready')[0].startTime,
+  }));
+}
+
+async function slowPhone(browser) {
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Network.enable');
+  await cdp.send('Network.emulateNetworkConditions', {
+    offline: false, latency: 150, downloadThroughput: (1.6e6 / 8) * 0.9, uploadThroughput: (750e3 / 8) * 0.9,
+  });
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  const cold = await slowPhoneVisit(page);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 60000 });
+  const warm = await slowPhoneVisit(page);
+  await context.close();
+  return { cold, warm };
+}
+
+async function lighthouseScores(url, config) {
+  const chrome = await chromeLauncher.launch({
+    chromePath: '/usr/bin/chromium',
+    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
+  });
+  try {
+    const { lhr } = await lighthouse(url, { port: chrome.port, output: 'json', logLevel: 'error' }, config);
+    const score = (name) => Math.round(lhr.categories[name].score * 100);
+    const audit = (name) => lhr.audits[name].numericValue;
+    return `performance ${score('performance')}, accessibility ${score('accessibility')}, ` +
+      `best practices ${score('best-practices')}, SEO ${score('seo')}; FCP ${audit('first-contentful-paint').toFixed(0)} ms, ` +
+      `LCP ${audit('largest-contentful-paint').toFixed(0)} ms, TBT ${audit('total-blocking-time').toFixed(0)} ms, ` +
+      `CLS ${audit('cumulative-layout-shift').toFixed(3)}`;
+  } finally {
+    await chrome.kill();
+  }
+}
+
 const { server, url } = await serve(site);
+const slowUrl = `${url}?seed=1`;
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
@@ -72,6 +127,13 @@ try {
   const total = Object.values(visit.bytes).reduce((sum, size) => sum + size, 0);
   console.log(`web: navigation to ready sheet, first visit: median ${median(loads).toFixed(0)} ms of 15 (min ${Math.min(...loads).toFixed(0)}, max ${Math.max(...loads).toFixed(0)})`);
   console.log(`web: random generation + redraw: median ${median(generation).toFixed(3)} ms of 1000 (mean ${(generation.reduce((a, b) => a + b) / 1000).toFixed(3)} ms)`);
+  const slow = [];
+  for (let i = 0; i < 5; ++i) slow.push(await slowPhone(browser));
+  const fmt = (values) => `median ${median(values).toFixed(0)} ms (${values.map((v) => v.toFixed(0)).join(', ')})`;
+  console.log(`web: slow phone, cold: first paint ${fmt(slow.map((v) => v.cold.paint))}; ready ${fmt(slow.map((v) => v.cold.ready))}`);
+  console.log(`web: slow phone, warm (service worker): ready ${fmt(slow.map((v) => v.warm.ready))}`);
+  console.log(`web: Lighthouse mobile: ${await lighthouseScores(url, undefined)}`);
+  console.log(`web: Lighthouse desktop: ${await lighthouseScores(url, desktopConfig)}`);
   console.log(`web: WebAssembly + JavaScript ${(code / 1024).toFixed(0)} KiB; whole first visit ${(total / 1024).toFixed(0)} KiB in ${Object.keys(visit.bytes).length} files (uncompressed)`);
 } finally {
   await browser.close();

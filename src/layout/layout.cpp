@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <span>
+#include <unordered_map>
 
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
@@ -382,10 +383,15 @@ const std::vector<ControlRow>& characterWindowLayout() {
 }
 
 const ControlRow* layoutRow(std::string_view name) {
-  const auto& rows = characterWindowLayout();
-  const auto found =
-      std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.name == name; });
-  return found == rows.end() ? nullptr : &*found;
+  // Read for every control each time the screen-reader names are made: by
+  // name, not by walking the table.
+  static const std::unordered_map<std::string_view, const ControlRow*> byName = [] {
+    std::unordered_map<std::string_view, const ControlRow*> rows;
+    for (const ControlRow& row : characterWindowLayout()) rows.emplace(row.name, &row);
+    return rows;
+  }();
+  const auto found = byName.find(name);
+  return found == byName.end() ? nullptr : found->second;
 }
 
 std::string layoutCaption(std::string_view name) {

@@ -1,5 +1,7 @@
 // Keeping the character: undo and redo, save and open, print, copy.
+import { randomBytes } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
+import { deflateRawSync } from 'node:zlib';
 import { test, expect } from '@playwright/test';
 import { cli, control, openSheet, shownFields, shownSheet } from './sheet_helpers.js';
 
@@ -127,4 +129,52 @@ test.describe('share link', () => {
       expect(await shownSheet(page)).toEqual(launch);
     });
   }
+});
+
+test.describe('share link limits', () => {
+  test('a sheet too large for a link gets the message and the file instead, and no link', async ({ page, context }) => {
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await openSheet(page, '?seed=22');
+    await page.evaluate(() => navigator.clipboard.writeText('rien'));
+    // Random letters hardly compress: 120 000 of them make a link beyond what the page opens.
+    const noise = randomBytes(90000).toString('base64');
+    await control(page, 'equipement').fill(noise);
+    await command(page, 'share').click();
+    await expect(page.getByRole('dialog')).toContainText('trop grande pour tenir dans un lien');
+    await page.keyboard.press('Enter');
+    await expect(command(page, 'save')).toBeFocused();
+    expect(new URL(page.url()).hash).toBe('');
+    expect(await page.evaluate(() => navigator.clipboard.readText())).toBe('rien');
+  });
+
+  test('a crafted link that inflates to 44 MB is refused without ever being inflated whole', async ({ playwright, launchOptions }) => {
+    // A browser of its own, so that its renderers hold this page alone.
+    const browser = await playwright.chromium.launch(launchOptions);
+    const page = await browser.newPage();
+    // The peak resident memory of each of its renderers, in KiB.
+    const cdp = await browser.newBrowserCDPSession();
+    const peaks = async () => new Map((await cdp.send('SystemInfo.getProcessInfo')).processInfo
+      .filter((p) => p.type === 'renderer')
+      .map((p) => [p.id, Number(/VmHWM:\s+(\d+)/.exec(readFileSync(`/proc/${p.id}/status`, 'utf8'))[1])]));
+    const link = (megabytes) => `fiche=${deflateRawSync(Buffer.from(`{"equipement": "${' '.repeat(megabytes << 20)}"}`),
+      { level: 9 }).toString('base64url')}`;
+    const refuse = async (fragment) => {
+      await page.evaluate((f) => { window.location.hash = f; }, fragment);
+      await expect(page.getByRole('dialog')).toContainText('Ce lien n’ouvre pas de fiche');
+      await page.keyboard.press('Enter');
+    };
+    await openSheet(page, '?seed=23');
+    // Once through the refusal with a link of 2 MB, so that what the first
+    // refusal costs anyway is counted before the peak is read.
+    await refuse(link(2));
+    const launch = await peaks();
+    const bomb = link(44);
+    expect(bomb.length).toBeLessThan(64 * 1024);
+    await refuse(bomb);
+    const growth = [...await peaks()].map(([pid, peak]) => peak - (launch.get(pid) ?? 0));
+    await browser.close();
+    // Whole, the text alone would add 44 MiB; what the renderer otherwise
+    // allocates on the way varies by some tens of MiB from run to run.
+    expect(Math.max(...growth)).toBeLessThan(40 * 1024);
+  });
 });

@@ -19,5 +19,5 @@ test('after one visit, a reload with no network shows a working sheet', async ({
   await control(page, 'orvandel').click();
   const rolled = cli(['generate', '--seed', seedAfter('31', typed.rolls)], typed.sheet).sheet;
   expect(await shownFields(page, rolled)).toEqual(rolled);
-  await expect(page.locator('img[data-control="orvandel"]')).toHaveJSProperty('complete', true);
+  await expect(page.locator('[data-control="orvandel"] img')).toHaveJSProperty('complete', true);
 });

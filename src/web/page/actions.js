@@ -1,7 +1,8 @@
 // What the player does, forwarded to the engine's session: typing and
 // ticking change the sheet only; the two entries, the improvement clicks and
 // QUITTER run in the engine and the sheet is shown again. Everything the
-// mouse or a finger does, the keyboard does too.
+// mouse or a finger does, the keyboard does too. After each change the
+// sheet is shown again and a 'sheetchange' event goes out.
 import { showMessage } from './message.js';
 import { cursorStyle } from './sheet_view.js';
 
@@ -24,48 +25,63 @@ function onEnter(element, run) {
   });
 }
 
-export class SheetActions {
-  // engine: the Tab order, the controls with a role of their own, and the
-  // Session class's improvement questions.
+export class SheetActions extends EventTarget {
+  // engine: the fixed controls, the Tab order and the Session class's
+  // improvement questions.
   constructor(session, view, engine) {
+    super();
     this.session = session;
     this.view = view;
-    this.refresh();
-    this.listenToTyping();
     const fixed = engine.fixedControls();
+    this.listenToTyping();
     const title = view.element(fixed.title);
-    this.clickable(title, () => this.randomEntry());
+    title.addEventListener('click', () => this.randomEntry());
     title.style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
-    this.orderTabs(engine.tabOrder(), view.rows);
     view.element(fixed.typedEntry).addEventListener('click', () => this.typedEntry());
     view.element(fixed.quit).addEventListener('click', () => this.quit());
+    const hint = document.getElementById('improve-hint');
     for (const row of view.rows) {
       const element = view.element(row.name);
+      // Boxes the player can neither change nor press take focus by click only, as in the window.
+      // A skill's name, which Tab reaches in the window, stays text here:
+      // the value box beside it is the same press, named after the skill,
+      // so the keyboard and screen readers meet each skill once.
+      if (row.focus === 'click') element.tabIndex = -1;
       if (engine.Session.isImprovementTarget(row.name)) {
         element.classList.add('clickable');
         element.addEventListener('click', () => this.improve(row.name));
       }
-      if (engine.Session.takesImprovementKeys(row.name)) onActivation(element, () => this.improveByKey(row.name));
+      if (engine.Session.takesImprovementKeys(row.name)) {
+        element.setAttribute('aria-describedby', hint.id);
+        onActivation(element, () => this.improveByKey(row.name));
+      }
     }
+    this.firstStop = view.element(engine.tabOrder()[0]);
     // Enter in a blue box is "Saisie/Reroll".
     for (const name of engine.blueBoxes()) onEnter(view.element(name), () => this.typedEntry());
-    document.addEventListener('keydown', (event) => this.onShortcut(event));
+    this.commands = { random: () => this.randomEntry() };
+    this.view.show(JSON.parse(this.session.json()));
+    this.nameControls();
   }
 
-  // Ctrl+N: "Nouveau personnage", where the browser leaves the key to the
-  // page (a tab usually keeps it for a new window: the title picture is in
-  // the Tab order for that).
-  onShortcut(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
-    if (event.key.toLowerCase() !== 'n' || document.getElementById('message').open) return;
-    event.preventDefault();
-    this.randomEntry();
-  }
-
-  // Shows the sheet as the engine holds it after an action.
+  // Shows the sheet as the engine holds it after an action. The names a
+  // screen reader says (a skill's value is named after its skill) follow
+  // in a task of their own, once the player sees the sheet.
   refresh() {
     this.view.show(JSON.parse(this.session.json()));
-    this.afterChange?.();
+    this.dispatchEvent(new Event('sheetchange'));
+    if (this.naming) return;
+    this.naming = setTimeout(() => {
+      this.naming = null;
+      this.nameControls();
+    });
+  }
+
+  nameControls() {
+    for (const [name, spoken] of Object.entries(this.session.spokenNames())) {
+      const element = this.view.element(name);
+      if (element && element.getAttribute('aria-label') !== spoken) element.setAttribute('aria-label', spoken);
+    }
   }
 
   listenToTyping() {
@@ -76,21 +92,6 @@ export class SheetActions {
       else this.session.setText(control, event.target.value);
       this.view.noteTyped(control, event.target.type === 'checkbox' ? event.target.checked : event.target.value);
     });
-  }
-
-  // The window's Tab order; the read-only boxes take focus by click only,
-  // as there.
-  orderTabs(order, rows) {
-    for (const row of rows) if (row.focus === 'click') this.view.element(row.name).tabIndex = -1;
-    order.forEach((name, i) => { this.view.element(name).tabIndex = i + 1; });
-    this.firstStop = this.view.element(order[0]);
-  }
-
-  clickable(element, run) {
-    element.classList.add('clickable');
-    element.setAttribute('role', 'button');
-    element.addEventListener('click', run);
-    onActivation(element, run);
   }
 
   randomEntry() {

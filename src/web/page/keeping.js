@@ -1,5 +1,5 @@
-// Keeping the character, on the window's shortcuts and on a small bar below
-// the sheet (for touch screens): undo and redo, open a .json sheet (file
+// Keeping the character, on the window's shortcuts (shortcuts.js) and on a
+// small bar beside or below the sheet (for touch screens): undo and redo, open a .json sheet (file
 // picker or a file dropped on the page), save it as a download, print, copy
 // the text sheet, and share it as a link. The engine keeps the steps and
 // reads the files; the page only carries files in and out.
@@ -8,26 +8,9 @@ import { shareLink } from './share.js';
 
 const SAVED_NAME = 'personnage.json';
 
-// Ctrl (or ⌘) + key: the command it runs, as in the window.
-function shortcut(event) {
-  if (!(event.ctrlKey || event.metaKey) || event.altKey) return null;
-  const key = event.key.toLowerCase();
-  if (key === 'z') return event.shiftKey ? 'redo' : 'undo';
-  if (key === 'y') return 'redo';
-  if (key === 's') return 'save';
-  if (key === 'o') return 'open';
-  if (key === 'c') return 'copy';
-  return null;
-}
-
-// Whether the player has selected text of his own to copy.
-function textSelected() {
-  const active = document.activeElement;
-  if (active && typeof active.selectionStart === 'number' && active.selectionStart !== active.selectionEnd) return true;
-  return !document.getSelection().isCollapsed;
-}
-
 export class Keeping {
+  // actions: the sheet's actions, told to show the sheet again after a step
+  // and heard when the sheet changed.
   constructor(session, actions, largestSheet) {
     this.session = session;
     this.actions = actions;
@@ -52,7 +35,6 @@ export class Keeping {
       this.picker.value = '';
       if (file) this.openFile(file);
     });
-    document.addEventListener('keydown', (event) => this.onKey(event));
     // Only a dropped file is taken; dropped text goes into the box as usual.
     const carriesFile = (event) => event.dataTransfer.types.includes('Files');
     document.addEventListener('dragover', (event) => { if (carriesFile(event)) event.preventDefault(); });
@@ -62,17 +44,9 @@ export class Keeping {
       const [file] = event.dataTransfer.files;
       if (file) this.openFile(file);
     });
-    actions.afterChange = () => this.updateSteps();
+    actions.addEventListener('sheetchange', () => this.updateSteps());
     this.bar.hidden = false;
     this.updateSteps();
-  }
-
-  onKey(event) {
-    const command = shortcut(event);
-    if (!command || document.getElementById('message').open) return;
-    if (command === 'copy' && textSelected()) return;
-    event.preventDefault();
-    this.commands[command]();
   }
 
   step(changed) {
@@ -85,12 +59,21 @@ export class Keeping {
     this.bar.querySelector('[data-command="redo"]').disabled = !this.session.canRedo();
   }
 
-  // The link goes into the address bar and onto the clipboard.
+  // The link goes into the address bar and onto the clipboard; a sheet too
+  // large for a link that this page would open is offered as a file.
   async share() {
+    const status = this.bar.querySelector('#keeping-status');
     const link = await shareLink(this.session.json());
+    if (!link) {
+      status.textContent = '';
+      await showMessage('Cette fiche est trop grande pour tenir dans un lien. Enregistrez-la plutôt dans un fichier ' +
+        '(bouton « Enregistrer ») et envoyez ce fichier.');
+      this.bar.querySelector('[data-command="save"]').focus();
+      return;
+    }
     window.history.replaceState(null, '', link);
     await navigator.clipboard.writeText(link);
-    this.bar.querySelector('#keeping-status').textContent = 'Lien de la fiche copié.';
+    status.textContent = 'Lien de la fiche copié.';
   }
 
   save() {

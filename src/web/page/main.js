@@ -1,12 +1,16 @@
 // Start-up: the engine, the session of this page (the clock's dice, or the
 // seeded dice of ?seed=N, as orvandel-cli --seed N), the sheet drawn from the
-// layout table, and the actions wired to it.
+// layout table in the order it is filled in, and the actions wired to it.
+// The modules talk through events: the actions say when the sheet changed,
+// the choice of view when the view changed.
 import createEngine from './engine.js';
 import { SheetView, fontStyle } from './sheet_view.js';
 import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
+import { arrangeForPhone, ViewChoice } from './phone_view.js';
 import { openSharedSheet } from './share.js';
+import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
 import { RosterPanel } from './roster.js';
 
@@ -16,17 +20,24 @@ document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
 document.getElementById('message').style.cssText = fontStyle(facts.font);
 const stage = document.getElementById('stage');
-const view = new SheetView(engine.layoutRows(), facts, engine.fixedControls());
+const fixed = engine.fixedControls();
+const view = new SheetView(engine.layoutRows(), facts, fixed);
+arrangeForPhone(view, engine.tabOrder(), fixed);
+const choice = new ViewChoice(document.getElementById('view-switch'), view.width);
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.
-fitToViewport(view, stage);
+fitToViewport(view, stage, choice);
 stage.replaceChildren(view.client);
+document.getElementById('waiting').remove();
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
-new Keeping(session, actions, engine.largestSheet);
-new RosterPanel(engine, session, actions);
-const openShared = () => openSharedSheet(session, engine.largestSheet, () => actions.refresh());
+const keeping = new Keeping(session, actions, engine.largestSheet);
+const roster = new RosterPanel(engine, session, actions);
+listenToShortcuts({ ...actions.commands, ...keeping.commands, ...roster.commands });
+const openShared = async () => {
+  if (await openSharedSheet(session, engine.largestSheet)) actions.refresh();
+};
 window.addEventListener('hashchange', openShared);
 await openShared();
 performance.mark('sheet-ready');

@@ -1,17 +1,22 @@
 // The modal message with its one OK button. Resolves once it is closed, by
 // the button, Enter or Escape.
+const dialog = () => document.getElementById('message');
+
 export function showMessage(text) {
-  const dialog = document.getElementById('message');
-  dialog.querySelector('#message-text').textContent = text;
-  const button = dialog.querySelector('button');
+  const box = dialog();
+  box.querySelector('#message-text').textContent = text;
+  const button = box.querySelector('button');
   return new Promise((resolve) => {
-    const close = () => dialog.close();
+    const close = () => box.close();
     button.addEventListener('click', close, { once: true });
-    dialog.addEventListener('close', () => {
+    box.addEventListener('close', () => {
       button.removeEventListener('click', close);
       resolve();
     }, { once: true });
-    dialog.showModal();
+    box.showModal();
     button.focus();
   });
 }
+
+// Whether a message is up.
+export const messageOpen = () => dialog().open;

@@ -172,20 +172,13 @@ export class RosterPanel {
       this.opener?.focus();
     });
     this.panel.addEventListener('keydown', (event) => this.onPanelKey(event));
-    document.addEventListener('keydown', (event) => this.onKey(event));
+    // On the page's shortcuts: Ctrl+D keeps the sheet, as a browser keeps a
+    // page; Ctrl+Maj+L shows the roster (Ctrl+L stays the address bar's).
+    this.commands = {
+      keepCharacter: () => this.run('keep-character'),
+      roster: () => this.run('show'),
+    };
     window.addEventListener('afterprint', () => this.endPrint());
-  }
-
-  // Ctrl+D keeps the sheet, as a browser keeps a page; Ctrl+Maj+L shows the
-  // roster (Ctrl+L stays the browser's address bar).
-  onKey(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || this.panel.open) return;
-    if (document.getElementById('message').open) return;
-    const key = event.key.toLowerCase();
-    const command = key === 'd' && !event.shiftKey ? 'keep-character' : key === 'l' && event.shiftKey ? 'show' : null;
-    if (!command) return;
-    event.preventDefault();
-    this.run(command);
   }
 
   // Over the panel the sheet's shortcuts rest; Ctrl+Z puts back the last
@@ -402,6 +395,8 @@ export class RosterPanel {
     const fixed = this.engine.fixedControls();
     sheets.replaceChildren(...chosen.map((at) => {
       const view = new SheetView(rows, facts, fixed);
+      // Paper shows the exact sheet only: the layout's order will do.
+      view.arrange([]);
       view.show(JSON.parse(this.roster.sheetJson(at)));
       return view.client;
     }));

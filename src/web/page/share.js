@@ -6,12 +6,13 @@ import { showMessage } from './message.js';
 
 const PREFIX = '#fiche=';
 // A compressed sheet takes a few kilobytes; longer fragments are not links
-// this page made.
-const LONGEST_FRAGMENT = 64 * 1024;
-
-async function pipe(bytes, stream) {
-  return new Response(new Blob([bytes]).stream().pipeThrough(stream));
-}
+// this page made, and this page makes none longer.
+export const LONGEST_FRAGMENT = 64 * 1024;
+// The compressed link is fed to the inflater this many bytes at a time, and
+// the next bytes only once the text so far has been read: deflate inflates
+// at most about a thousandfold, so no more than some 256 KiB past the
+// largest sheet is ever inflated, however the link was crafted.
+const FEED_BYTES = 256;
 
 function toBase64Url(bytes) {
   let binary = '';
@@ -24,16 +25,37 @@ function fromBase64Url(text) {
   return Uint8Array.from(binary, (c) => c.charCodeAt(0));
 }
 
-// The link to `json` on this page, without its query.
-export async function shareLink(json) {
-  const compressed = await (await pipe(new TextEncoder().encode(json), new CompressionStream('deflate-raw'))).arrayBuffer();
-  return `${window.location.origin}${window.location.pathname}${PREFIX}${toBase64Url(new Uint8Array(compressed))}`;
+// A stream of `bytes` in small pieces, each given only when asked for.
+function trickle(bytes) {
+  let offset = 0;
+  return new ReadableStream({
+    pull(controller) {
+      if (offset >= bytes.length) {
+        controller.close();
+        return;
+      }
+      controller.enqueue(bytes.slice(offset, offset + FEED_BYTES));
+      offset += FEED_BYTES;
+    },
+  }, { highWaterMark: 0 });
 }
 
-// The sheet's JSON in `fragment`, read no further than `largest` bytes;
-// throws when the fragment is damaged.
+// The link to `json` on this page, without its query; null when the sheet
+// would make a link longer than this page opens.
+export async function shareLink(json) {
+  const compressed = await new Response(new Blob([json]).stream().pipeThrough(new CompressionStream('deflate-raw')))
+    .arrayBuffer();
+  const fragment = `${PREFIX}${toBase64Url(new Uint8Array(compressed))}`;
+  if (fragment.length > LONGEST_FRAGMENT) return null;
+  return `${window.location.origin}${window.location.pathname}${fragment}`;
+}
+
+// The sheet's JSON in `fragment`, read no further than `largest` bytes and a
+// piece; throws when the fragment is damaged.
 async function sheetIn(fragment, largest) {
-  const reader = (await pipe(fromBase64Url(fragment.slice(PREFIX.length)), new DecompressionStream('deflate-raw'))).body.getReader();
+  const inflated = trickle(fromBase64Url(fragment.slice(PREFIX.length)))
+    .pipeThrough(new DecompressionStream('deflate-raw'));
+  const reader = inflated.getReader();
   const chunks = [];
   let length = 0;
   for (let read = await reader.read(); !read.done && length <= largest; read = await reader.read()) {
@@ -45,10 +67,10 @@ async function sheetIn(fragment, largest) {
 }
 
 // Opens the sheet of the address's fragment, if it holds one; a refusal's
-// message stays up once this returns.
-export async function openSharedSheet(session, largestSheet, refresh) {
+// message stays up once this returns. Whether a sheet was opened.
+export async function openSharedSheet(session, largestSheet) {
   const fragment = window.location.hash;
-  if (!fragment.startsWith(PREFIX)) return;
+  if (!fragment.startsWith(PREFIX)) return false;
   let reason;
   if (fragment.length > LONGEST_FRAGMENT) reason = 'le lien est bien trop long.';
   else {
@@ -58,10 +80,8 @@ export async function openSharedSheet(session, largestSheet, refresh) {
       reason = 'le lien est abîmé.';
     }
   }
-  if (reason === null) {
-    refresh();
-    return;
-  }
+  if (reason === null) return true;
   window.history.replaceState(null, '', `${window.location.pathname}${window.location.search}`);
   showMessage(`Ce lien n’ouvre pas de fiche : ${reason}`);
+  return false;
 }

@@ -3,9 +3,6 @@
 // carrying its control name in data-control. Texts from the sheet go in
 // through textContent and value only, never as markup.
 
-// Edit boxes, selectors, buttons and the frame are windows of their own in
-// the desktop sheet: they lie above the captions, pictures and lines.
-
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
   `url(artwork/${cursor.picture}.svg) ${cursor.hotX} ${cursor.hotY}, ${fallback}`;
@@ -17,7 +14,8 @@ export function fontStyle(font) {
     `font-weight:${font.bold ? 'bold' : 'normal'};${font.underline ? 'text-decoration:underline;' : ''}`;
 }
 
-function makeElement(row) {
+// pressable: whether a picture is a button (the title picture).
+function makeElement(row, pressable) {
   switch (row.kind) {
     case 'frame': {
       const frame = document.createElement('div');
@@ -50,9 +48,13 @@ function makeElement(row) {
     case 'picture': {
       const picture = document.createElement('img');
       picture.src = `artwork/${row.picture}.svg`;
-      picture.alt = row.tooltip ?? '';
+      picture.alt = pressable ? '' : row.tooltip ?? '';
       picture.draggable = false;
-      return picture;
+      if (!pressable) return picture;
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.appendChild(picture);
+      return button;
     }
     case 'line':
       return document.createElement('div');
@@ -67,11 +69,13 @@ function makeElement(row) {
 // Place, font, alignment and colours in one go: the page builds some 600
 // controls before its first paint.
 // pixels: twips to CSS pixels at 100 %.
-function dress(element, row, pixels) {
+// origin: the twip place of the control's container in the client area.
+function dress(element, row, pixels, origin) {
   element.dataset.control = row.name;
   element.classList.add('control', row.kind);
-  if (row.standsAbove) element.classList.add('above');
-  const { left, top, width, height } = row.twips;
+  const { width, height } = row.twips;
+  const left = origin.left + row.twips.left;
+  const top = origin.top + row.twips.top;
   const { font, align, ink, paper } = row.look;
   element.style.cssText =
     `left:${pixels(left)}px;top:${pixels(top)}px;width:${pixels(width)}px;height:${pixels(height)}px;` +
@@ -87,10 +91,24 @@ function display(element, value) {
   else element.textContent = value;
 }
 
+// The order in which the controls are painted in the window: the window's
+// own controls, those that stand above the rest (the windows of their own:
+// boxes, selectors, buttons, the frame) last; the frame's controls over the
+// frame, in the same way. Every control lies flat in the client
+// area, so that the document may list them in the order they are filled
+// in; this order becomes each one's z-index.
+function paintOrder(rows) {
+  const windowRows = rows.filter((row) => row.container !== 'frame');
+  const frameRows = rows.filter((row) => row.container === 'frame');
+  const layered = (list) => [...list.filter((row) => !row.standsAbove), ...list.filter((row) => row.standsAbove)];
+  return layered(windowRows).flatMap((row) => (row.kind === 'frame' ? [row, ...layered(frameRows)] : [row]));
+}
+
 export class SheetView {
   // rows: the layout table; facts: the window's size, title and font;
-  // fixed: the names of the controls with a role of their own. The
-  // sheet is built apart; the caller puts this.client on the page.
+  // fixed: the names of the controls with a role of their own (the title
+  // picture is a button). The sheet is built apart; the caller puts
+  // this.client on the page.
   constructor(rows, facts, fixed) {
     this.client = document.createElement('div');
     this.client.className = 'client';
@@ -104,18 +122,26 @@ export class SheetView {
     this.elements = new Map();
     this.rows = rows;
     this.shown = new Map();
-    let frame = this.client;
-    for (const row of rows) {
-      const element = makeElement(row);
-      dress(element, row, pixels);
-      (row.container === 'frame' ? frame : this.client).appendChild(element);
-      if (row.kind === 'frame') frame = element;
+    const frame = rows.find((row) => row.name === fixed.frame).twips;
+    paintOrder(rows).forEach((row, rank) => {
+      const element = makeElement(row, row.name === fixed.title);
+      const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
+      dress(element, row, (twips) => pixels(twips), origin);
+      element.style.zIndex = rank + 1;
       this.elements.set(row.name, element);
-    }
+    });
   }
 
   element(name) {
     return this.elements.get(name);
+  }
+
+  // Puts the controls into the client area in the order of `names`, then
+  // the others in the layout's order.
+  arrange(names) {
+    const listed = new Set(names);
+    const rest = this.rows.map((row) => row.name).filter((name) => !listed.has(name));
+    this.client.replaceChildren(...[...names, ...rest].map((name) => this.elements.get(name)));
   }
 
   // Redraws the fields whose value differs from what is shown.

@@ -1,0 +1,107 @@
+// Everyone can use the sheet: axe-core finds nothing to fault in either
+// view, at launch, after a generation and with the refusal up; the only
+// texts under 4.5:1 are those the game's sheet itself colours so, in the
+// exact sheet alone (the column darkens them). Tab walks the document in
+// the window's order, the title picture is a button early in it, and the
+// focus ring is plainly visible.
+import AxeBuilder from '@axe-core/playwright';
+import { test, expect } from '@playwright/test';
+import { control, openSheet } from './sheet_helpers.js';
+
+const channel = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+const luminance = ([r, g, b]) => 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
+const contrast = (a, b) => {
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+};
+const rgb = (text) => text.match(/[\d.]+/g).slice(0, 3).map(Number);
+
+// Each fault axe finds, as "rule control-or-markup". The exact sheet draws
+// the game's sheet at its own size, tick boxes of 9 × 13 pixels 24 pixels
+// apart: its targets are what the sheet is, and the column, one tap away,
+// has them at 44 pixels; its target sizes are left to the column's test.
+async function faults(page, view) {
+  const { violations } = await new AxeBuilder({ page })
+    .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'])
+    .disableRules(view === 'exacte' ? ['target-size'] : []).analyze();
+  return violations.flatMap((v) => v.nodes.map((n) => `${v.id} ${/data-control="([^"]+)"/.exec(n.html)?.[1] ?? n.html}`));
+}
+
+// The controls whose ink the game's sheet sets under 4.5:1 on their paper.
+function gameColoured(page) {
+  return page.evaluate(async () => {
+    const engine = await (await import('./engine.js')).default();
+    return engine.layoutRows().filter((row) => row.look.ink)
+      .map((row) => ({ name: row.name, ink: row.look.ink, paper: row.look.paper ?? 'rgb(255,255,255)' }));
+  });
+}
+
+for (const view of ['exacte', 'colonne']) {
+  test(`axe finds no fault in the ${view} view: at launch, after a generation, with the refusal up`, async ({ page }) => {
+    // Three full passes of axe over some 600 elements take a while on a busy machine.
+    test.setTimeout(120000);
+    await page.addInitScript((choice) => localStorage.setItem('orvandel.vue', choice), view);
+    await openSheet(page, '?seed=3');
+    const allowed = view === 'colonne' ? new Set() : new Set((await gameColoured(page))
+      .filter((c) => contrast(rgb(c.ink), rgb(c.paper)) < 4.5).map((c) => `color-contrast ${c.name}`));
+    const unexpected = async () => (await faults(page, view)).filter((fault) => !allowed.has(fault));
+    expect(await unexpected(), 'at launch').toEqual([]);
+    await control(page, 'orvandel').click();
+    expect(await unexpected(), 'after a generation').toEqual([]);
+    await control(page, 'forc').fill('');
+    await control(page, 'Command1').click();
+    await expect(page.getByRole('dialog')).toBeVisible();
+    expect(await unexpected(), 'with the refusal up').toEqual([]);
+  });
+}
+
+test('every box and tick box has the name the window speaks, and the values say what a press does', async ({ page }) => {
+  await openSheet(page, '?seed=3');
+  await control(page, 'orvandel').click();
+  const { names, unnamed } = await page.evaluate(async () => {
+    const engine = await (await import('./engine.js')).default();
+    const session = new engine.Session('3');
+    session.randomEntry();
+    const shown = [...document.querySelectorAll('input[data-control], textarea[data-control], button[data-control]')];
+    return {
+      names: session.spokenNames(),
+      unnamed: shown.filter((e) => !e.getAttribute('aria-label') && !e.textContent.trim()).map((e) => e.dataset.control),
+    };
+  });
+  expect(unnamed).toEqual([]);
+  for (const [name, spoken] of Object.entries(names)) await expect(control(page, name), name).toHaveAccessibleName(spoken);
+  await expect(page.getByRole('button', { name: 'Tirer un personnage au hasard' })).toHaveCount(1);
+  await expect(control(page, 'Text1(1)')).toHaveAccessibleDescription(/jet d’amélioration/);
+  await expect(control(page, 'arme_att(1)')).toHaveAccessibleDescription(/jet d’amélioration/);
+  await expect(page.locator('h1')).toHaveCount(1);
+  expect(await page.locator('[tabindex]').evaluateAll((all) => all.filter((e) => e.tabIndex > 0).length)).toBe(0);
+});
+
+test('Tab walks the document in the window\'s order, the title button among the first stops, with a plain ring', async ({ page }) => {
+  await openSheet(page);
+  // The window's order, but for the skills' names (their value boxes are the same press).
+  const order = await page.evaluate(async () => {
+    const engine = await (await import('./engine.js')).default();
+    const captions = new Set(engine.layoutRows().filter((row) => row.kind === 'caption').map((row) => row.name));
+    return engine.tabOrder().filter((name) => !captions.has(name));
+  });
+  const walked = [];
+  await control(page, order[0]).focus();
+  for (let i = 0; i < order.length + 1; ++i) {
+    walked.push(await page.evaluate(() => document.activeElement.dataset.control ?? document.activeElement.id));
+    await page.keyboard.press('Tab');
+  }
+  expect(walked.slice(0, order.length)).toEqual(order);
+  expect(walked.indexOf('orvandel')).toBeLessThan(25);
+
+  await control(page, order[0]).focus();
+  await page.keyboard.press('Tab');
+  const ring = await page.evaluate(() => {
+    const style = getComputedStyle(document.activeElement);
+    const client = getComputedStyle(document.querySelector('[data-control="Form1"]'));
+    return { width: parseFloat(style.outlineWidth), line: style.outlineStyle, colour: style.outlineColor, around: client.backgroundColor };
+  });
+  expect(ring.line).toBe('solid');
+  expect(ring.width).toBeGreaterThanOrEqual(2);
+  expect(contrast(rgb(ring.colour), rgb(ring.around))).toBeGreaterThanOrEqual(3);
+});
