@@ -11,6 +11,7 @@
 
 #include "cli/command_line.h"
 #include "cli/controls.h"
+#include "cli/journal_output.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
@@ -108,6 +109,11 @@ std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
          ") " + why;
 }
 
+JournalForm journalForm(const Options& options) {
+  if (options.journalJson) return JournalForm::Json;
+  return options.journal ? JournalForm::Text : JournalForm::None;
+}
+
 int improveOnce(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
                 std::ostream& err) {
   const auto target = improvementTarget(options.target);
@@ -115,7 +121,10 @@ int improveOnce(const Options& options, const Personnage& input, Dice& dice, std
     throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) +
                                   " : comp(1..73), arme_att(1..6) ou arme_par(1..6)"};
   Personnage sheet = input;
-  const bool spent = improve(sheet, *target, dice);
+  Journal journal;
+  const bool spent =
+      improve(sheet, *target, dice, journalForm(options) == JournalForm::None ? nullptr : &journal);
+  writeJournal(err, journalForm(options), journal);
   writeSheet(out, sheet, options.format);
   if (spent) return kExitDone;
   err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " + excerpt(input.des_comp) +
@@ -127,15 +136,18 @@ int improveOnce(const Options& options, const Personnage& input, Dice& dice, std
 int generateAll(const Options& options, const Personnage& input, Dice& dice, std::ostream& out,
                 std::ostream& err) {
   const bool headings = options.format == "text" && options.count > 1;
+  Journal journal;
+  Journal* kept = journalForm(options) == JournalForm::None ? nullptr : &journal;
   for (long long n = 1; n <= options.count; ++n) {
     Personnage sheet = input;
     if (!options.typed) {
-      generateRandom(sheet, dice);
-    } else if (const auto refusal = generateTyped(sheet, dice)) {
+      generateRandom(sheet, dice, kept);
+    } else if (const auto refusal = generateTyped(sheet, dice, kept)) {
       err << refusalLine(*refusal, input) << '\n';
       writeSheet(out, input, options.format);
       return kExitRefused;
     }
+    writeJournal(err, journalForm(options), journal, n, options.count);
     if (headings) writeBatchHeading(out, n, options.count);
     writeSheet(out, sheet, options.format);
   }

@@ -32,14 +32,18 @@ constexpr auto kCommands = std::to_array<CommandText>({
      "  orvandel-cli generate --typed --sheet jets.json --format text\n"
      "      la saisie (Saisie/Reroll) des jets écrits dans jets.json, lisible\n"
      "  orvandel-cli generate --count 6 --seed 2024 --format text --output table.txt\n"
-     "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"},
+     "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"
+     "  orvandel-cli generate --seed 7 --journal > perso.json\n"
+     "      le personnage, et sur la sortie d'erreur chaque étape des règles avec ses dés\n"},
     {Command::Improve, "improve",
      "un clic d'amélioration sur une compétence ou une arme d'une fiche enregistrée",
      "Exemples :\n"
      "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
      "      dépense un jet supplémentaire (Suplé.) sur la compétence 12\n"
      "  orvandel-cli improve 'arme_att(1)' --sheet - --format text < fiche.json\n"
-     "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"},
+     "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"
+     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > fiche-2.json\n"
+     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en une ligne JSON\n"},
     {Command::Controls, "controls",
      "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",
      "Exemples :\n"
@@ -113,6 +117,11 @@ void addSheetOptions(CLI::App& command, Options& options, Typed& typed) {
       ->type_name("FORMAT");
   command.add_flag("--trace-dice", options.traceDice,
                    "écrire chaque jet fait sur la sortie d'erreur, en script de dés");
+  command.add_flag("--journal", options.journal,
+                   "écrire le journal des jets (comment la fiche s'est faite) "
+                   "sur la sortie d'erreur, une étape par ligne");
+  command.add_flag("--journal-json", options.journalJson,
+                   "le même journal en JSON Lines, un objet par étape");
   command.add_option("--output", options.outputFile, "écrire dans ce fichier au lieu de la sortie standard")
       ->type_name("FICHIER");
 }
@@ -190,6 +199,8 @@ std::string formatProblem(const std::optional<std::string>& format, Command comm
 
 // Reads --count, --seed and --format; the first fault found, if any.
 std::string checkValues(const Typed& typed, Options& options, Command command) {
+  if (options.journal && options.journalJson)
+    return "un seul journal à la fois : --journal ou --journal-json";
   if (auto problem = formatProblem(typed.format, command); !problem.empty()) return problem;
   const std::string_view fallback =
       command == Command::Controls ? kControlsFormats.front() : sheetFormats().front().name;

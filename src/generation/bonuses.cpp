@@ -108,8 +108,9 @@ void computeBonuses(Generation& g) {
   }
   sheet.bonus_dommages = damageBonus(sheet);
   g.note(Stage::Bonus, [&] {
-    return Note{"Bonus aux dommages",
-                sheet.bonus_dommages + " (TAIlle " + sheet.tai_tot + " + FORce " + sheet.forc_tot + ")",
+    return Note{"Dommages",
+                sheet.bonus_dommages + " (TAIlle " + sheet.tai_tot + " + FORce " + sheet.forc_tot + " = " +
+                    std::to_string(wholeIn(sheet.tai_tot) + wholeIn(sheet.forc_tot)) + ")",
                 "bonus_dommages"};
   });
 }

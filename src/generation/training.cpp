@@ -279,7 +279,7 @@ Note cellNote(const TrainingEntry& entry, const Personnage& sheet, std::string r
   if (entry.target == kArmePar)
     return {std::string(kParryStep) + ", " + weaponTitle(sheet, entry.slot), result, "arme_par" + index};
   if (entry.target == kArmeNom) return {weaponTitle(sheet, entry.slot), result, "arme_nom" + index};
-  if (entry.target == kComp) return {"comp" + index, result, "comp" + index};
+  if (entry.target == kComp) return {sheet.comp(entry.slot), result, "comp" + index};
   return {sheet.comp(entry.slot), result, "Text1" + index};
 }
 
@@ -312,10 +312,17 @@ void apply(const TrainingEntry& entry, Generation& g) {
             "arme_att(" + std::to_string(entry.slot) + ")"};
       });
       break;
-    case Kind::kCaption:
-      entry.target(sheet, entry.slot) = entry.text;
-      g.note(Stage::Formation, [&] { return cellNote(entry, sheet, std::string(entry.text)); });
+    case Kind::kCaption: {
+      std::string& caption = entry.target(sheet, entry.slot);
+      const std::string before = g.notebook ? caption : std::string();
+      caption = entry.text;
+      g.note(Stage::Formation, [&] {
+        Note note = cellNote(entry, sheet, "devient « " + caption + " »");
+        if (entry.target == kComp) note.subject = before;
+        return note;
+      });
       break;
+    }
     case Kind::kRiding: {
       const int roll = g.dice.des(100);
       const bool rider = roll <= kRiderRoll;
