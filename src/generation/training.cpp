@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/number.h"
 #include "generation/names.h"
@@ -313,12 +314,12 @@ void apply(const TrainingEntry& entry, Generation& g) {
       });
       break;
     case Kind::kCaption: {
+      std::string subject = g.notebook ? cellNote(entry, sheet, {}).subject : std::string();
       std::string& caption = entry.target(sheet, entry.slot);
-      const std::string before = g.notebook ? caption : std::string();
       caption = entry.text;
       g.note(Stage::Formation, [&] {
         Note note = cellNote(entry, sheet, "devient « " + caption + " »");
-        if (entry.target == kComp) note.subject = before;
+        note.subject = std::move(subject);
         return note;
       });
       break;
