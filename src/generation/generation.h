@@ -33,7 +33,8 @@ struct Generation {
   // `describe` builds its Note only then.
   template <typename Describe>
   void note(Stage stage, Describe&& describe) {
-    if (notebook) notebook->note(stage, std::forward<Describe>(describe));
+    if (notebook) [[unlikely]]
+      notebook->note(stage, std::forward<Describe>(describe));
   }
 };
 

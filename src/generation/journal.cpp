@@ -23,6 +23,9 @@ constexpr auto kStageNames = std::to_array<std::string_view>({
 });
 static_assert(kStageNames.size() == static_cast<std::size_t>(Stage::Amelioration) + 1);
 
+// About as many steps as a generation takes, so that the journal grows once.
+constexpr std::size_t kTypicalSteps = 160;
+
 }  // namespace
 
 std::string signedWhole(double value) {
@@ -45,13 +48,21 @@ std::string journalLine(const JournalEntry& entry) {
 }
 
 Notebook::Notebook(Dice& dice, Journal* journal) : source_(dice), journal_(journal) {
-  if (journal_) recorder_.emplace(source_);
+  if (!journal_) return;
+  recorder_.emplace(source_);
+  journal_->reserve(kTypicalSteps);
 }
 
 int Notebook::Recorder::des(int faces) {
   const int value = source_.des(faces);
   pending_.push_back({faces, value});
   return value;
+}
+
+std::vector<JournalRoll> Notebook::Recorder::take() {
+  std::vector<JournalRoll> rolls(pending_.begin(), pending_.end());
+  pending_.clear();
+  return rolls;
 }
 
 void Notebook::add(Stage stage, Note note) {

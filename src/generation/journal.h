@@ -95,7 +95,9 @@ class Notebook {
    public:
     explicit Recorder(Dice& source) : source_(source) {}
     int des(int faces) override;
-    std::vector<JournalRoll> take() { return std::exchange(pending_, {}); }
+    // The rolls waiting for their step, in a vector of their own size; the
+    // waiting room keeps its room for the next step.
+    std::vector<JournalRoll> take();
 
    private:
     Dice& source_;
