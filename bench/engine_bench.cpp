@@ -50,6 +50,19 @@ void BM_RandomGeneration(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RandomGeneration<SeededDice>)->Name("BM_RandomGeneration/seeded");
+
+// The same generations with their roll journal kept, as the window and the
+// browser keep it.
+void BM_RandomGenerationJournal(benchmark::State& state) {
+  SeededDice dice(1);
+  Personnage sheet;
+  Journal journal;
+  for (auto _ : state) {
+    generateRandom(sheet, dice, &journal);
+    benchmark::DoNotOptimize(journal.data());
+  }
+}
+BENCHMARK(BM_RandomGenerationJournal)->Name("BM_RandomGeneration/seeded+journal");
 BENCHMARK(BM_RandomGeneration<ClockDice>)->Name("BM_RandomGeneration/clock");
 
 void BM_TypedGeneration(benchmark::State& state) {

@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/controls.h"
 #include "cli/files.h"
+#include "cli/journal_output.h"
 #include "cli/runs.h"
 #include "core/dice.h"
 #include "core/excerpt.h"
@@ -137,6 +138,11 @@ struct Run {
   void lastSheet() const { expectExhausted(source); }
 };
 
+JournalForm journalForm(const Options& options) {
+  if (options.journalJson) return JournalForm::Json;
+  return options.journal ? JournalForm::Text : JournalForm::None;
+}
+
 int improveOnce(const Run& run) {
   const Options& options = run.options;
   const auto target = improvementTarget(options.target);
@@ -144,8 +150,11 @@ int improveOnce(const Run& run) {
     throw Failure{kExitUsage, "case à améliorer inconnue " + excerpt(options.target) + " : " +
                                   std::string(improvementTargets())};
   Personnage sheet = run.input;
-  const bool spent = improve(sheet, *target, run.dice);
+  Journal journal;
+  const bool spent =
+      improve(sheet, *target, run.dice, journalForm(options) == JournalForm::None ? nullptr : &journal);
   run.lastSheet();
+  writeJournal(run.err, journalForm(options), journal);
   writeSheet(run.out, sheet, options.format);
   if (!spent)
     run.err << "orvandel-cli : aucun jet supplémentaire à dépenser (des_comp vaut " +
@@ -158,17 +167,20 @@ int improveOnce(const Run& run) {
 int generateAll(const Run& run) {
   const Options& options = run.options;
   const bool headings = options.format == "text" && options.count > 1;
+  Journal journal;
+  Journal* kept = journalForm(options) == JournalForm::None ? nullptr : &journal;
   for (long long n = 1; n <= options.count; ++n) {
     Personnage sheet = run.input;
     if (!options.typed) {
-      generateRandom(sheet, run.dice);
-    } else if (const auto refusal = generateTyped(sheet, run.dice)) {
+      generateRandom(sheet, run.dice, kept);
+    } else if (const auto refusal = generateTyped(sheet, run.dice, kept)) {
       run.lastSheet();
       run.err << refusalLine(*refusal, run.input) << '\n';
       run.sheetDone();
       writeSheet(run.out, run.input, options.format);
       return kExitRefused;
     }
+    writeJournal(run.err, journalForm(options), journal, n, options.count);
     run.sheetDone();
     if (n == options.count) run.lastSheet();
     if (headings) writeBatchHeading(run.out, n, options.count);

@@ -21,6 +21,8 @@ struct Options {
   long long count = 1;
   std::string format;
   bool traceDice = false;
+  bool journal = false;      // the roll journal on stderr, French lines
+  bool journalJson = false;  // the same as JSON Lines
   std::optional<std::string> outputFile;
   std::string target;
 };

@@ -52,6 +52,10 @@ void addSheetOptions(CLI::App& command, Options& options, TypedValues& typed) {
       ->type_name("FORMAT");
   command.add_flag("--trace-dice", options.traceDice,
                    "écrire chaque jet fait sur la sortie d'erreur, en script de dés (une ligne par fiche)");
+  command.add_flag("--journal", options.journal,
+                   "écrire le journal des jets (comment la fiche s'est faite) "
+                   "sur la sortie d'erreur, une étape par ligne");
+  command.add_flag("--journal-json", options.journalJson, "le même journal en JSON Lines, un objet par étape");
   command
       .add_option("--output", options.outputFile,
                   "écrire dans ce fichier, remplacé seulement si tout réussit (- : sortie standard)")
@@ -91,14 +95,18 @@ const auto kCommands = std::to_array<CommandRow>({
      "  orvandel-cli generate --typed --sheet jets.json --format text\n"
      "      la saisie (Saisie/Reroll) des jets écrits dans jets.json, lisible\n"
      "  orvandel-cli generate --count 6 --seed 2024 --format text --output table.txt\n"
-     "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n",
+     "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"
+     "  orvandel-cli generate --seed 7 --journal > perso.json\n"
+     "      le personnage, et sur la sortie d'erreur chaque étape des règles avec ses dés\n",
      sheetFormatNames, addGenerateOptions, runGenerate},
     {"improve", "un clic d'amélioration sur une compétence ou une arme d'une fiche enregistrée",
      "Exemples :\n"
      "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
      "      dépense un jet supplémentaire (Suplé.) sur la compétence 12\n"
      "  orvandel-cli improve 'arme_att(1)' --sheet - --format text < fiche.json\n"
-     "      l'attaque de la première arme, fiche lue sur l'entrée standard\n",
+     "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"
+     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > fiche-2.json\n"
+     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en une ligne JSON\n",
      sheetFormatNames, addImproveOptions, runImprove},
     {"controls",
      "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",

@@ -1,5 +1,6 @@
 #include "generation/bonuses.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +10,8 @@
 
 #include "core/dice.h"
 #include "core/number.h"
+#include "core/sheet_fields.h"
+#include "generation/skills.h"
 
 namespace orvandel {
 namespace {
@@ -20,21 +23,24 @@ struct Term {
   std::int16_t factor;
 };
 
+// Attack and parry are named here; the other six are the headings of their
+// skills.
 struct Category {
   std::string Personnage::*field;
+  const char* name;
   std::array<Term, 4> terms;
   int termCount;
 };
 
 constexpr auto kCategories = std::to_array<Category>({
-    {&Personnage::bonus_attaque, {{{kForc, 1}, {kIntl, 1}, {kPou, 1}, {kDex, 1}}}, 4},
-    {&Personnage::bonus_parade, {{{kForc, 1}, {kTai, -1}, {kPou, 1}, {kDex, 1}}}, 4},
-    {&Personnage::bonus_agilite, {{{kForc, 1}, {kTai, -1}, {kPou, 1}, {kDex, 1}}}, 4},
-    {&Personnage::bonus_manipulation, {{{kForc, 1}, {kIntl, 1}, {kPou, 1}, {kDex, 1}}}, 4},
-    {&Personnage::bonus_perception, {{{kPou, 1}, {kIntl, 1}}}, 2},
-    {&Personnage::bonus_discretion, {{{kIntl, 1}, {kTai, -1}, {kDex, 1}}}, 3},
-    {&Personnage::bonus_connaissance, {{{kIntl, 2}}}, 1},
-    {&Personnage::bonus_communication, {{{kCha, 1}, {kIntl, 1}, {kPou, 1}}}, 3},
+    {&Personnage::bonus_attaque, "Attaque", {{{kForc, 1}, {kIntl, 1}, {kPou, 1}, {kDex, 1}}}, 4},
+    {&Personnage::bonus_parade, "Parade", {{{kForc, 1}, {kTai, -1}, {kPou, 1}, {kDex, 1}}}, 4},
+    {&Personnage::bonus_agilite, nullptr, {{{kForc, 1}, {kTai, -1}, {kPou, 1}, {kDex, 1}}}, 4},
+    {&Personnage::bonus_manipulation, nullptr, {{{kForc, 1}, {kIntl, 1}, {kPou, 1}, {kDex, 1}}}, 4},
+    {&Personnage::bonus_perception, nullptr, {{{kPou, 1}, {kIntl, 1}}}, 2},
+    {&Personnage::bonus_discretion, nullptr, {{{kIntl, 1}, {kTai, -1}, {kDex, 1}}}, 3},
+    {&Personnage::bonus_connaissance, nullptr, {{{kIntl, 2}}}, 1},
+    {&Personnage::bonus_communication, nullptr, {{{kCha, 1}, {kIntl, 1}, {kPou, 1}}}, 3},
 });
 
 // Damage bonus by size plus strength: the last row whose threshold the sum
@@ -70,12 +76,43 @@ std::string_view damageBonus(const Personnage& sheet) {
   return text;
 }
 
+std::string categoryName(const Category& category) {
+  if (category.name) return category.name;
+  const auto row = std::ranges::find_if(kSkillCategories,
+                                        [&](const SkillCategoryRow& r) { return r.bonus == category.field; });
+  return row->heading;
+}
+
+// "FORce +3, TAIlle -1 (compte contre)": each term as it entered the sum.
+std::string terms(const Personnage& sheet, const Category& category) {
+  std::string text;
+  for (int k = 0; k < category.termCount; ++k) {
+    const Term& term = category.terms[static_cast<std::size_t>(k)];
+    const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(term.carac)];
+    if (!text.empty()) text += ", ";
+    text.append(row.caption).append(" ").append(signedWhole(term.factor * bonus(numberIn(sheet.*row.total))));
+  }
+  return text;
+}
+
 }  // namespace
 
-void computeBonuses(Personnage& sheet) {
-  for (const Category& category : kCategories)
+void computeBonuses(Generation& g) {
+  Personnage& sheet = g.sheet;
+  for (const Category& category : kCategories) {
     sheet.*category.field = writeWhole(categoryBonus(sheet, category));
+    g.note(Stage::Bonus, [&] {
+      return Note{categoryName(category), sheet.*category.field + " (" + terms(sheet, category) + ")",
+                  std::string(fieldName(category.field))};
+    });
+  }
   sheet.bonus_dommages = damageBonus(sheet);
+  g.note(Stage::Bonus, [&] {
+    return Note{"Dommages",
+                sheet.bonus_dommages + " (TAIlle " + sheet.tai_tot + " + FORce " + sheet.forc_tot + " = " +
+                    std::to_string(wholeIn(sheet.tai_tot) + wholeIn(sheet.forc_tot)) + ")",
+                "bonus_dommages"};
+  });
 }
 
 }  // namespace orvandel

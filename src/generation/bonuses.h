@@ -1,10 +1,10 @@
 // The eight category bonuses and the damage bonus, from the totals.
 #pragma once
 
-#include "core/sheet.h"
+#include "generation/generation.h"
 
 namespace orvandel {
 
-void computeBonuses(Personnage& sheet);
+void computeBonuses(Generation& g);
 
 }  // namespace orvandel

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "core/number.h"
 #include "generation/bonuses.h"
@@ -30,13 +33,57 @@ void runSharedStages(Generation& g) {
   nobleSecondProfession(g);
   computeVitals(g);
   applySorcery(g);
-  computeBonuses(g.sheet);
-  competence(g.sheet);
+  computeBonuses(g);
+  competence(g);
   applyTraining(g);
   applyWealth(g);
 }
 
-void rollImprovements(Generation& g) { g.sheet.des_comp = writeWhole(g.dice.des(6) + 2); }
+// How a blue box came by its value, after the value itself.
+std::string origin(const std::string& value, std::string_view how) { return value + ", " + std::string(how); }
+
+constexpr std::string_view kBestOfThree = " (la meilleure de trois sommes de 3d6)";
+
+void noteTypedCharacteristic(Generation& g, int k, bool rerolled) {
+  const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(k)];
+  g.note(Stage::Caracteristiques, [&] {
+    const std::string& value = g.sheet.*row.roll;
+    return Note{row.caption,
+                rerolled ? origin(value, kRerolled) + std::string(kBestOfThree) : origin(value, kTyped),
+                row.name};
+  });
+}
+
+// The nationality and profession rolls of the preparation.
+void notePercentile(Generation& g, Stage stage, const char* subject, const BlueBox& box,
+                    std::string_view how) {
+  g.note(stage, [&] {
+    const std::string& value = g.sheet.*box.box;
+    return Note{subject, how.empty() ? value : origin(value, how), box.name};
+  });
+}
+
+constexpr const char* kNationaliteRoll = "Jet de nationalité";
+const BlueBox& kNationaliteBox = kBlueBoxes[7];
+const BlueBox& kProfessionBox = kBlueBoxes[8];
+
+constexpr std::string_view kImprovementRolls = "Suplé.";
+constexpr std::string_view kImprovementDice = " (1d6 + 2)";
+
+void rollImprovements(Generation& g, std::string_view how) {
+  g.sheet.des_comp = writeWhole(g.dice.des(6) + 2);
+  g.note(Stage::Amelioration, [&] {
+    const std::string value = how.empty() ? g.sheet.des_comp : origin(g.sheet.des_comp, how);
+    return Note{std::string(kImprovementRolls), value + std::string(kImprovementDice), "des_comp"};
+  });
+}
+
+void keepImprovements(Generation& g) {
+  g.note(Stage::Amelioration, [&] {
+    return Note{std::string(kImprovementRolls), "« " + g.sheet.des_comp + " » gardé (case non cochée)",
+                "des_comp"};
+  });
+}
 
 // Priests draw their "Elan" at the end of the equipment sentence.
 void appendElan(Generation& g) {
@@ -44,6 +91,7 @@ void appendElan(Generation& g) {
   if (!name.starts_with(names::kPretre) && name != names::kNoblePretre) return;
   const int elan = g.dice.des(6) + g.dice.des(6);
   g.sheet.equipement += ". Elan : " + writeWhole(elan);
+  g.note(Stage::Equipement, [&] { return Note{"Elan", writeWhole(elan) + " (2d6)", "equipement"}; });
 }
 
 }  // namespace
@@ -62,43 +110,73 @@ std::optional<Refusal> checkBlueBoxes(const Personnage& sheet) {
   return std::nullopt;
 }
 
-std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice) {
+std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice, Journal* journal) {
   if (auto refusal = checkBlueBoxes(sheet)) return refusal;
+  if (journal) journal->clear();
 
-  Generation g{sheet, dice, Entry::Typed};
+  Notebook book(dice, journal);
+  Generation g{sheet, book.dice(), Entry::Typed, &book};
   prepare(sheet);
-  for (int k = 0; k < kCaracCount; ++k)
-    if (sheet.des_ok(k)) sheet.*kCharacteristics[static_cast<std::size_t>(k)].roll = writeWhole(carac(dice));
-  if (sheet.des_ok(kNationaliteSelector)) sheet.nationalite = writeWhole(dice.des(100));
-  if (sheet.des_ok(kProfessionSelector)) sheet.profession = writeWhole(dice.des(100));
+  for (int k = 0; k < kCaracCount; ++k) {
+    const bool reroll = sheet.des_ok(k);
+    if (reroll) sheet.*kCharacteristics[static_cast<std::size_t>(k)].roll = writeWhole(carac(g.dice));
+    noteTypedCharacteristic(g, k, reroll);
+  }
+  const auto rerolledPercentile = [&g](const BlueBox& box) {
+    const bool reroll = g.sheet.des_ok(box.selector);
+    if (reroll) g.sheet.*box.box = writeWhole(g.dice.des(100));
+    return reroll ? kRerolled : kTyped;
+  };
+  notePercentile(g, Stage::Nationalite, kNationaliteRoll, kNationaliteBox,
+                 rerolledPercentile(kNationaliteBox));
+  notePercentile(g, Stage::Profession, kProfessionRollStep, kProfessionBox,
+                 rerolledPercentile(kProfessionBox));
 
-  sheet.profession_nom = classe(sheet.profession, dice);
+  nameProfession(g);
   const std::string keptProfession = sheet.profession;
 
   runSharedStages(g);
 
-  if (sheet.des_ok(kDesCompSelector)) rollImprovements(g);
+  if (sheet.des_ok(kDesCompSelector))
+    rollImprovements(g, kRerolled);
+  else
+    keepImprovements(g);
   appendElan(g);
   sheet.profession = writeWhole(numberIn(keptProfession));
+  if (sheet.profession != keptProfession)
+    g.note(Stage::Profession, [&] {
+      return Note{kProfessionRollStep, sheet.profession + ", le jet tapé revient dans la case", "profession"};
+    });
   return std::nullopt;
 }
 
-void generateRandom(Personnage& sheet, Dice& dice) {
+void generateRandom(Personnage& sheet, Dice& dice, Journal* journal) {
+  if (journal) journal->clear();
   sheet.des_ok.clearAll();
-  Generation g{sheet, dice, Entry::Random};
+  Notebook book(dice, journal);
+  Generation g{sheet, book.dice(), Entry::Random, &book};
   prepare(sheet);
 
+  // The seven rolls are all made before any is written.
   std::array<int, kCaracCount> rolls{};
-  for (int& roll : rolls) roll = carac(dice);
+  for (std::size_t k = 0; k < rolls.size(); ++k) {
+    rolls[k] = carac(g.dice);
+    g.note(Stage::Caracteristiques, [&] {
+      return Note{kCharacteristics[k].caption, writeWhole(rolls[k]) + std::string(kBestOfThree),
+                  kCharacteristics[k].name};
+    });
+  }
   for (std::size_t k = 0; k < rolls.size(); ++k) sheet.*kCharacteristics[k].roll = writeWhole(rolls[k]);
-  sheet.nationalite = writeWhole(dice.des(100));
-  sheet.profession = writeWhole(dice.des(100));
+  sheet.nationalite = writeWhole(g.dice.des(100));
+  notePercentile(g, Stage::Nationalite, kNationaliteRoll, kNationaliteBox, {});
+  sheet.profession = writeWhole(g.dice.des(100));
+  notePercentile(g, Stage::Profession, kProfessionRollStep, kProfessionBox, {});
 
-  sheet.profession_nom = classe(sheet.profession, dice);
+  nameProfession(g);
 
   runSharedStages(g);
 
-  rollImprovements(g);
+  rollImprovements(g, {});
   appendElan(g);
 }
 

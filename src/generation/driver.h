@@ -9,6 +9,7 @@
 
 #include "core/dice.h"
 #include "core/sheet.h"
+#include "generation/journal.h"
 
 namespace orvandel {
 
@@ -40,10 +41,13 @@ struct Refusal {
 // rerolling the boxes whose selector is ticked. Refuses, with the sheet
 // unchanged and no die rolled, when a characteristic box is empty or a box
 // the run reads as a number does not hold one between -999 and 999.
-std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice);
+// Given a journal, a run replaces its entries with the steps it took; a
+// refusal leaves it as it was.
+std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice, Journal* journal = nullptr);
 
-// The title picture: clears the selectors and rolls everything.
-void generateRandom(Personnage& sheet, Dice& dice);
+// The title picture: clears the selectors and rolls everything; given a
+// journal, replaces its entries with the steps it took.
+void generateRandom(Personnage& sheet, Dice& dice, Journal* journal = nullptr);
 
 // The first blue box that keeps the typed entry from running, if any.
 std::optional<Refusal> checkBlueBoxes(const Personnage& sheet);

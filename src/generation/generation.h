@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <utility>
 
 #include "core/dice.h"
 #include "core/sheet.h"
+#include "generation/journal.h"
 
 namespace orvandel {
 
@@ -17,6 +19,8 @@ struct Generation {
   Personnage& sheet;
   Dice& dice;
   Entry entry;
+  // Where the steps are written when a journal is kept; its dice are `dice`.
+  Notebook* notebook = nullptr;
   // Racial amounts, one per characteristic in kCharacteristics order: what the
   // nationality rolled for its modifiers, added into the totals.
   std::array<int, kCaracCount> racial{};
@@ -24,6 +28,14 @@ struct Generation {
   int chance_magie = 10;
   // Set once a Noble of high intelligence has taken a second profession.
   bool noblesse = false;
+
+  // Writes the step that just ran into the journal, if one is kept;
+  // `describe` builds its Note only then.
+  template <typename Describe>
+  void note(Stage stage, Describe&& describe) {
+    if (notebook) [[unlikely]]
+      notebook->note(stage, std::forward<Describe>(describe));
+  }
 };
 
 }  // namespace orvandel

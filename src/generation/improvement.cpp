@@ -1,9 +1,11 @@
 #include "generation/improvement.h"
 
 #include <cmath>
+#include <string>
 
 #include "core/number.h"
 #include "core/sheet_fields.h"
+#include "generation/training.h"
 
 namespace orvandel {
 namespace {
@@ -21,6 +23,33 @@ std::string& raisedField(Personnage& sheet, ImprovementTarget target) {
       break;
   }
   return sheet.Text1(target.index);
+}
+
+// "Text1(17)", "arme_att(2)": the value a click raises.
+std::string controlName(ImprovementTarget target) {
+  const std::string index = "(" + std::to_string(target.index) + ")";
+  switch (target.kind) {
+    case ImprovementKind::Attack:
+      return "arme_att" + index;
+    case ImprovementKind::Parry:
+      return "arme_par" + index;
+    case ImprovementKind::Skill:
+      break;
+  }
+  return "Text1" + index;
+}
+
+// The clicked skill as the sheet names it, or the weapon value.
+std::string clickedName(const Personnage& sheet, ImprovementTarget target) {
+  switch (target.kind) {
+    case ImprovementKind::Attack:
+      return std::string(kAttackStep) + ", " + weaponTitle(sheet, target.index);
+    case ImprovementKind::Parry:
+      return std::string(kParryStep) + ", " + weaponTitle(sheet, target.index);
+    case ImprovementKind::Skill:
+      break;
+  }
+  return sheet.comp(target.index);
 }
 
 }  // namespace
@@ -43,16 +72,35 @@ std::optional<ImprovementTarget> keyedImprovementTarget(std::string_view control
   return improvementTarget(controlName);
 }
 
-bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice) {
+bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* journal) {
+  Notebook book(dice, journal);
+  const std::string count = journal ? sheet.des_comp : std::string();
   if (sheet.des_comp.empty()) sheet.des_comp = "-1";
   const auto left = readStrict(sheet.des_comp);
-  if (!left || *left <= 0) return false;
+  if (!left || *left <= 0) {
+    book.note(Stage::Amelioration, [&] {
+      const std::string why =
+          count.empty() ? "Suplé. était vide et vaut maintenant -1" : "Suplé. vaut « " + count + " »";
+      return Note{clickedName(sheet, target), "aucun jet à dépenser : " + why + ", rien ne change",
+                  controlName(target)};
+    });
+    return false;
+  }
   sheet.des_comp = writeWhole(*left - 1);
 
   std::string& value = raisedField(sheet, target);
-  const int r = dice.des(100);
-  value = writeWhole(readLenient(value) + std::floor(r / 2.0));
-  if (readRounded(value).value_or(0) >= kCeiling) value = writeWhole(kCeiling);
+  const double start = readLenient(value);
+  const int r = book.dice().des(100);
+  value = writeWhole(start + std::floor(r / 2.0));
+  const bool capped = readRounded(value).value_or(0) >= kCeiling;
+  const std::string reached = journal ? value : std::string();
+  if (capped) value = writeWhole(kCeiling);
+  book.note(Stage::Amelioration, [&] {
+    std::string result = writeWhole(start) + " + " + writeWhole(std::floor(r / 2.0)) + " (moitié du jet " +
+                         std::to_string(r) + ") = " + reached;
+    if (capped) result += ", ramené au plafond de " + value;
+    return Note{clickedName(sheet, target), result + " ; Suplé. " + sheet.des_comp, controlName(target)};
+  });
   return true;
 }
 

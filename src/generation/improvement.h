@@ -7,6 +7,7 @@
 
 #include "core/dice.h"
 #include "core/sheet.h"
+#include "generation/journal.h"
 
 namespace orvandel {
 
@@ -29,7 +30,8 @@ std::optional<ImprovementTarget> keyedImprovementTarget(std::string_view control
 // One click. Returns whether an improvement roll was spent: a count that is
 // empty, not a number, or not above 0 spends nothing (an empty count becomes
 // "-1"). Otherwise the count drops by one and the value rises by half a
-// percentile roll, to at most 90.
-bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice);
+// percentile roll, to at most 90. Given a journal, appends one entry: the
+// roll and the new value, or why nothing was spent.
+bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* journal = nullptr);
 
 }  // namespace orvandel

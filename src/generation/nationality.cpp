@@ -10,8 +10,10 @@
 #include <string_view>
 
 #include "core/number.h"
+#include "core/sheet_fields.h"
 #include "generation/names.h"
 #include "generation/profession.h"
+#include "generation/sorcery.h"
 
 namespace orvandel {
 namespace {
@@ -108,6 +110,7 @@ constexpr ProfessionRule byProfessionRoll(Change lowRoll, Change highRoll) {
 }
 
 constexpr double kLowProfessionRoll = 20;
+constexpr const char* kNationaliteStep = "Nationalité";
 constexpr long long kStrongPriestForc = 13;
 
 struct Row {
@@ -201,9 +204,22 @@ int rollAmount(const Modifier& m, Dice& dice) {
 
 void applyModifier(const Modifier& m, Generation& g) {
   const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(m.carac)];
-  if (m.when == kRawAboveNine && numberIn(g.sheet.*row.roll) <= kPenaltyThreshold) return;
-  g.racial[static_cast<std::size_t>(m.carac)] = rollAmount(m, g.dice);
+  if (m.when == kRawAboveNine && numberIn(g.sheet.*row.roll) <= kPenaltyThreshold) {
+    g.note(Stage::Nationalite, [&] {
+      return Note{row.caption,
+                  diceText(m) + " : aucun, le jet " + g.sheet.*row.roll + " ne dépasse pas " +
+                      writeWhole(kPenaltyThreshold),
+                  std::string(fieldName(row.race))};
+    });
+    return;
+  }
+  const int amount = rollAmount(m, g.dice);
+  g.racial[static_cast<std::size_t>(m.carac)] = amount;
   g.sheet.*row.race = diceText(m);
+  g.note(Stage::Nationalite, [&] {
+    return Note{row.caption, g.sheet.*row.race + " : " + signedWhole(amount),
+                std::string(fieldName(row.race))};
+  });
 }
 
 bool reaches(const ProfessionRule& rule, const Personnage& sheet) {
@@ -219,29 +235,52 @@ bool reaches(const ProfessionRule& rule, const Personnage& sheet) {
   return false;
 }
 
-void applyChange(const Change& change, Generation& g) {
+constexpr int kOneInFiveFrom = 9;
+
+// The new name, and why, when the change draws it.
+std::string_view applyChange(const Change& change, Generation& g) {
   std::string& name = g.sheet.profession_nom;
   switch (change.outcome) {
     case Outcome::kBecomes:
       name = change.name;
-      return;
+      return {};
     case Outcome::kStrongOneInFive:
-      if (wholeIn(g.sheet.forc) < kStrongPriestForc) return;
+      if (wholeIn(g.sheet.forc) < kStrongPriestForc) return {};
       [[fallthrough]];
-    case Outcome::kOneInFive:
-      name = g.dice.des(10) >= 9 ? change.name : change.otherwise;
-      return;
+    case Outcome::kOneInFive: {
+      const bool one = g.dice.des(10) >= kOneInFiveFrom;
+      name = one ? change.name : change.otherwise;
+      return one ? subRollReason(names::kAssassin) : subRollReason(names::kGuerrier);
+    }
     case Outcome::kSeaRoll:
       name = seaRoll(g.dice);
-      return;
+      return subRollReason(name);
   }
+  return {};
 }
 
 void applyProfessionRule(const ProfessionRule& rule, Generation& g) {
   if (!reaches(rule, g.sheet)) return;
   const bool highRoll =
       rule.reach == Reach::kProfessionRoll && numberIn(g.sheet.profession) > kLowProfessionRoll;
-  applyChange(highRoll ? rule.highRoll : rule.change, g);
+  const std::string before = g.notebook ? g.sheet.profession_nom : std::string();
+  const Change& change = highRoll ? rule.highRoll : rule.change;
+  const std::string_view why = applyChange(change, g);
+  g.note(Stage::Nationalite, [&] {
+    std::string result = before == g.sheet.profession_nom ? "reste "
+                         : before.empty()                 ? ""
+                                                          : before + " devient ";
+    result += g.sheet.profession_nom;
+    std::string reasons;
+    if (rule.reach == Reach::kProfessionRoll)
+      reasons = "jet de profession " + g.sheet.profession + (highRoll ? ", au-dessus de " : ", au plus ") +
+                writeWhole(kLowProfessionRoll);
+    if (change.outcome == Outcome::kStrongOneInFive && why.empty())
+      reasons = "jet de FORce " + g.sheet.forc + ", moins de " + writeWhole(kStrongPriestForc);
+    if (!why.empty()) reasons += (reasons.empty() ? "" : ", ") + std::string(why);
+    if (!reasons.empty()) result += " (" + reasons + ")";
+    return Note{kProfessionStep, result, "profession_nom"};
+  });
 }
 
 }  // namespace
@@ -249,11 +288,27 @@ void applyProfessionRule(const ProfessionRule& rule, Generation& g) {
 void applyNationality(Generation& g) {
   const double n = numberIn(g.sheet.nationalite);
   const auto row = std::ranges::find_if(kNationalities, [n](const Row& r) { return r.range.holds(n); });
-  if (row == kNationalities.end()) return;
+  if (row == kNationalities.end()) {
+    g.note(Stage::Nationalite, [&] {
+      return Note{kNationaliteStep,
+                  "aucune pour le jet " + g.sheet.nationalite + " : la case garde « " +
+                      g.sheet.nationalite_nom + " »",
+                  "nationalite_nom"};
+    });
+    return;
+  }
   g.sheet.nationalite_nom = row->name;
+  g.note(Stage::Nationalite, [&] {
+    return Note{kNationaliteStep, std::string(row->name) + " (jet " + g.sheet.nationalite + ")",
+                "nationalite_nom"};
+  });
   for (const Modifier& m : row->modifiers) applyModifier(m, g);
   applyProfessionRule(row->profession, g);
-  if (row->chance_magie) g.chance_magie = *row->chance_magie;
+  if (!row->chance_magie) return;
+  g.chance_magie = *row->chance_magie;
+  g.note(Stage::Nationalite, [&] {
+    return Note{std::string(kSorceryChanceStep), std::to_string(g.chance_magie) + " %"};
+  });
 }
 
 }  // namespace orvandel

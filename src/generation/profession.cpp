@@ -33,6 +33,20 @@ constexpr auto kBands = std::to_array<Band>({
 
 constexpr double kNobleIntelligenceForSecondProfession = 13;
 
+// What the sub-rolls of the fighter and sailor bands decide.
+struct SubRollOutcome {
+  std::string_view name;
+  std::string_view reason;
+};
+
+constexpr auto kSubRollOutcomes = std::to_array<SubRollOutcome>({
+    {names::kAssassin, "d10 de 9 ou 10"},
+    {names::kGuerrier, "d10 de 1 à 8"},
+    {names::kSecond, "d10 de 9"},
+    {names::kCapitain, "d10 autre que 9, puis d10 de 10"},
+    {names::kMarin, "d10 autre que 9, puis d10 de 1 à 9"},
+});
+
 std::string_view fighterRoll(Dice& dice) { return dice.des(10) >= 9 ? names::kAssassin : names::kGuerrier; }
 
 std::string_view bandName(const Band& band, Dice& dice) {
@@ -56,6 +70,26 @@ std::string classe(std::string_view profession, Dice& dice) {
   return {};
 }
 
+std::string_view subRollReason(std::string_view name) {
+  for (const SubRollOutcome& outcome : kSubRollOutcomes)
+    if (outcome.name == name) return outcome.reason;
+  return {};
+}
+
+void nameProfession(Generation& g) {
+  Personnage& sheet = g.sheet;
+  sheet.profession_nom = classe(sheet.profession, g.dice);
+  g.note(Stage::Profession, [&] {
+    if (sheet.profession_nom.empty())
+      return Note{kProfessionStep, "aucune pour le jet " + sheet.profession + ", au-dessus de 100",
+                  "profession_nom"};
+    std::string result = sheet.profession_nom + " (jet " + sheet.profession;
+    if (const auto reason = subRollReason(sheet.profession_nom); !reason.empty())
+      result.append(", ").append(reason);
+    return Note{kProfessionStep, result + ")", "profession_nom"};
+  });
+}
+
 std::string_view seaRoll(Dice& dice) {
   if (dice.des(10) == 9) return names::kSecond;
   return dice.des(10) == 10 ? names::kCapitain : names::kMarin;
@@ -63,11 +97,20 @@ std::string_view seaRoll(Dice& dice) {
 
 void nobleSecondProfession(Generation& g) {
   Personnage& sheet = g.sheet;
-  g.noblesse = sheet.profession_nom == names::kNoble &&
-               numberIn(sheet.intl_tot) >= kNobleIntelligenceForSecondProfession;
+  const bool noble = sheet.profession_nom == names::kNoble;
+  g.noblesse = noble && numberIn(sheet.intl_tot) >= kNobleIntelligenceForSecondProfession;
+  if (noble)
+    g.note(Stage::Profession, [&] {
+      const std::string threshold = writeWhole(kNobleIntelligenceForSecondProfession);
+      return Note{"Seconde profession",
+                  "Noble d'INTelligence totale " + sheet.intl_tot +
+                      (g.noblesse ? " (" + threshold + " ou plus) : il en prend une seconde"
+                                  : " (moins de " + threshold + ") : il n'en prend pas")};
+    });
   if (!g.noblesse) return;
   sheet.profession = writeWhole(g.dice.des(100));
-  sheet.profession_nom = classe(sheet.profession, g.dice);
+  g.note(Stage::Profession, [&] { return Note{kProfessionRollStep, sheet.profession, "profession"}; });
+  nameProfession(g);
 }
 
 }  // namespace orvandel

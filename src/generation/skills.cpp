@@ -129,6 +129,18 @@ double baseValue(const Personnage& sheet, const Skill& skill) {
          numberIn(sheet.*categoryRow(skill.category).bonus) + base.plus;
 }
 
+// "73 (5 × INTelligence 14 + Connaissance 3)".
+std::string baseReason(const Personnage& sheet, const Skill& skill) {
+  const BaseValue& base = *skill.base;
+  const SkillCategoryRow& category = kSkillCategories[static_cast<std::size_t>(skill.category)];
+  std::string text = writeWhole(baseValue(sheet, skill)) + " (";
+  if (base.intlFactor != 0)
+    text += std::to_string(base.intlFactor) + " × INTelligence " + sheet.intl_tot + " + ";
+  text.append("bonus ").append(category.heading).append(" ").append(sheet.*category.bonus);
+  if (base.plus != 0) text += " + " + std::to_string(base.plus);
+  return text + ")";
+}
+
 }  // namespace
 
 const SkillCategoryRow& categoryRow(SkillCategory category) {
@@ -139,11 +151,16 @@ std::string_view catalogueName(int slot) { return skillAt(slot).name; }
 
 SkillCategory catalogueCategory(int slot) { return skillAt(slot).category; }
 
-void competence(Personnage& sheet) {
+void competence(Generation& g) {
+  Personnage& sheet = g.sheet;
   for (int slot = SkillSlots::kFirst; slot <= SkillSlots::kLast; ++slot) {
     const Skill& skill = skillAt(slot);
     sheet.comp(slot) = skill.name;
-    if (skill.base) sheet.Text1(slot) = writeWhole(baseValue(sheet, skill));
+    if (!skill.base) continue;
+    sheet.Text1(slot) = writeWhole(baseValue(sheet, skill));
+    g.note(Stage::Competences, [&] {
+      return Note{std::string(skill.name), baseReason(sheet, skill), "Text1(" + std::to_string(slot) + ")"};
+    });
   }
 }
 

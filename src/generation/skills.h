@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/sheet.h"
+#include "generation/generation.h"
 
 namespace orvandel {
 
@@ -55,7 +56,8 @@ inline constexpr int kHautVeskareen = 26;
 inline constexpr int kCredit = 40;
 }  // namespace skill_slot
 
-void competence(Personnage& sheet);
+// Writes the 73 skill names and the base values of the skills that have one.
+void competence(Generation& g);
 
 // The catalogue name of skill slot `slot` (1..73), as competence writes it
 // into comp(slot). Throws std::out_of_range for any other slot.

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/number.h"
 #include "generation/names.h"
+#include "generation/profession.h"
+#include "generation/skills.h"
 
 namespace orvandel {
 namespace {
@@ -178,6 +181,10 @@ void writePicks(Generation& g, std::span<const Pick> picks, double intl_tot) {
     if (pick.veskareeOnly && !veskaree) continue;
     const int slot = pick.faces == kFixed ? pick.base : pick.base + g.dice.des(pick.faces);
     g.sheet.Text1(slot) = grantValue(pick.grant, intl_tot);
+    g.note(Stage::Sorcellerie, [&] {
+      return Note{std::string(catalogueName(slot)), g.sheet.Text1(slot),
+                  "Text1(" + std::to_string(slot) + ")"};
+    });
   }
 }
 
@@ -185,12 +192,20 @@ bool isRank(std::string_view outcome) {
   return std::any_of(kRanks.begin(), kRanks.end(), [&](const Rank& rank) { return rank.outcome == outcome; });
 }
 
-void ordain(Personnage& sheet) {
+void ordain(Generation& g) {
+  Personnage& sheet = g.sheet;
+  const std::string before = sheet.profession_nom;
   for (const Ordination& row : kOrdinations)
     if (sheet.nationalite_nom == row.nationalite && (row.from.empty() || sheet.profession_nom == row.from))
       sheet.profession_nom = row.to;
   if (sheet.nationalite_nom == names::kTalvane && wholeIn(sheet.forc_tot) >= kTalvaneWarriorForc)
     sheet.profession_nom = names::kPretreGuerrier;
+  if (sheet.profession_nom == before) return;
+  g.note(Stage::Sorcellerie, [&] {
+    return Note{kProfessionStep,
+                before + " devient " + sheet.profession_nom + " (sorcier de " + sheet.nationalite_nom + ")",
+                "profession_nom"};
+  });
 }
 
 }  // namespace
@@ -198,10 +213,30 @@ void ordain(Personnage& sheet) {
 std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_magie) {
   const long long s =
       static_cast<long long>(std::floor(intl_tot)) + static_cast<long long>(std::floor(pou_tot));
-  if (s < kCapableSum || intl_tot < kCapableIntl) return std::string(kAucuneCapacite);
+  const bool capable = s >= kCapableSum && intl_tot >= kCapableIntl;
+  g.note(Stage::Sorcellerie, [&] {
+    return Note{"Capacité", "INTelligence " + writeWhole(intl_tot) + " + POUvoir " + writeWhole(pou_tot) +
+                                " = " + std::to_string(s) + " (il faut " + std::to_string(kCapableSum) +
+                                " et une INTelligence de " + writeWhole(kCapableIntl) +
+                                ") : " + (capable ? "capable" : std::string(kAucuneCapacite))};
+  });
+  if (!capable) return std::string(kAucuneCapacite);
+  const int peopleChance = chance_magie;
   chance_magie = professionChance(g.sheet, chance_magie);
-  if (g.dice.des(100) > chance_magie) return std::string(kCapacites);
+  g.note(Stage::Sorcellerie, [&] {
+    const std::string why = chance_magie == peopleChance ? "" : " (" + g.sheet.profession_nom + ")";
+    return Note{std::string(kSorceryChanceStep), std::to_string(chance_magie) + " %" + why};
+  });
+  const int roll = g.dice.des(100);
   const Rank& rank = rankFor(s);
+  const bool sorcerer = roll <= chance_magie;
+  g.note(Stage::Sorcellerie, [&] {
+    return Note{"Jet de sorcellerie",
+                std::to_string(roll) + (sorcerer ? ", au plus " : ", plus que ") +
+                    std::to_string(chance_magie) + " : " + std::string(sorcerer ? rank.outcome : kCapacites),
+                "sorcier"};
+  });
+  if (!sorcerer) return std::string(kCapacites);
   writePicks(g, rank.picks, intl_tot);
   return std::string(rank.outcome);
 }
@@ -209,7 +244,7 @@ std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_mag
 void applySorcery(Generation& g) {
   Personnage& sheet = g.sheet;
   sheet.sorcier = magie(g, numberIn(sheet.intl_tot), numberIn(sheet.pou_tot), g.chance_magie);
-  if (isRank(sheet.sorcier)) ordain(sheet);
+  if (isRank(sheet.sorcier)) ordain(g);
 }
 
 }  // namespace orvandel

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "generation/generation.h"
 
 namespace orvandel {
+
+// How the journal names the chance of becoming a sorcerer.
+inline constexpr std::string_view kSorceryChanceStep = "Chance de sorcellerie";
 
 // The sorcery outcome for these totals and chance, writing the summoning
 // abilities of a sorcerer's rank into Text1(51..73). Reads profession_nom and

@@ -4,15 +4,18 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "core/number.h"
+#include "core/sheet_fields.h"
 #include "generation/names.h"
 
 namespace orvandel {
 namespace {
 
 constexpr int kBaseAge = 18;
+constexpr const char* kAgeStep = "Âge";
 
 // A priest older than 25 has studied one year for each year above it.
 constexpr double kStudyStartAge = 25;
@@ -35,14 +38,28 @@ void computeTotals(Generation& g) {
   for (std::size_t k = 0; k < kCharacteristics.size(); ++k) {
     const CharacteristicRow& row = kCharacteristics[k];
     g.sheet.*row.total = writeWhole(numberIn(g.sheet.*row.roll) + g.racial[k]);
+    g.note(Stage::Totaux, [&] {
+      return Note{
+          row.caption,
+          g.sheet.*row.total + " (jet " + g.sheet.*row.roll + ", race " + signedWhole(g.racial[k]) + ")",
+          std::string(fieldName(row.total))};
+    });
   }
 }
 
 void rollAge(Generation& g) {
-  if (g.entry == Entry::Typed && !g.sheet.des_ok(kAgeSelector)) return;
+  const bool typed = g.entry == Entry::Typed;
+  if (typed && !g.sheet.des_ok(kAgeSelector)) {
+    g.note(Stage::Age, [&] { return Note{kAgeStep, g.sheet.age + ", " + std::string(kTyped), "age"}; });
+    return;
+  }
   const int first = g.dice.des(6);
   const int second = g.dice.des(6);
   g.sheet.age = writeWhole(first + second + kBaseAge);
+  g.note(Stage::Age, [&] {
+    const std::string how = typed ? ", " + std::string(kRerolled) : "";
+    return Note{kAgeStep, g.sheet.age + how + " (" + std::to_string(kBaseAge) + " + 2d6)", "age"};
+  });
 }
 
 // In the typed entry the threshold stays the intelligence the priest began
@@ -55,12 +72,23 @@ void priestStudy(Generation& g) {
       std::ranges::find(kStudyingPriests, sheet.profession_nom) == kStudyingPriests.end())
     return;
   const double typedThreshold = std::floor(numberIn(sheet.intl_tot));
-  if (g.entry == Entry::Random) sheet.intl = writeWhole(numberIn(sheet.intl_tot));
+  if (g.entry == Entry::Random) {
+    sheet.intl = writeWhole(numberIn(sheet.intl_tot));
+    g.note(Stage::Age, [&] { return Note{"INTelligence", sheet.intl + ", la case prend le total", "intl"}; });
+  }
   const double years = age - kStudyStartAge;
   for (int k = 1; k <= years; ++k) {
     const int roll = threeD10(g.dice);
     const double threshold = g.entry == Entry::Typed ? typedThreshold : numberIn(sheet.intl_tot);
-    if (roll >= threshold) sheet.intl_tot = writeWhole(numberIn(sheet.intl_tot) + 1);
+    const bool gain = roll >= threshold;
+    if (gain) sheet.intl_tot = writeWhole(numberIn(sheet.intl_tot) + 1);
+    g.note(Stage::Age, [&] {
+      return Note{"Étude du prêtre, année " + std::to_string(k),
+                  "3d10 = " + std::to_string(roll) + (gain ? ", au moins " : ", moins de ") +
+                      writeWhole(threshold) +
+                      (gain ? " : INTelligence totale " : " : INTelligence totale reste ") + sheet.intl_tot,
+                  "intl_tot"};
+    });
   }
 }
 
@@ -74,10 +102,24 @@ void computeVitals(Generation& g) {
     pv = pv - kSmallUpTo + std::floor(tai);
   sheet.pv = writeWhole(pv);
   sheet.blessure_majeure = writeWhole(pv / 2);
+  g.note(Stage::Totaux, [&] {
+    return Note{"PV", sheet.pv + " (CONstitution " + sheet.con_tot + ", TAIlle " + sheet.tai_tot + ")", "pv"};
+  });
+  g.note(Stage::Totaux, [&] {
+    return Note{"Blessure Majeure", sheet.blessure_majeure + " (moitié des PV)", "blessure_majeure"};
+  });
 
   const double san = std::floor(numberIn(sheet.pou_tot) * kSanPerPou);
   sheet.sft = writeWhole(san / 2);
   sheet.san = writeWhole(std::min(san, kSanCap));
+  g.note(Stage::Totaux, [&] {
+    return Note{"SAN",
+                sheet.san + " (POUvoir " + sheet.pou_tot + " × 5, " + writeWhole(kSanCap) + " au plus)",
+                "san"};
+  });
+  g.note(Stage::Totaux, [&] {
+    return Note{"SFT", sheet.sft + " (moitié de " + writeWhole(san) + ")", "sft"};
+  });
 }
 
 }  // namespace orvandel

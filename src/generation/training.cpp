@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/number.h"
 #include "generation/names.h"
@@ -271,29 +272,82 @@ void raise(std::string& target, const std::string& bonus, int amount) {
   target = writeWhole(numberIn(bonus) + amount);
 }
 
+// What the journal calls the cell an entry writes, and its control name.
+Note cellNote(const TrainingEntry& entry, const Personnage& sheet, std::string result) {
+  const std::string index = "(" + std::to_string(entry.slot) + ")";
+  if (entry.target == kArmeAtt)
+    return {std::string(kAttackStep) + ", " + weaponTitle(sheet, entry.slot), result, "arme_att" + index};
+  if (entry.target == kArmePar)
+    return {std::string(kParryStep) + ", " + weaponTitle(sheet, entry.slot), result, "arme_par" + index};
+  if (entry.target == kArmeNom) return {weaponTitle(sheet, entry.slot), result, "arme_nom" + index};
+  if (entry.target == kComp) return {sheet.comp(entry.slot), result, "comp" + index};
+  return {sheet.comp(entry.slot), result, "Text1" + index};
+}
+
+// "43 (bonus 3 + 40)", or with the roll: "60 (bonus 3 + jet 57)".
+std::string raised(const std::string& value, const std::string& bonus, int amount, bool rolled) {
+  return value + " (bonus " + bonus + (rolled ? " + jet " : " + ") + std::to_string(amount) + ")";
+}
+
 void apply(const TrainingEntry& entry, Generation& g) {
   Personnage& sheet = g.sheet;
   switch (entry.kind) {
     case Kind::kRaise:
-      raise(entry.target(sheet, entry.slot), sheet.*entry.bonus, entry.amount);
+    case Kind::kRolledRaise: {
+      const bool rolled = entry.kind == Kind::kRolledRaise;
+      const int amount = rolled ? g.dice.des(100) : entry.amount;
+      std::string& target = entry.target(sheet, entry.slot);
+      raise(target, sheet.*entry.bonus, amount);
+      g.note(Stage::Formation,
+             [&] { return cellNote(entry, sheet, raised(target, sheet.*entry.bonus, amount, rolled)); });
       break;
-    case Kind::kRolledRaise:
-      raise(entry.target(sheet, entry.slot), sheet.*entry.bonus, g.dice.des(100));
-      break;
+    }
     case Kind::kWeapon:
       raise(sheet.arme_att(entry.slot), sheet.bonus_attaque, entry.amount);
       raise(sheet.arme_par(entry.slot), sheet.bonus_parade, entry.parry);
+      g.note(Stage::Formation, [&] {
+        return Note{
+            weaponTitle(sheet, entry.slot),
+            "attaque " + raised(sheet.arme_att(entry.slot), sheet.bonus_attaque, entry.amount, false) +
+                ", parade " + raised(sheet.arme_par(entry.slot), sheet.bonus_parade, entry.parry, false),
+            "arme_att(" + std::to_string(entry.slot) + ")"};
+      });
       break;
-    case Kind::kCaption:
-      entry.target(sheet, entry.slot) = entry.text;
+    case Kind::kCaption: {
+      std::string subject = g.notebook ? cellNote(entry, sheet, {}).subject : std::string();
+      std::string& caption = entry.target(sheet, entry.slot);
+      caption = entry.text;
+      g.note(Stage::Formation, [&] {
+        Note note = cellNote(entry, sheet, "devient « " + caption + " »");
+        note.subject = std::move(subject);
+        return note;
+      });
       break;
-    case Kind::kRiding:
-      raise(sheet.Text1(skill_slot::kChevaucher), sheet.bonus_agilite,
-            g.dice.des(100) <= kRiderRoll ? kPractisedRider : kOccasionalRider);
+    }
+    case Kind::kRiding: {
+      const int roll = g.dice.des(100);
+      const bool rider = roll <= kRiderRoll;
+      std::string& riding = sheet.Text1(skill_slot::kChevaucher);
+      raise(riding, sheet.bonus_agilite, rider ? kPractisedRider : kOccasionalRider);
+      g.note(Stage::Formation, [&] {
+        return Note{
+            sheet.comp(skill_slot::kChevaucher),
+            "jet " + std::to_string(roll) + (rider ? ", au plus " : ", plus que ") +
+                std::to_string(kRiderRoll) + " : " +
+                raised(riding, sheet.bonus_agilite, rider ? kPractisedRider : kOccasionalRider, false),
+            "Text1(" + std::to_string(skill_slot::kChevaucher) + ")"};
+      });
       break;
-    case Kind::kDexterity:
+    }
+    case Kind::kDexterity: {
+      const std::string before = g.notebook ? sheet.dex_tot : std::string();
       sheet.dex_tot = writeWhole(static_cast<double>(wholeIn(sheet.dex_tot) + entry.amount));
+      g.note(Stage::Formation, [&] {
+        return Note{"DEXtérité totale",
+                    sheet.dex_tot + " (" + before + " + " + std::to_string(entry.amount) + ")", "dex_tot"};
+      });
       break;
+    }
   }
 }
 
@@ -307,8 +361,15 @@ constexpr double kNobleCreditGain = 40;
 // brings the noble's weapons. An empty Crédit counts as 0.
 void nobleSupplement(Generation& g) {
   std::string& credit = g.sheet.Text1(skill_slot::kCredit);
+  const std::string before = credit.empty() ? "0" : credit;
   credit = writeWhole(numberIn(g.sheet.bonus_communication) +
                       (readRounded(credit).value_or(0) + kNobleCreditGain));
+  g.note(Stage::Formation, [&] {
+    return Note{g.sheet.comp(skill_slot::kCredit),
+                credit + " (noblesse : bonus " + g.sheet.bonus_communication + " + " + before + " + " +
+                    writeWhole(kNobleCreditGain) + ")",
+                "Text1(" + std::to_string(skill_slot::kCredit) + ")"};
+  });
   applyAll(kNobleWeapons, g);
 }
 
@@ -316,10 +377,16 @@ constexpr int kLastCappedSkill = 50;
 constexpr double kSkillCeiling = 90;
 
 // Invocations (slots 51 to 73) and weapons may stay above the ceiling.
-void capSkills(Personnage& sheet) {
+void capSkills(Generation& g) {
+  Personnage& sheet = g.sheet;
   for (int i = 1; i <= kLastCappedSkill; ++i) {
     const auto value = readStrict(sheet.Text1(i));
-    if (value && *value > kSkillCeiling) sheet.Text1(i) = writeWhole(kSkillCeiling);
+    if (!value || *value <= kSkillCeiling) continue;
+    const std::string above = g.notebook ? sheet.Text1(i) : std::string();
+    sheet.Text1(i) = writeWhole(kSkillCeiling);
+    g.note(Stage::Formation, [&] {
+      return Note{sheet.comp(i), above + " ramené à " + sheet.Text1(i), "Text1(" + std::to_string(i) + ")"};
+    });
   }
 }
 
@@ -327,12 +394,26 @@ constexpr double kHautVeskareenIntl = 15;
 
 // The high script is beyond a character of low intelligence, whatever the
 // training gave.
-void checkHautVeskareen(Personnage& sheet) {
+void checkHautVeskareen(Generation& g) {
+  Personnage& sheet = g.sheet;
   std::string& value = sheet.Text1(skill_slot::kHautVeskareen);
-  if (!value.empty() && numberIn(sheet.intl_tot) < kHautVeskareenIntl) value = "Int<15";
+  if (value.empty() || numberIn(sheet.intl_tot) >= kHautVeskareenIntl) return;
+  value = "Int<15";
+  g.note(Stage::Formation, [&] {
+    return Note{sheet.comp(skill_slot::kHautVeskareen),
+                value + " (INTelligence totale " + sheet.intl_tot + ", moins de " +
+                    writeWhole(kHautVeskareenIntl) + ")",
+                "Text1(" + std::to_string(skill_slot::kHautVeskareen) + ")"};
+  });
 }
 
 }  // namespace
+
+std::string weaponTitle(const Personnage& sheet, int slot) {
+  std::string name = "Arme " + std::to_string(slot);
+  if (sheet.arme_nom(slot) != kBlankWeaponName) name += " (" + sheet.arme_nom(slot) + ")";
+  return name;
+}
 
 void applyTraining(Generation& g) {
   for (const Block& block : kBlocks) {
@@ -340,8 +421,8 @@ void applyTraining(Generation& g) {
     for (Entries part : block.parts) applyAll(part, g);
   }
   if (g.noblesse) nobleSupplement(g);
-  capSkills(g.sheet);
-  checkHautVeskareen(g.sheet);
+  capSkills(g);
+  checkHautVeskareen(g);
 }
 
 }  // namespace orvandel

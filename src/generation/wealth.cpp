@@ -8,6 +8,7 @@
 
 #include "core/number.h"
 #include "generation/names.h"
+#include "generation/profession.h"
 #include "generation/skills.h"
 
 namespace orvandel {
@@ -119,51 +120,101 @@ int rollSum(Dice& dice, int rolls, int faces) {
 void applyTitle(Generation& g) {
   std::string& nom = g.sheet.profession_nom;
   const std::string title = std::string(names::kNoble) + " ";
-  if (g.noblesse) nom.insert(0, title);
+  if (g.noblesse) {
+    nom.insert(0, title);
+    g.note(Stage::Equipement, [&] {
+      return Note{kProfessionStep, nom + " (noble de naissance)", "profession_nom"};
+    });
+  }
   if (nom == title + std::string(names::kNoble)) {
     nom = std::string(kHeirTitle) + std::to_string(g.dice.des(6) + 1);
+    g.note(Stage::Equipement, [&] { return Note{kProfessionStep, nom + " (1d6 + 1)", "profession_nom"}; });
   }
+}
+
+// "370000 GB (10000 × 37)": an amount in units of one or more des(100).
+std::string inUnits(int amount, int unit, int rolls) {
+  return std::to_string(amount) + std::string(kMoneyEnd) + " (" + std::to_string(unit) + " × " +
+         (rolls == 1 ? "1d100" : std::to_string(rolls) + "d100") + ")";
 }
 
 void applyEstate(Generation& g, const Estate& estate) {
   const int property = kPropertyUnit * rollSum(g.dice, estate.propertyRolls, 100);
+  g.note(Stage::Equipement, [&] {
+    return Note{estate.propertyRolls == 1 ? "Propriété" : "Palais",
+                inUnits(property, kPropertyUnit, estate.propertyRolls), "equipement"};
+  });
   const int pocket = kPocketUnit * g.dice.des(100);
+  g.note(Stage::Equipement, [&] { return Note{"En poche", inUnits(pocket, kPocketUnit, 1), "equipement"}; });
   g.sheet.equipement = std::string(estate.opening) + std::to_string(property) + std::string(kEstateMiddle) +
                        std::to_string(pocket) + std::string(kEstateEnd);
 }
 
-std::string infirmities(Dice& dice) {
+std::string infirmities(Generation& g) {
+  Dice& dice = g.dice;
   std::array<std::string, kInfirmities.size()> rows;
   std::ranges::copy(kInfirmities, rows.begin());
   const int fingers = dice.des(4) + dice.des(4);
   rows[kFingersRow - 1].insert(0, std::to_string(fingers));
+  g.note(Stage::Equipement, [&] {
+    return Note{"Infirmité " + std::to_string(kFingersRow), rows[kFingersRow - 1] + " (2d4)"};
+  });
   rows[kSlowWitRow - 1] += std::to_string(dice.des(6));
+  g.note(Stage::Equipement, [&] {
+    return Note{"Infirmité " + std::to_string(kSlowWitRow), rows[kSlowWitRow - 1] + " (1d6)"};
+  });
 
   std::string list(kInfirmityListStart);
-  for (int n = dice.des(4); n > 0; --n) {
-    list += rows[static_cast<std::size_t>(dice.des(20) - 1)];
+  const int count = dice.des(4);
+  g.note(Stage::Equipement, [&] { return Note{"Infirmités", std::to_string(count) + " (1d4)"}; });
+  for (int n = count; n > 0; --n) {
+    const auto row = static_cast<std::size_t>(dice.des(20));
+    list += rows[row - 1];
     list += kInfirmitySeparator;
+    g.note(Stage::Equipement, [&] { return Note{"Infirmité", rows[row - 1] + " (1d20)", "equipement"}; });
   }
   return list;
 }
 
 std::string sentence(Generation& g, const ProfessionRule& rule) {
   const double factor = rule.factor ? numberIn(g.sheet.*rule.factor) : 1.0;
-  const double amount = factor * rollSum(g.dice, rule.rolls, rule.faces);
+  const int sum = rollSum(g.dice, rule.rolls, rule.faces);
+  const double amount = factor * sum;
+  g.note(Stage::Equipement, [&] {
+    std::string how = std::to_string(rule.rolls) + "d" + std::to_string(rule.faces);
+    if (rule.rolls > 1) how += " = " + std::to_string(sum);
+    if (rule.factor) {
+      const auto row = std::ranges::find_if(
+          kCharacteristics, [&](const CharacteristicRow& r) { return r.total == rule.factor; });
+      how = std::string(row->caption) + " totale " + g.sheet.*rule.factor + " × " + how;
+    }
+    const bool salary = rule.end == kSalaryEnd;
+    return Note{salary ? "Salaire" : "Argent",
+                writeWhole(amount) + std::string(kMoneyEnd) + (salary ? " par mois" : "") + " (" + how + ")",
+                "equipement"};
+  });
   return std::string(rule.kit) + writeWhole(amount) + std::string(rule.end);
 }
 
 void applyProfessionRule(Generation& g, const ProfessionRule& rule) {
   std::string& equipement = g.sheet.equipement;
   if (rule.extra == kInfirmityList) {
-    const std::string list = infirmities(g.dice);
+    const std::string list = infirmities(g);
     equipement += sentence(g, rule) + list;
     return;
   }
   equipement = sentence(g, rule);
-  if (rule.extra == kCreditRoll && g.dice.des(100) <= wholeIn(g.sheet.Text1(skill_slot::kCredit))) {
-    equipement.insert(0, kMerchantArmour);
-  }
+  if (rule.extra != kCreditRoll) return;
+  const int roll = g.dice.des(100);
+  const long long credit = wholeIn(g.sheet.Text1(skill_slot::kCredit));
+  const bool armour = roll <= credit;
+  if (armour) equipement.insert(0, kMerchantArmour);
+  g.note(Stage::Equipement, [&] {
+    return Note{"Armure",
+                std::to_string(roll) + (armour ? ", au plus " : ", plus que ") + "le Crédit " +
+                    std::to_string(credit) + (armour ? " : une armure en plus" : " : pas d'armure"),
+                "equipement"};
+  });
 }
 
 bool isNamed(const ProfessionRule& rule, std::string_view nom) {

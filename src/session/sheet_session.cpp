@@ -26,24 +26,28 @@ bool SheetSession::setTicked(std::string_view control, bool ticked) {
 
 std::optional<Refusal> SheetSession::typedEntry() {
   Personnage before = sheet_;
-  auto refusal = generateTyped(sheet_, *dice_);
-  if (!refusal) keepStep(std::move(before));
+  Journal journal;
+  auto refusal = generateTyped(sheet_, *dice_, &journal);
+  if (!refusal) keepStep(std::move(before), std::move(journal));
   return refusal;
 }
 
 void SheetSession::randomEntry() {
   Personnage before = sheet_;
-  generateRandom(sheet_, *dice_);
-  keepStep(std::move(before));
+  Journal journal;
+  generateRandom(sheet_, *dice_, &journal);
+  keepStep(std::move(before), std::move(journal));
 }
 
 bool SheetSession::improve(ImprovementTarget target) {
   Personnage before = sheet_;
-  if (orvandel::improve(sheet_, target, *dice_)) {
-    keepStep(std::move(before));
+  Journal journal = journal_;
+  if (orvandel::improve(sheet_, target, *dice_, &journal)) {
+    keepStep(std::move(before), std::move(journal));
     return true;
   }
-  if (sheet_ != before) tell(SheetChange::Edited);
+  journal_ = std::move(journal);
+  tell(SheetChange::Edited);
   return false;
 }
 
@@ -54,26 +58,34 @@ std::optional<std::string> SheetSession::open(std::string_view json) {
   return std::nullopt;
 }
 
-void SheetSession::open(Personnage sheet) { keepStep(std::exchange(sheet_, std::move(sheet))); }
+void SheetSession::open(Personnage sheet) { keepStep(std::exchange(sheet_, std::move(sheet)), {}); }
 
-bool SheetSession::undo() { return show(history_.undo(sheet_)); }
+bool SheetSession::undo() { return show(history_.undo(sheet_), pastJournals_, futureJournals_); }
 
-bool SheetSession::redo() { return show(history_.redo(sheet_)); }
+bool SheetSession::redo() { return show(history_.redo(sheet_), futureJournals_, pastJournals_); }
 
 void SheetSession::restart(std::unique_ptr<Dice> dice) {
   dice_ = std::move(dice);
-  keepStep(std::exchange(sheet_, Personnage{}));
+  keepStep(std::exchange(sheet_, Personnage{}), {});
 }
 
-void SheetSession::keepStep(Personnage before) {
-  if (before == sheet_) return;
+void SheetSession::keepStep(Personnage before, Journal journal) {
+  if (before == sheet_) {
+    journal_ = std::move(journal);
+    return;
+  }
   history_.record(std::move(before));
+  futureJournals_.clear();
+  pastJournals_.push_back(std::exchange(journal_, std::move(journal)));
+  while (pastJournals_.size() > SheetHistory::kDefaultDepth) pastJournals_.pop_front();
   tell(SheetChange::Stepped);
 }
 
-bool SheetSession::show(std::optional<Personnage> sheet) {
+bool SheetSession::show(std::optional<Personnage> sheet, std::deque<Journal>& from, std::deque<Journal>& to) {
   if (!sheet) return false;
   sheet_ = std::move(*sheet);
+  to.push_back(std::exchange(journal_, std::move(from.back())));
+  from.pop_back();
   tell(SheetChange::Stepped);
   return true;
 }

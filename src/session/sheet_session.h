@@ -4,6 +4,7 @@
 // leaves behind are written once, whatever the front end.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -14,13 +15,15 @@
 #include "core/sheet.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "generation/journal.h"
 #include "history/sheet_history.h"
 
 namespace orvandel {
 
 // What an action did to the sheet, for its owner to show.
 enum class SheetChange {
-  Edited,   // the sheet changed but keeps no step: a click on an empty count wrote "-1"
+  Edited,   // the sheet or its journal changed but keeps no step: a click that spent
+            // nothing wrote why, and an empty count became "-1"
   Stepped,  // the steps moved: an action kept one, or undo or redo took one
 };
 
@@ -30,6 +33,11 @@ class SheetSession {
   explicit SheetSession(std::unique_ptr<Dice> dice);
 
   const Personnage& sheet() const { return sheet_; }
+  // How the sheet shown was made: the journal of the generation that made
+  // it and the improvement clicks since, each entry one line with
+  // journalLine(). Empty for a sheet opened from a file or the launch state.
+  // It follows undo and redo.
+  const Journal& journal() const { return journal_; }
 
   // Told after every action that changed the sheet. Typing and ticking are
   // not told: the owner shows them already.
@@ -65,14 +73,21 @@ class SheetSession {
   void restart(std::unique_ptr<Dice> dice);
 
  private:
-  // Keeps `before` as a step when the action changed the sheet.
-  void keepStep(Personnage before);
-  bool show(std::optional<Personnage> sheet);
+  // Keeps `before` as a step when the action changed the sheet; `journal`
+  // tells how the sheet now shown was made.
+  void keepStep(Personnage before, Journal journal);
+  // Shows a sheet that undo or redo gave, with its journal taken from `from`;
+  // the journal left behind goes to `to`.
+  bool show(std::optional<Personnage> sheet, std::deque<Journal>& from, std::deque<Journal>& to);
   void tell(SheetChange change);
 
   Personnage sheet_;
   std::unique_ptr<Dice> dice_;
   SheetHistory history_;
+  Journal journal_;
+  // The journals of the sheets history_ keeps, in the same order.
+  std::deque<Journal> pastJournals_;
+  std::deque<Journal> futureJournals_;
   std::function<void(SheetChange)> listener_;
 };
 

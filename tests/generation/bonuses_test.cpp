@@ -8,6 +8,12 @@
 namespace orvandel {
 namespace {
 
+void runBonuses(Personnage& sheet) {
+  SeededDice dice(1);
+  Generation g{sheet, dice, Entry::Random};
+  computeBonuses(g);
+}
+
 Personnage withTotals(const std::array<int, kCaracCount>& totals) {
   Personnage sheet;
   for (std::size_t k = 0; k < totals.size(); ++k)
@@ -30,7 +36,7 @@ TEST(BonusesTest, CategoryBonuses) {
   };
   for (const auto& c : cases) {
     Personnage sheet = withTotals(c.totals);
-    computeBonuses(sheet);
+    runBonuses(sheet);
     const std::array<std::string, 8> got{
         sheet.bonus_attaque,    sheet.bonus_parade,     sheet.bonus_agilite,      sheet.bonus_manipulation,
         sheet.bonus_perception, sheet.bonus_discretion, sheet.bonus_connaissance, sheet.bonus_communication};
@@ -49,7 +55,7 @@ TEST(BonusesTest, DamageBonusBySizePlusStrength) {
   for (const auto& c : cases) {
     Personnage sheet = withTotals({c.forc, 10, c.tai, 10, 10, 10, 10});
     sheet.bonus_dommages = "stale";
-    computeBonuses(sheet);
+    runBonuses(sheet);
     EXPECT_EQ(sheet.bonus_dommages, c.expected) << c.tai << "+" << c.forc;
   }
 }

@@ -57,8 +57,9 @@ TEST(SheetSessionTest, ClickThatSpendsNothingKeepsNoStep) {
   EXPECT_FALSE(session.improve(skill));  // empty count: becomes "-1"
   EXPECT_EQ(session.sheet().des_comp, "-1");
   EXPECT_EQ(told, std::vector{SheetChange::Edited});
-  EXPECT_FALSE(session.improve(skill));  // nothing changes any more
-  EXPECT_EQ(told.size(), 1U);
+  EXPECT_FALSE(session.improve(skill));  // only the journal says why
+  EXPECT_EQ(session.sheet().des_comp, "-1");
+  EXPECT_EQ(told.size(), 2U);
   EXPECT_FALSE(session.canUndo());
 }
 
