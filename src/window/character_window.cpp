@@ -11,6 +11,7 @@
 
 #include "layout/layout.h"
 #include "window/fonts.h"
+#include "window/journal_window.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/roster_store.h"
@@ -51,6 +52,7 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {nullptr, nullptr, CommandRole::Plain, nullptr},
     {"Copier la fiche en texte", "Ctrl+C", CommandRole::Copy, &CharacterWindow::copySheet},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
+    {"Journal des jets…", "Ctrl+J", CommandRole::Plain, &CharacterWindow::showJournal},
     {"Garder ce personnage…", "Ctrl+D", CommandRole::Plain, &CharacterWindow::keepCharacter},
     {"Personnages", "Ctrl+L", CommandRole::Plain, &CharacterWindow::showRoster},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
@@ -115,6 +117,7 @@ void CharacterWindow::makeCommands() {
 void CharacterWindow::showChange(SheetChange change) {
   view_->show();
   names_->refresh();
+  if (journal_) journal_->refresh();
   if (change != SheetChange::Stepped) return;
   view_->forgetTypingUndo();
   commands_->enableSteps(session_.canUndo(), session_.canRedo());
@@ -174,6 +177,19 @@ void CharacterWindow::showRoster() {
 }
 
 void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
+
+void CharacterWindow::showJournal() {
+  if (!journal_) {
+    journal_ = new JournalWindow(session_, this);
+    // Beside the sheet where the screen has room, over it otherwise.
+    const QRect screen = this->screen()->availableGeometry();
+    const QPoint right = frameGeometry().topRight() + QPoint(1, 0);
+    journal_->move(right.x() + journal_->width() <= screen.right() ? right : screen.topLeft());
+  }
+  journal_->show();
+  journal_->raise();
+  journal_->activateWindow();
+}
 
 void CharacterWindow::setZoom(double zoom) {
   if (zoom <= 0 || zoom == zoom_) return;

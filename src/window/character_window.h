@@ -21,6 +21,7 @@ class QRect;
 
 namespace orvandel {
 
+class JournalWindow;
 class RosterWindow;
 class ScreenReaderNames;
 class SheetKeeping;
@@ -64,6 +65,9 @@ class CharacterWindow : public QWidget {
   void showRoster();
   void keepCharacter();
 
+  // How the sheet was made, in a window of its own made on first use.
+  void showJournal();
+
   // The whole sheet (every control, font, picture and cursor) drawn at
   // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
   // step, from 50 % to 250 %.
@@ -92,6 +96,7 @@ class CharacterWindow : public QWidget {
   std::unique_ptr<SheetKeeping> keeping_;
   ShortcutMenu* commands_ = nullptr;
   RosterWindow* roster_ = nullptr;
+  JournalWindow* journal_ = nullptr;
   double zoom_ = 1.0;
 };
 

@@ -167,6 +167,14 @@ class RosterTest : public QObject {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(window.sheet() == kept);
+
+    // Delete removes the character in the list, Ctrl+Z there puts it back
+    // (and does not step the sheet back).
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(window.roster().roster().size(), 0U);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.roster().roster().size(), 1U);
+    QVERIFY(window.sheet() == kept);
   }
 
  private:

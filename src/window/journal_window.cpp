@@ -1,0 +1,74 @@
+#include "window/journal_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "layout/layout.h"
+#include "window/fonts.h"
+#include "window/qt_text.h"
+
+namespace orvandel {
+namespace {
+
+constexpr const char* kTitle = "Journal des jets";
+constexpr const char* kEmpty =
+    "Aucun jet pour cette fiche : elle vient d’un fichier, ou rien n’a encore été tiré. Cliquez sur le titre "
+    "ou appuyez sur Ctrl+N pour tirer un personnage.";
+
+}  // namespace
+
+JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), text_(new QPlainTextEdit(this)) {
+  setObjectName(QStringLiteral("journal"));
+  setWindowTitle(QString::fromUtf8(kTitle));
+  text_->setObjectName(QStringLiteral("journal_text"));
+  text_->setAccessibleName(QString::fromUtf8(kTitle));
+  text_->setReadOnly(true);
+  // Read-only, the box still takes the keyboard: arrows scroll, Shift
+  // selects, Ctrl+C copies.
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->setFont(sheetFont(kWindowFont));
+  text_->setPlaceholderText(QString::fromUtf8(kEmpty));
+  text_->installEventFilter(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text_);
+
+  resize(720, 480);
+  refresh();
+}
+
+void JournalWindow::refresh() {
+  QString lines;
+  for (const JournalEntry& entry : session_.journal()) lines += qtText(journalLine(entry)) + u'\n';
+  text_->setPlainText(lines);
+  text_->moveCursor(QTextCursor::End);
+}
+
+// Escape closes the journal. Ctrl+C with nothing selected copies the whole
+// journal, not the sheet: the key is the box's before it is any window's
+// shortcut.
+bool JournalWindow::eventFilter(QObject* watched, QEvent* event) {
+  const bool copy = watched == text_ &&
+                    (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+                    static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+  if (watched == text_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    close();
+    return true;
+  }
+  if (!copy) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::ShortcutOverride) {
+    event->accept();
+    return true;
+  }
+  if (text_->textCursor().hasSelection()) return false;
+  QGuiApplication::clipboard()->setText(text_->toPlainText());
+  return true;
+}
+
+}  // namespace orvandel
