@@ -59,11 +59,13 @@ fuzz: deps
 fuzz-smoke:
 	$(MAKE) fuzz FUZZ_SECONDS=30
 
-# Speed and memory: engine, window, start-up, a batch of 100 000
+# Speed and memory: engine, window, start-up, a roster of 1 000 characters,
+# a batch of 100 000
 # characters from the CLI, and the browser edition in headless Chromium.
 bench: build web tests/web/node_modules/.package-lock.json
 	./build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	./build/bench/window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	./build/bench/roster_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@/usr/bin/time -f "orvandel-cli generate --count 100000 --seed 1: %e s wall, %M KB peak" \
 	  ./build/src/cli/orvandel-cli generate --count 100000 --seed 1 > /dev/null
 	@/usr/bin/time -f "orvandel-cli generate --count 1000 --seed 1: %e s wall, %M KB peak" \

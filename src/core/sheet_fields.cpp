@@ -112,6 +112,19 @@ std::optional<FieldRef> findField(Personnage& sheet, std::string_view name) {
   return std::nullopt;
 }
 
+std::optional<ConstFieldRef> findField(const Personnage& sheet, std::string_view name) {
+  // Reading only: the field is looked up by the same table as for writing.
+  const auto field = findField(const_cast<Personnage&>(sheet), name);
+  if (!field) return std::nullopt;
+  return std::visit([](auto* value) { return ConstFieldRef(value); }, *field);
+}
+
+std::string_view fieldText(const Personnage& sheet, std::string_view name) {
+  const auto field = findField(sheet, name);
+  if (!field || !std::holds_alternative<const std::string*>(*field)) return {};
+  return *std::get<const std::string*>(*field);
+}
+
 void forEachField(const Personnage& sheet,
                   const std::function<void(const std::string& name, const std::string& text)>& text,
                   const std::function<void(const std::string& name, bool ticked)>& selector) {

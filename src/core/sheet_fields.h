@@ -15,10 +15,16 @@ namespace orvandel {
 
 // A text field or caption, or a selector.
 using FieldRef = std::variant<std::string*, bool*>;
+using ConstFieldRef = std::variant<const std::string*, const bool*>;
 
 // The field called `name`, or nothing when the sheet has no such control
 // (an unknown name, "des_ok(7)", "comp(74)", "comp(012)").
 std::optional<FieldRef> findField(Personnage& sheet, std::string_view name);
+std::optional<ConstFieldRef> findField(const Personnage& sheet, std::string_view name);
+
+// The text of the text field or caption called `name`; empty for a
+// selector or a name the sheet does not have.
+std::string_view fieldText(const Personnage& sheet, std::string_view name);
 
 // Every control name of the sheet in a stable order: the single fields in
 // sheet order, then comp, Text1, arme_nom, arme_deg, arme_att, arme_par, and

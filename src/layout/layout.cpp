@@ -7,6 +7,7 @@
 
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
+#include "generation/improvement.h"
 #include "generation/skills.h"
 
 namespace orvandel {
@@ -70,12 +71,12 @@ struct FixedRow {
 constexpr auto kWindowBack = std::to_array<FixedRow>({
     {"Image1", ControlKind::Picture, {0, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_left.bmp"},
     {"Image2", ControlKind::Picture, {11160, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_right.bmp"},
-    {"Frame1", ControlKind::Frame, {360, 120, 12735, 10815}, "Frame1", {kWindowFont, Align::Left}},
+    {kSheetFrame, ControlKind::Frame, {360, 120, 12735, 10815}, "Frame1", {kWindowFont, Align::Left}},
 });
 
 // Above the frame's lower right corner.
 constexpr auto kWindowFront = std::to_array<FixedRow>({
-    {"Command2", ControlKind::Button, {11760, 10200, 1095, 615}, "QUITTER",
+    {kQuitButton, ControlKind::Button, {11760, 10200, 1095, 615}, "QUITTER",
      {kWindowBold, Align::Centre, std::nullopt, kQuitFace}},
 });
 
@@ -89,9 +90,9 @@ constexpr auto kSeparators = std::to_array<FixedRow>({
 });
 
 constexpr auto kTitleAndHeads = std::to_array<FixedRow>({
-    {"orvandel", ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.png",
+    {kTitlePicture, ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.png",
      "Cliquez ici pour générez un personnage aléatoire"},
-    {"Command1", ControlKind::Button, {0, 1320, 975, 375}, "Saisie/Reroll", kColumnHead, nullptr,
+    {kTypedEntryButton, ControlKind::Button, {0, 1320, 975, 375}, "Saisie/Reroll", kColumnHead, nullptr,
      "Pour créer le personnage avec vos jets. Saisir les cases bleus avant de cliquez ici."},
     {"Label8", ControlKind::Caption, {960, 1320, 615, 255}, kDes, kColumnHead},
     {"Label23", ControlKind::Caption, {1920, 1320, 495, 255}, "Modif", kColumnHead},
@@ -390,6 +391,45 @@ const ControlRow* layoutRow(std::string_view name) {
 std::string layoutCaption(std::string_view name) {
   const ControlRow* row = layoutRow(name);
   return row ? row->caption : std::string();
+}
+
+bool standsAbove(ControlKind kind) {
+  return kind != ControlKind::Caption && kind != ControlKind::Picture && kind != ControlKind::Line;
+}
+
+Focus focusOf(const ControlRow& row) {
+  // The skill and weapon values take Space and Enter as an improvement click.
+  if (keyedImprovementTarget(row.name)) return Focus::Tab;
+  switch (row.kind) {
+    case ControlKind::Selector:
+    case ControlKind::Button:
+      return Focus::Tab;
+    case ControlKind::Field:
+    case ControlKind::MultiLine:
+      return row.look.editable ? Focus::Tab : Focus::Click;
+    case ControlKind::Picture:
+      return row.name == kTitlePicture ? Focus::Tab : Focus::None;
+    case ControlKind::Frame:
+    case ControlKind::Caption:
+    case ControlKind::Line:
+      return Focus::None;
+  }
+  return Focus::None;
+}
+
+const std::vector<std::string>& tabOrder() {
+  static const std::vector<std::string> order = [] {
+    std::vector<std::string> names;
+    for (const auto& blue : kBlueBoxes) {
+      names.emplace_back(blue.name);
+      names.push_back(selectorName(blue.selector));
+    }
+    for (const auto& row : characterWindowLayout())
+      if (focusOf(row) == Focus::Tab && std::find(names.begin(), names.end(), row.name) == names.end())
+        names.push_back(row.name);
+    return names;
+  }();
+  return order;
 }
 
 int twipsToPixels(int twips, double zoom) {

@@ -78,6 +78,10 @@ std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Person
   const auto parsed = nlohmann::json::parse(json, nullptr, false);
   if (parsed.is_discarded())
     return SheetError{SheetError::Problem::NotJson, {}, "the sheet is not valid JSON"};
+  return sheetFromJsonValue(parsed, std::move(base));
+}
+
+std::variant<Personnage, SheetError> sheetFromJsonValue(const nlohmann::json& parsed, Personnage base) {
   if (!parsed.is_object())
     return SheetError{
         SheetError::Problem::NotAnObject, {}, "the sheet must be a JSON object keyed by control names"};

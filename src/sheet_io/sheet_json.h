@@ -3,6 +3,7 @@
 // window's save and open.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -29,5 +30,8 @@ struct SheetError {
 // value). Refuses malformed JSON, a value that is not an object, an unknown
 // key and a value of the wrong type, leaving `base` untouched.
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base = {});
+
+// The same for a JSON value already read, such as a sheet inside a roster.
+std::variant<Personnage, SheetError> sheetFromJsonValue(const nlohmann::json& value, Personnage base = {});
 
 }  // namespace orvandel

@@ -1,5 +1,7 @@
 #include "sheet_io/sheet_reasons.h"
 
+#include <nlohmann/json.hpp>
+
 #include "core/excerpt.h"
 #include "sheet_io/sheet_json.h"
 
@@ -22,11 +24,22 @@ std::string sheetErrorReason(const SheetError& error) {
   return "la case à cocher " + excerpt(error.control) + " doit valoir true ou false.";
 }
 
-std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
-  if (json.size() > kLargestSheet) return std::string("le fichier est bien trop gros.");
-  auto read = sheetFromJson(json);
+namespace {
+
+std::variant<Personnage, std::string> forPlayer(std::variant<Personnage, SheetError> read) {
   if (auto* error = std::get_if<SheetError>(&read)) return sheetErrorReason(*error);
   return std::get<Personnage>(std::move(read));
+}
+
+}  // namespace
+
+std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
+  if (json.size() > kLargestSheet) return std::string("le fichier est bien trop gros.");
+  return forPlayer(sheetFromJson(json));
+}
+
+std::variant<Personnage, std::string> sheetValueForPlayer(const nlohmann::json& value) {
+  return forPlayer(sheetFromJsonValue(value));
 }
 
 }  // namespace orvandel

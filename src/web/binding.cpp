@@ -17,8 +17,9 @@
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
-#include "history/sheet_history.h"
 #include "layout/layout.h"
+#include "layout/spoken_names.h"
+#include "session/sheet_session.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
@@ -78,6 +79,18 @@ const char* kindName(ControlKind kind) {
   return "caption";
 }
 
+const char* focusName(Focus focus) {
+  switch (focus) {
+    case Focus::Tab:
+      return "tab";
+    case Focus::Click:
+      return "click";
+    case Focus::None:
+      return "none";
+  }
+  return "none";
+}
+
 val fontOf(const NamedFont& named) {
   val font = val::object();
   font.set("family", std::string(named.family));
@@ -109,6 +122,8 @@ val rowOf(const ControlRow& row) {
   out.set("look", look);
   out.set("picture", row.picture ? val(artworkName(row.picture)) : val::null());
   out.set("tooltip", row.tooltip ? val(std::string(row.tooltip)) : val::null());
+  out.set("standsAbove", standsAbove(row.kind));
+  out.set("focus", std::string(focusName(focusOf(row))));
   return out;
 }
 
@@ -140,69 +155,71 @@ val windowFacts() {
   return facts;
 }
 
-// The first stops of the Tab order, as in the window: the blue boxes in
-// reading order, each followed by the selector that rerolls it.
-val tabStops() {
-  val stops = val::array();
-  for (const auto& blue : kBlueBoxes) {
-    stops.call<void>("push", std::string(blue.name));
-    stops.call<void>("push", selectorName(blue.selector));
-  }
-  return stops;
+// Every control that Tab reaches, in the window's order.
+val tabOrderNames() {
+  val names = val::array();
+  for (const auto& name : tabOrder()) names.call<void>("push", name);
+  return names;
 }
 
+// The ten boxes where the player types rolls, in reading order.
+val blueBoxes() {
+  val names = val::array();
+  for (const auto& blue : kBlueBoxes) names.call<void>("push", std::string(blue.name));
+  return names;
+}
+
+// The controls with a role of their own.
+val fixedControls() {
+  val names = val::object();
+  names.set("client", std::string(kClientArea));
+  names.set("frame", std::string(kSheetFrame));
+  names.set("title", std::string(kTitlePicture));
+  names.set("typedEntry", std::string(kTypedEntryButton));
+  names.set("quit", std::string(kQuitButton));
+  return names;
+}
+
+// The tooltip of each selector: what a tick does.
+val selectorTips() {
+  val tips = val::object();
+  for (const auto& row : characterWindowLayout())
+    if (std::string tip = selectorTip(row.name); !tip.empty()) tips.set(row.name, tip);
+  return tips;
+}
+
+// The page's handle on the engine's session: the same actions as the
+// window's, addressed by control name and answered in values the page reads.
 class Session {
  public:
   // `seed`: the page's `?seed=` text, empty for the clock's dice.
-  explicit Session(const std::string& seed) : seed_(readSeed(seed)), dice_(makeDice(seed_)) {}
+  explicit Session(const std::string& seed) : seed_(readSeed(seed)), session_(makeDice(seed_)) {}
 
   // The sheet in its JSON form: every control name a key.
-  std::string json() const { return sheetToJson(sheet_); }
+  std::string json() const { return sheetToJson(session_.sheet()); }
   // The sheet in one of its written forms ("json", "text"), as orvandel-cli
   // and the window write it; empty for a form that does not exist.
   std::string written(const std::string& form) const {
     const SheetFormat* format = findSheetFormat(form);
-    return format ? format->write(sheet_) : std::string();
+    return format ? format->write(session_.sheet()) : std::string();
   }
 
-  // Typing into a text field or ticking a selector; false for a name the
-  // sheet does not have or a value of the other kind.
-  bool setText(const std::string& name, const std::string& text) {
-    const auto field = findField(sheet_, name);
-    if (!field || !std::holds_alternative<std::string*>(*field)) return false;
-    *std::get<std::string*>(*field) = text;
-    return true;
-  }
-  bool setTicked(const std::string& name, bool ticked) {
-    const auto field = findField(sheet_, name);
-    if (!field || !std::holds_alternative<bool*>(*field)) return false;
-    *std::get<bool*>(*field) = ticked;
-    return true;
-  }
+  bool setText(const std::string& name, const std::string& text) { return session_.setText(name, text); }
+  bool setTicked(const std::string& name, bool ticked) { return session_.setTicked(name, ticked); }
 
   // "Saisie/Reroll": null when the generation ran, otherwise {message,
   // field} with the sheet unchanged.
   val typedEntry() {
-    Personnage before = sheet_;
-    const auto refusal = generateTyped(sheet_, *dice_);
-    if (!refusal) {
-      keepStep(std::move(before));
-      return val::null();
-    }
+    const auto refusal = session_.typedEntry();
+    if (!refusal) return val::null();
     val out = val::object();
     out.set("message", std::string(refusal->message));
     out.set("field", refusal->field);
     return out;
   }
+  void randomEntry() { session_.randomEntry(); }
 
-  void randomEntry() {
-    Personnage before = sheet_;
-    generateRandom(sheet_, *dice_);
-    keepStep(std::move(before));
-  }
-
-  // An improvement click on `name`; whether a roll was spent. A click that
-  // spends nothing is no step to undo.
+  // An improvement click on `name`; whether a roll was spent.
   bool improve(const std::string& name) { return spend(improvementTarget(name)); }
   // Space or Enter on the value box `name`, as in the window.
   bool improveByKey(const std::string& name) { return spend(keyedImprovementTarget(name)); }
@@ -217,49 +234,33 @@ class Session {
   // A sheet the player brings (a file or a link): null once it is shown, or
   // why it is not a sheet, in French, with the sheet unchanged.
   val open(const std::string& json) {
-    auto read = sheetForPlayer(json);
-    if (auto* reason = std::get_if<std::string>(&read)) return val(*reason);
-    Personnage before = std::move(sheet_);
-    sheet_ = std::get<Personnage>(std::move(read));
-    keepStep(std::move(before));
-    return val::null();
+    const auto reason = session_.open(json);
+    return reason ? val(*reason) : val::null();
   }
 
-  // Stepping back and forth; whether the sheet changed.
-  bool undo() { return show(history_.undo(sheet_)); }
-  bool redo() { return show(history_.redo(sheet_)); }
-  bool canUndo() const { return history_.canUndo(); }
-  bool canRedo() const { return history_.canRedo(); }
+  bool undo() { return session_.undo(); }
+  bool redo() { return session_.redo(); }
+  bool canUndo() const { return session_.canUndo(); }
+  bool canRedo() const { return session_.canRedo(); }
 
-  // The launch state: a fresh sheet and the dice as the page opened them.
-  // The sheet left behind is one step to undo.
-  void restart() {
-    Personnage before = std::move(sheet_);
-    sheet_ = Personnage{};
-    dice_ = makeDice(seed_);
-    keepStep(std::move(before));
+  // QUITTER where the page may not close its tab: the launch state, with
+  // the dice as the page opened them.
+  void restart() { session_.restart(makeDice(seed_)); }
+
+  // {control: name} for every control a screen reader names, as the sheet
+  // now stands.
+  val spokenNames() const {
+    val names = val::object();
+    for (const auto& row : characterWindowLayout())
+      if (std::string name = spokenName(row, session_.sheet()); !name.empty()) names.set(row.name, name);
+    return names;
   }
 
  private:
-  bool spend(std::optional<ImprovementTarget> target) {
-    Personnage before = sheet_;
-    if (!target || !orvandel::improve(sheet_, *target, *dice_)) return false;
-    keepStep(std::move(before));
-    return true;
-  }
-  void keepStep(Personnage before) {
-    if (before != sheet_) history_.record(std::move(before));
-  }
-  bool show(std::optional<Personnage> sheet) {
-    if (!sheet) return false;
-    sheet_ = std::move(*sheet);
-    return true;
-  }
+  bool spend(std::optional<ImprovementTarget> target) { return target && session_.improve(*target); }
 
-  Personnage sheet_;
   std::optional<std::uint64_t> seed_;
-  std::unique_ptr<Dice> dice_;
-  SheetHistory history_;
+  SheetSession session_;
 };
 
 }  // namespace
@@ -269,7 +270,10 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   using namespace orvandel;
   emscripten::function("layoutRows", &layoutRows);
   emscripten::function("windowFacts", &windowFacts);
-  emscripten::function("tabStops", &tabStops);
+  emscripten::function("tabOrder", &tabOrderNames);
+  emscripten::function("fixedControls", &fixedControls);
+  emscripten::function("blueBoxes", &blueBoxes);
+  emscripten::function("selectorTips", &selectorTips);
   emscripten::constant("largestSheet", static_cast<double>(kLargestSheet));
   emscripten::class_<Session>("Session")
       .constructor<const std::string&>()
@@ -287,6 +291,7 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("redo", &Session::redo)
       .function("canUndo", &Session::canUndo)
       .function("canRedo", &Session::canRedo)
+      .function("spokenNames", &Session::spokenNames)
       .class_function("isImprovementTarget", &Session::isImprovementTarget)
       .class_function("takesImprovementKeys", &Session::takesImprovementKeys);
 }

@@ -1,40 +1,30 @@
-// The character window: the sheet on screen. It owns the sheet and the dice,
-// writes what the player types or ticks into the sheet, starts the engine's
-// actions on the clicks and shows the sheet again after each of them. The
-// rules live in the engine; the window decides nothing from what it shows.
-// Out of sight, on shortcuts and a context menu, it keeps the character
-// (undo and redo, save, open, print and copy) and zooms the sheet.
+// The character window: the sheet on screen, and the one place where its
+// parts meet. The session carries out what the player does; the view shows
+// the sheet and tells what the player did to it; the screen-reader names,
+// the commands on shortcuts and the keeping of the character each have a
+// part of their own. The window composes them and zooms.
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
-#include <string>
-#include <variant>
-#include <vector>
 
 #include "core/dice.h"
 #include "core/sheet.h"
 #include "generation/improvement.h"
-#include "history/sheet_history.h"
-#include "window/spoken_names.h"
+#include "session/sheet_session.h"
 
-class QAction;
-class QCheckBox;
 class QContextMenuEvent;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
 class QPrinter;
 class QRect;
 
 namespace orvandel {
 
-struct ControlRow;
+class ScreenReaderNames;
+class SheetKeeping;
+class SheetView;
+class ShortcutMenu;
 
 class CharacterWindow : public QWidget {
   Q_OBJECT
@@ -43,19 +33,19 @@ class CharacterWindow : public QWidget {
   explicit CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent = nullptr);
   ~CharacterWindow() override;
 
-  const Personnage& sheet() const { return sheet_; }
+  const Personnage& sheet() const { return session_.sheet(); }
 
   // The window's actions, as its clicks start them. A generation that ran
   // and a click that spent a roll are steps that undo() takes back.
   void typedEntry();
   void randomEntry();
   void improvementClick(ImprovementTarget target);
+  void undo();
+  void redo();
 
   // Keeping the character, as the shortcuts and the context menu start them
   // once the player has picked a file. Saving and opening return what went
   // wrong, in French, or nothing; a failure changes nothing on the sheet.
-  void undo();
-  void redo();
   std::optional<QString> saveTo(const QString& path);
   std::optional<QString> openFrom(const QString& path);
   bool printOn(QPrinter& printer);
@@ -81,70 +71,19 @@ class CharacterWindow : public QWidget {
   void fitInto(const QRect& available);
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  // A widget that shows one field of the sheet, with what it shows now so
-  // that a refresh touches only the widgets whose field changed.
-  struct TextBinding {
-    std::variant<QLabel*, QLineEdit*, QPlainTextEdit*> widget;
-    std::string* field;
-    std::string shown;
-  };
-  struct TickBinding {
-    QCheckBox* box;
-    bool* field;
-    bool shown = false;
-  };
+  void listenToView();
+  void makeCommands();
+  void showChange(SheetChange change);
 
-  void bind(const ControlRow& row, QWidget* widget);
-  void takeKeyboardClicks(const ControlRow& row, QWidget* widget);
-  void nameForScreenReaders();
-  void renameFromSheet();
-  ShownText shownBy() const;
-  void nameSelectors();
-  void forgetTypingUndo();
-  void listenToTyping(std::size_t binding);
-  void listenToTicks(std::size_t binding);
-  void wireActions();
-  void orderTabs();
-  void makeKeepingActions();
-  void showSheet();
-  void keepStep(Personnage before);
-  void showStep(std::optional<Personnage> sheet);
-  void updateSteps();
-  bool windowTakesKey(const QObject* edit, const QKeyEvent& key) const;
-  bool clickByKey(const QObject* watched, const QKeyEvent& key);
-  void warn(const QString& message);
-  QString dialogPath(const QString& name) const;
-  QWidget* widget(const char* name) const;
-
-  Personnage sheet_;
-  std::unique_ptr<Dice> dice_;
-  std::vector<TextBinding> texts_;
-  std::vector<TickBinding> ticks_;
-  QHash<QString, QWidget*> widgets_;
-  std::vector<std::pair<QWidget*, const ControlRow*>> placed_;
-  // A control named by another one's text, and that text when it was named.
-  struct NamedBySheet {
-    QWidget* widget;
-    const ControlRow* row;
-    const QWidget* source;
-    QString sourceText;
-  };
-  std::vector<NamedBySheet> namedBySheet_;
-  QHash<const QObject*, ImprovementTarget> clickTargets_;
-  QHash<const QObject*, ImprovementTarget> keyTargets_;
+  SheetSession session_;
+  SheetView* view_;
+  std::unique_ptr<ScreenReaderNames> names_;
+  std::unique_ptr<SheetKeeping> keeping_;
+  ShortcutMenu* commands_ = nullptr;
   double zoom_ = 1.0;
-  const QObject* title_ = nullptr;
-  bool showing_ = false;
-  SheetHistory history_;
-  QMenu* menu_ = nullptr;
-  QAction* undoAction_ = nullptr;
-  QAction* redoAction_ = nullptr;
-  QAction* copyAction_ = nullptr;
-  QString lastPath_;
 };
 
 }  // namespace orvandel

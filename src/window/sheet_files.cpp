@@ -209,19 +209,21 @@ QString openFilters() {
   return filter(json.label, json.suffix) + QString::fromUtf8(";;Tous les fichiers (*)");
 }
 
-std::variant<Personnage, QString> readSheet(const QString& path) {
+std::variant<std::string, QString> readSheetText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return QString::fromUtf8(
                "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit "
                "de le lire.")
         .arg(shownName(path));
-  // A file bigger than any sheet is not read into memory.
-  const QByteArray json = file.read(static_cast<qint64>(kLargestSheet) + 1);
-  auto read = sheetForPlayer(std::string_view(json.constData(), static_cast<std::size_t>(json.size())));
-  if (const auto* reason = std::get_if<std::string>(&read))
-    return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), qtText(*reason));
-  return std::get<Personnage>(std::move(read));
+  // A file bigger than any sheet is not read into memory: one byte more
+  // than the largest tells that it is too big.
+  const QByteArray text = file.read(static_cast<qint64>(kLargestSheet) + 1);
+  return text.toStdString();
+}
+
+QString notASheet(const QString& path, const std::string& reason) {
+  return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), qtText(reason));
 }
 
 QPageLayout sheetPageLayout() {

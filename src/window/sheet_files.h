@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "core/sheet.h"
@@ -28,9 +29,12 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
 QString saveFilters();
 QString openFilters();
 
-// The sheet saved in `path`: fields it does not name keep their launch
-// value. Otherwise why the file is no sheet.
-std::variant<Personnage, QString> readSheet(const QString& path);
+// The text of the sheet file `path`, read up to one byte past the largest
+// sheet; or why it cannot be read.
+std::variant<std::string, QString> readSheetText(const QString& path);
+
+// Why the file `path` is no sheet, from the reason its text is not one.
+QString notASheet(const QString& path, const std::string& reason);
 
 // A4 landscape: the sheet is wider than high.
 QPageLayout sheetPageLayout();

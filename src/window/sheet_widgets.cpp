@@ -110,9 +110,6 @@ QWidget* makeField(const ControlRow& row, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setReadOnly(!row.look.editable);
   edit->setAlignment(alignment(row.look, Qt::AlignVCenter));
-  // Read-only boxes are skipped by Tab: the player tabs through what he can
-  // change.
-  if (!row.look.editable) edit->setFocusPolicy(Qt::ClickFocus);
   paint(edit, row.look, QPalette::Text, QPalette::Base);
   return edit;
 }
@@ -177,6 +174,18 @@ QWidget* makeBare(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
   return makeLine(parent);
 }
 
+Qt::FocusPolicy focusPolicy(Focus focus) {
+  switch (focus) {
+    case Focus::Tab:
+      return Qt::StrongFocus;
+    case Focus::Click:
+      return Qt::ClickFocus;
+    case Focus::None:
+      break;
+  }
+  return Qt::NoFocus;
+}
+
 }  // namespace
 
 QStyle* makeSheetStyle(QObject* owner) {
@@ -188,6 +197,7 @@ QStyle* makeSheetStyle(QObject* owner) {
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
   QWidget* w = makeBare(row, parent, sheetStyle);
   w->setObjectName(qtText(row.name));
+  w->setFocusPolicy(focusPolicy(focusOf(row)));
   if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
   placeSheetWidget(w, row, 1.0);
   return w;
@@ -198,10 +208,6 @@ void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom) {
   w->setGeometry(place);
   w->setFont(sheetFont(row.look.font, zoom));
   if (row.picture) qobject_cast<QLabel*>(w)->setPixmap(renderArtwork(row.picture, place.size()));
-}
-
-bool standsAbove(ControlKind kind) {
-  return kind != ControlKind::Caption && kind != ControlKind::Picture && kind != ControlKind::Line;
 }
 
 QPixmap storedPicture(const QString& resource) {

@@ -29,10 +29,6 @@ QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetSt
 // Places `w`, made from `row`, at `zoom`: its box, its font and its picture.
 void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom);
 
-// Whether the kind is a window of its own (edit box, selector, button,
-// frame): those lie above the captions, pictures and lines they touch.
-bool standsAbove(ControlKind kind);
-
 // A picture of the program's artwork as the build stored it.
 QPixmap storedPicture(const QString& resource);
 

@@ -10,7 +10,7 @@ const TWIPS_PER_PIXEL = 15;
 function engineFacts(page) {
   return page.evaluate(async () => {
     const engine = await (await import('./engine.js')).default();
-    return { rows: engine.layoutRows(), window: engine.windowFacts(), tabStops: engine.tabStops() };
+    return { rows: engine.layoutRows(), window: engine.windowFacts(), tabOrder: engine.tabOrder() };
   });
 }
 
@@ -85,9 +85,9 @@ test('every control of the layout table is drawn once, at its place, with its ca
   });
 });
 
-test('Tab walks the window\'s order: each blue box, then its selector', async ({ page }) => {
+test('Tab walks the window\'s order: each blue box, then its selector, then the rest', async ({ page }) => {
   await openSheet(page);
-  const { tabStops } = await engineFacts(page);
+  const { tabOrder: tabStops } = await engineFacts(page);
   await page.locator(`[data-control="${tabStops[0]}"]`).focus();
   const order = [tabStops[0]];
   for (let i = 1; i < tabStops.length; ++i) {

@@ -10,7 +10,7 @@ test('a sheet holding markup in every field shows it as text and runs nothing', 
     const engine = await (await import('./engine.js')).default();
     const { SheetView } = await import('./sheet_view.js');
     const stage = document.body.appendChild(document.createElement('div'));
-    const view = new SheetView(engine.layoutRows(), engine.windowFacts());
+    const view = new SheetView(engine.layoutRows(), engine.windowFacts(), engine.fixedControls());
     stage.appendChild(view.client);
     const sheet = JSON.parse(new engine.Session('').json());
     for (const name of Object.keys(sheet)) if (typeof sheet[name] === 'string') sheet[name] = text;

@@ -25,29 +25,30 @@ function onEnter(element, run) {
 }
 
 export class SheetActions {
-  // engine: tabStops(), and the Session class's improvement questions.
+  // engine: the Tab order, the controls with a role of their own, and the
+  // Session class's improvement questions.
   constructor(session, view, engine) {
     this.session = session;
     this.view = view;
     this.refresh();
     this.listenToTyping();
-    this.takesKeys = (row) => engine.Session.takesImprovementKeys(row.name);
-    this.orderTabs(engine.tabStops());
-    this.clickable(view.element('orvandel'), () => this.randomEntry());
-    view.element('orvandel').style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
-    view.element('Command1').addEventListener('click', () => this.typedEntry());
-    view.element('Command2').addEventListener('click', () => this.quit());
+    const fixed = engine.fixedControls();
+    const title = view.element(fixed.title);
+    this.clickable(title, () => this.randomEntry());
+    title.style.cursor = cursorStyle(engine.windowFacts().titleCursor, 'pointer');
+    this.orderTabs(engine.tabOrder(), view.rows);
+    view.element(fixed.typedEntry).addEventListener('click', () => this.typedEntry());
+    view.element(fixed.quit).addEventListener('click', () => this.quit());
     for (const row of view.rows) {
       const element = view.element(row.name);
       if (engine.Session.isImprovementTarget(row.name)) {
         element.classList.add('clickable');
         element.addEventListener('click', () => this.improve(row.name));
       }
-      if (this.takesKeys(row)) onActivation(element, () => this.improveByKey(row.name));
+      if (engine.Session.takesImprovementKeys(row.name)) onActivation(element, () => this.improveByKey(row.name));
     }
     // Enter in a blue box is "Saisie/Reroll".
-    for (const name of engine.tabStops())
-      if (view.element(name).type === 'text') onEnter(view.element(name), () => this.typedEntry());
+    for (const name of engine.blueBoxes()) onEnter(view.element(name), () => this.typedEntry());
     document.addEventListener('keydown', (event) => this.onShortcut(event));
   }
 
@@ -77,26 +78,16 @@ export class SheetActions {
     });
   }
 
-  // The window's Tab order (each blue box followed by its selector, then, in
-  // layout order, the other controls the player can change and the skill and
-  // weapon values that take the improvement keys); then the title picture.
-  // Other read-only boxes take focus by click only, as there.
-  orderTabs(tabStops) {
-    const changeable = (row) =>
-      ['selector', 'button'].includes(row.kind) ||
-      (['field', 'multiline'].includes(row.kind) && row.look.editable) ||
-      this.takesKeys(row);
-    const order = [...tabStops];
-    for (const row of this.view.rows) if (changeable(row) && !order.includes(row.name)) order.push(row.name);
-    for (const row of this.view.rows)
-      if (['field', 'multiline'].includes(row.kind) && !row.look.editable) this.view.element(row.name).tabIndex = -1;
+  // The window's Tab order; the read-only boxes take focus by click only,
+  // as there.
+  orderTabs(order, rows) {
+    for (const row of rows) if (row.focus === 'click') this.view.element(row.name).tabIndex = -1;
     order.forEach((name, i) => { this.view.element(name).tabIndex = i + 1; });
     this.firstStop = this.view.element(order[0]);
   }
 
   clickable(element, run) {
     element.classList.add('clickable');
-    element.tabIndex = 0;
     element.setAttribute('role', 'button');
     element.addEventListener('click', run);
     onActivation(element, run);

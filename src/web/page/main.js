@@ -15,7 +15,7 @@ document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
 document.getElementById('message').style.cssText = fontStyle(facts.font);
 const stage = document.getElementById('stage');
-const view = new SheetView(engine.layoutRows(), facts);
+const view = new SheetView(engine.layoutRows(), facts, engine.fixedControls());
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.
 fitToViewport(view, stage);

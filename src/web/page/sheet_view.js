@@ -5,7 +5,6 @@
 
 // Edit boxes, selectors, buttons and the frame are windows of their own in
 // the desktop sheet: they lie above the captions, pictures and lines.
-const STANDS_ABOVE = new Set(['frame', 'field', 'multiline', 'selector', 'button']);
 
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
@@ -71,7 +70,7 @@ function makeElement(row) {
 function dress(element, row, pixels) {
   element.dataset.control = row.name;
   element.classList.add('control', row.kind);
-  if (STANDS_ABOVE.has(row.kind)) element.classList.add('above');
+  if (row.standsAbove) element.classList.add('above');
   const { left, top, width, height } = row.twips;
   const { font, align, ink, paper } = row.look;
   element.style.cssText =
@@ -89,12 +88,13 @@ function display(element, value) {
 }
 
 export class SheetView {
-  // rows: the layout table; facts: the window's size, title and font. The
+  // rows: the layout table; facts: the window's size, title and font;
+  // fixed: the names of the controls with a role of their own. The
   // sheet is built apart; the caller puts this.client on the page.
-  constructor(rows, facts) {
+  constructor(rows, facts, fixed) {
     this.client = document.createElement('div');
     this.client.className = 'client';
-    this.client.dataset.control = 'Form1';
+    this.client.dataset.control = fixed.client;
     const pixels = (twips) => twips / facts.twipsPerPixel;
     // The sheet's size in CSS pixels at 100 %.
     this.width = pixels(facts.widthTwips);

@@ -1,0 +1,146 @@
+#include "layout/spoken_names.h"
+
+#include <array>
+#include <utility>
+
+#include "core/sheet_fields.h"
+#include "generation/skills.h"
+
+namespace orvandel {
+namespace {
+
+// What tells a box apart from the other boxes under the same caption.
+constexpr auto kDetails = std::to_array<std::pair<std::string_view, const char*>>({
+    {"nationalite_nom", " : nom"},
+    {"profession_nom", " : nom"},
+    {"bonus_attaque", " : bonus"},
+    {"bonus_parade", " : bonus"},
+});
+
+// The boxes of a characteristic's row, by the suffix of their names: roll,
+// racial modifier, total.
+constexpr auto kCharacteristicBoxes = std::to_array<std::pair<std::string_view, const char*>>({
+    {"", ""},
+    {"_race", " : modificateur racial"},
+    {"_tot", " : total"},
+});
+
+constexpr const char* kTitle = "Tirer un personnage au hasard";
+constexpr const char* kSorcery = "Magie";
+constexpr const char* kImprovementRolls = "Jets d’amélioration";
+// The box of the improvement rolls, which des_ok(17) gives to the typed entry.
+constexpr std::string_view kImprovementRollsBox = "des_comp";
+
+// What a tick does: the box it rerolls follows.
+constexpr const char* kRerollName = "Relancer ";
+constexpr const char* kRerollTip = "Cochée : « Saisie/Reroll » relance %1 au lieu de garder votre jet.";
+constexpr const char* kImprovementRollsTip =
+    "Cochée : « Saisie/Reroll » tire aussi les jets d’amélioration (Suplé.).";
+
+bool startsWith(std::string_view text, std::string_view start) {
+  return text.substr(0, start.size()) == start;
+}
+
+// Runs of spaces (the catalogue's names hold some) read as one, none at the ends.
+std::string simplified(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    if (!space)
+      out += c;
+    else if (!out.empty() && out.back() != ' ')
+      out += ' ';
+  }
+  if (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::string detailOf(std::string_view control) {
+  for (const auto& [box, detail] : kDetails)
+    if (control == box) return detail;
+  for (const auto& category : kSkillCategories)
+    if (category.bonus && control == fieldName(category.bonus)) return " : bonus";
+  return {};
+}
+
+// "Equipement :" is spoken "Equipement".
+std::string captionWords(std::string caption) {
+  while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':')) caption.pop_back();
+  return caption;
+}
+
+// The index in "comp(12)".
+std::string indexOf(std::string_view control) {
+  const auto open = control.find('(');
+  return std::string(control.substr(open + 1, control.size() - open - 2));
+}
+
+bool hasLetterOrDigit(std::string_view text) {
+  // Any byte of a multi-byte character is a letter here ("É").
+  for (const char c : text)
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || (c & 0x80)) return true;
+  return false;
+}
+
+std::string weaponName(std::string_view control, const char* value, const Personnage& sheet) {
+  const std::string index = indexOf(control);
+  std::string name(fieldText(sheet, "arme_nom(" + index + ")"));
+  if (!hasLetterOrDigit(name)) name = "Arme " + index;
+  return name + value;
+}
+
+// The name of the box that selector `control` rerolls.
+std::string rerolledBox(std::string_view control) {
+  for (const auto& blue : kBlueBoxes)
+    if (control == selectorName(blue.selector)) return blue.name;
+  if (control == selectorName(kDesCompSelector)) return std::string(kImprovementRollsBox);
+  return {};
+}
+
+std::string spokenNameOf(std::string_view control) {
+  const ControlRow* row = layoutRow(control);
+  return row ? spokenName(*row, Personnage{}) : std::string();
+}
+
+}  // namespace
+
+std::string spokenNameSource(std::string_view control) {
+  if (startsWith(control, "Text1(")) return "comp(" + indexOf(control) + ")";
+  if (startsWith(control, "arme_att(") || startsWith(control, "arme_par("))
+    return "arme_nom(" + indexOf(control) + ")";
+  return {};
+}
+
+std::string spokenName(const ControlRow& row, const Personnage& sheet) {
+  const std::string_view control = row.name;
+  if (startsWith(control, "Text1(")) {
+    const std::string skill = simplified(fieldText(sheet, spokenNameSource(control)));
+    return skill.empty() ? "Compétence " + indexOf(control) : skill;
+  }
+  if (startsWith(control, "arme_att(")) return weaponName(control, " : attaque", sheet);
+  if (startsWith(control, "arme_par(")) return weaponName(control, " : parade", sheet);
+  if (row.kind == ControlKind::Selector) {
+    const std::string box = rerolledBox(control);
+    return box.empty() ? std::string() : kRerollName + spokenNameOf(box);
+  }
+  for (const CharacteristicRow& characteristic : kCharacteristics)
+    for (const auto& [suffix, detail] : kCharacteristicBoxes)
+      if (control == std::string(characteristic.name) + std::string(suffix))
+        return std::string(characteristic.caption) + detail;
+  if (control == kTitlePicture) return kTitle;
+  if (control == "sorcier") return kSorcery;
+  if (control == kImprovementRollsBox) return kImprovementRolls;
+  if (!row.rowLabel.empty()) return captionWords(layoutCaption(row.rowLabel)) + detailOf(control);
+  return {};
+}
+
+std::string selectorTip(std::string_view control) {
+  const std::string box = rerolledBox(control);
+  if (box.empty()) return {};
+  if (box == kImprovementRollsBox) return kImprovementRollsTip;
+  std::string tip = kRerollTip;
+  tip.replace(tip.find("%1"), 2, spokenNameOf(box));
+  return tip;
+}
+
+}  // namespace orvandel

@@ -1,0 +1,28 @@
+// What a screen reader says for the sheet's controls, for the window and the
+// browser page alike: each box is named by the caption that labels it on the
+// sheet, a skill value by its skill, a weapon value by its weapon, a
+// selector by the box it rerolls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/sheet.h"
+#include "layout/layout.h"
+
+namespace orvandel {
+
+// The name for the control of `row` while the sheet is `sheet`, or an empty
+// text for a control whose own caption says it (buttons) or that has
+// nothing to say (captions, lines).
+std::string spokenName(const ControlRow& row, const Personnage& sheet);
+
+// The field whose text names `control` (a skill value is named by its
+// skill's name), or an empty text for a name that never changes.
+std::string spokenNameSource(std::string_view control);
+
+// What ticking the selector `control` does, for its tooltip; empty for a
+// control that is not a selector.
+std::string selectorTip(std::string_view control);
+
+}  // namespace orvandel

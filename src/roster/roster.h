@@ -1,0 +1,56 @@
+// The characters a player keeps between sessions: each sheet under a name of
+// the player's, in the order kept. Plain C++, shared by the window and the
+// browser page, which each store it in their own place.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/sheet.h"
+
+namespace orvandel {
+
+struct KeptCharacter {
+  std::string name;
+  Personnage sheet;
+
+  bool operator==(const KeptCharacter&) const = default;
+};
+
+// What a kept character is called until the player names it: its profession
+// and nationality ("Chasseur Guerrier, Plaine des Cendres").
+std::string proposedName(const Personnage& sheet);
+
+class Roster {
+ public:
+  Roster() = default;
+  explicit Roster(std::vector<KeptCharacter> characters) : characters_(std::move(characters)) {}
+
+  const std::vector<KeptCharacter>& characters() const { return characters_; }
+  std::size_t size() const { return characters_.size(); }
+
+  // Keeps `sheet` last under `name`; its place in the roster.
+  std::size_t keep(std::string name, Personnage sheet);
+  // Appends what an import brought; nothing kept before is touched.
+  void keepAll(std::vector<KeptCharacter> characters);
+
+  // REQUIRES: at < size() (at <= size() for restore).
+  void rename(std::size_t at, std::string name);
+  void update(std::size_t at, Personnage sheet);
+  KeptCharacter remove(std::size_t at);
+  // Puts a removed character back where it stood.
+  void restore(std::size_t at, KeptCharacter character);
+
+  // The places of the characters whose name, profession or nationality holds
+  // `words`, ignoring case; every place for empty words.
+  std::vector<std::size_t> search(std::string_view words) const;
+
+  bool operator==(const Roster&) const = default;
+
+ private:
+  std::vector<KeptCharacter> characters_;
+};
+
+}  // namespace orvandel

@@ -1,0 +1,77 @@
+// One player's sheet and everything the player does to it: the sheet, the
+// dice that roll it and the steps to undo and redo. The window and the
+// browser page carry out every action here, so an action and the step it
+// leaves behind are written once, whatever the front end.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/dice.h"
+#include "core/sheet.h"
+#include "generation/driver.h"
+#include "generation/improvement.h"
+#include "history/sheet_history.h"
+
+namespace orvandel {
+
+// What an action did to the sheet, for its owner to show.
+enum class SheetChange {
+  Edited,   // the sheet changed but keeps no step: a click on an empty count wrote "-1"
+  Stepped,  // the steps moved: an action kept one, or undo or redo took one
+};
+
+class SheetSession {
+ public:
+  // REQUIRES: dice is not null.
+  explicit SheetSession(std::unique_ptr<Dice> dice);
+
+  const Personnage& sheet() const { return sheet_; }
+
+  // Told after every action that changed the sheet. Typing and ticking are
+  // not told: the owner shows them already.
+  void onChange(std::function<void(SheetChange)> listener) { listener_ = std::move(listener); }
+
+  // Typing into a text field or ticking a selector changes the sheet only;
+  // false for a name the sheet does not have or a value of the other kind.
+  bool setText(std::string_view control, std::string text);
+  bool setTicked(std::string_view control, bool ticked);
+
+  // "Saisie/Reroll". A refusal changes nothing and keeps no step.
+  std::optional<Refusal> typedEntry();
+  // The title picture.
+  void randomEntry();
+  // An improvement click; whether it spent a roll. A click that spends
+  // nothing keeps no step.
+  bool improve(ImprovementTarget target);
+  // A sheet the player brings in its JSON form (a file, a link): nothing
+  // once it is shown, or why it is not a sheet, in French, with the sheet
+  // unchanged.
+  std::optional<std::string> open(std::string_view json);
+
+  // Stepping back and forth; whether the sheet changed.
+  bool undo();
+  bool redo();
+  bool canUndo() const { return history_.canUndo(); }
+  bool canRedo() const { return history_.canRedo(); }
+
+  // The launch state: a fresh sheet, rolled from now on by `dice`. The sheet
+  // left behind is one step to undo.
+  void restart(std::unique_ptr<Dice> dice);
+
+ private:
+  // Keeps `before` as a step when the action changed the sheet.
+  void keepStep(Personnage before);
+  bool show(std::optional<Personnage> sheet);
+  void tell(SheetChange change);
+
+  Personnage sheet_;
+  std::unique_ptr<Dice> dice_;
+  SheetHistory history_;
+  std::function<void(SheetChange)> listener_;
+};
+
+}  // namespace orvandel

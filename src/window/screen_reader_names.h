@@ -1,0 +1,35 @@
+// The names a screen reader says for the window's controls, from the
+// program's one table of spoken names: every control is named once, and the
+// skill and weapon values again when the sheet renames their skill or weapon.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/sheet.h"
+#include "window/sheet_view.h"
+
+namespace orvandel {
+
+class ScreenReaderNames {
+ public:
+  // Names every control of `view` for `sheet`, which must outlive this.
+  ScreenReaderNames(const SheetView& view, const Personnage& sheet);
+
+  // Names again the controls whose naming field changed since.
+  void refresh();
+
+ private:
+  struct NamedBySheet {
+    QWidget* widget;
+    const ControlRow* row;
+    std::string source;  // the field whose text names the control
+    std::string sourceText;
+  };
+
+  const Personnage& sheet_;
+  std::vector<NamedBySheet> namedBySheet_;
+};
+
+}  // namespace orvandel

@@ -1,0 +1,94 @@
+#include "window/sheet_keeping.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <variant>
+
+#include "sheet_io/sheet_text.h"
+#include "window/message_title.h"
+#include "window/qt_text.h"
+#include "window/sheet_files.h"
+
+namespace orvandel {
+namespace {
+
+constexpr const char* kSaveTitle = "Enregistrer la fiche";
+constexpr const char* kOpenTitle = "Ouvrir une fiche";
+constexpr const char* kPrintTitle = "Imprimer la fiche";
+constexpr const char* kSuggestedName = "personnage.json";
+constexpr const char* kPrintedName = "personnage";  // print queues, and the file when printing to one
+constexpr const char* kPrintFailed = "L’impression n’a pas pu commencer : vérifiez l’imprimante choisie.";
+
+// "Image PNG (*.png)" -> "png"
+QString suffixOfFilter(const QString& filter) {
+  return filter.section(QStringLiteral("*."), 1).section(u')', 0, 0);
+}
+
+}  // namespace
+
+std::optional<QString> SheetKeeping::saveTo(const QString& path) {
+  auto error = saveSheet(window_, session_.sheet(), path);
+  if (!error) lastPath_ = path;
+  return error;
+}
+
+std::optional<QString> SheetKeeping::openFrom(const QString& path) {
+  auto read = readSheetText(path);
+  if (auto* error = std::get_if<QString>(&read)) return *error;
+  if (const auto reason = session_.open(std::get<std::string>(read))) return notASheet(path, *reason);
+  lastPath_ = path;
+  return std::nullopt;
+}
+
+bool SheetKeeping::printOn(QPrinter& printer) { return paintSheet(window_, printer); }
+
+void SheetKeeping::copy() { QGuiApplication::clipboard()->setText(qtText(sheetToText(session_.sheet()))); }
+
+QString SheetKeeping::dialogPath(const QString& name) const {
+  if (!lastPath_.isEmpty()) return QFileInfo(lastPath_).dir().filePath(name);
+  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  return (documents.exists() ? documents : QDir::home()).filePath(name);
+}
+
+void SheetKeeping::chooseFileToSave() {
+  const QString suggested = lastPath_.isEmpty() ? dialogPath(QString::fromUtf8(kSuggestedName)) : lastPath_;
+  QFileDialog dialog(&window_, QString::fromUtf8(kSaveTitle), suggested, saveFilters());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without a suffix takes the one of the chosen form.
+  dialog.setDefaultSuffix(suffixOfFilter(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOfFilter(filter)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (const auto error = saveTo(dialog.selectedFiles().constFirst())) warn(*error);
+}
+
+void SheetKeeping::chooseFileToOpen() {
+  const QString path =
+      QFileDialog::getOpenFileName(&window_, QString::fromUtf8(kOpenTitle), dialogPath({}), openFilters());
+  if (path.isEmpty()) return;
+  if (const auto error = openFrom(path)) warn(*error);
+}
+
+void SheetKeeping::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(sheetPageLayout());
+  printer.setDocName(QString::fromUtf8(kPrintedName));
+  QPrintDialog dialog(&printer, &window_);
+  dialog.setWindowTitle(QString::fromUtf8(kPrintTitle));
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!printOn(printer)) warn(QString::fromUtf8(kPrintFailed));
+}
+
+void SheetKeeping::warn(const QString& message) {
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageTitle), message, QMessageBox::Ok, &window_);
+  box.exec();
+}
+
+}  // namespace orvandel

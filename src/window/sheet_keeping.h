@@ -1,0 +1,42 @@
+// Keeping the character outside the program: saving, opening, printing and
+// copying the sheet, with their dialogs and their French messages. Opening
+// is an action of the session, so that it is a step to undo.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "session/sheet_session.h"
+
+class QPrinter;
+class QWidget;
+
+namespace orvandel {
+
+class SheetKeeping {
+ public:
+  // `window` is what pictures and paper show; both must outlive this.
+  SheetKeeping(QWidget& window, SheetSession& session) : window_(window), session_(session) {}
+
+  // Once the player has picked a file: what went wrong, in French, or
+  // nothing. A failure changes nothing on the sheet.
+  std::optional<QString> saveTo(const QString& path);
+  std::optional<QString> openFrom(const QString& path);
+  bool printOn(QPrinter& printer);
+  void copy();
+
+  // The same with their dialogs and messages.
+  void chooseFileToSave();
+  void chooseFileToOpen();
+  void print();
+
+ private:
+  void warn(const QString& message);
+  QString dialogPath(const QString& name) const;
+
+  QWidget& window_;
+  SheetSession& session_;
+  QString lastPath_;
+};
+
+}  // namespace orvandel

@@ -1,0 +1,82 @@
+#include "window/shortcut_menu.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QWidget>
+
+namespace orvandel {
+namespace {
+
+// Whether an edit box has typing of its own to undo (or redo).
+bool hasOwnStep(const QObject* edit, bool redo) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(edit))
+    return redo ? line->isRedoAvailable() : line->isUndoAvailable();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(edit))
+    return redo ? multi->document()->isRedoAvailable() : multi->document()->isUndoAvailable();
+  return false;
+}
+
+bool hasSelection(const QObject* edit) {
+  if (const auto* line = qobject_cast<const QLineEdit*>(edit)) return line->hasSelectedText();
+  if (const auto* multi = qobject_cast<const QPlainTextEdit*>(edit))
+    return multi->textCursor().hasSelection();
+  return false;
+}
+
+}  // namespace
+
+ShortcutMenu::ShortcutMenu(QWidget& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {}
+
+void ShortcutMenu::add(const char* text, const char* keys, CommandRole role, std::function<void()> run) {
+  auto* action = new QAction(QString::fromUtf8(text), &window_);
+  action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(keys)));
+  connect(action, &QAction::triggered, this, std::move(run));
+  window_.addAction(action);
+  menu_->addAction(action);
+  commands_.push_back({action, role});
+}
+
+void ShortcutMenu::addSeparator() { menu_->addSeparator(); }
+
+void ShortcutMenu::watch(QWidget* editBox) { editBox->installEventFilter(this); }
+
+void ShortcutMenu::enableSteps(bool undo, bool redo) {
+  for (const Command& command : commands_) {
+    if (command.role == CommandRole::Undo) command.action->setEnabled(undo);
+    if (command.role == CommandRole::Redo) command.action->setEnabled(redo);
+  }
+}
+
+void ShortcutMenu::popup(const QPoint& at) { menu_->exec(at); }
+
+bool ShortcutMenu::windowTakesKey(const QObject* edit, const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const Command& command : commands_) {
+    if (!command.action->isEnabled() || !command.action->shortcuts().contains(pressed)) continue;
+    switch (command.role) {
+      case CommandRole::Undo:
+      case CommandRole::Redo:
+        return !hasOwnStep(edit, command.role == CommandRole::Redo);
+      case CommandRole::Copy:
+        return !hasSelection(edit);
+      case CommandRole::Plain:
+        return true;
+    }
+  }
+  return false;
+}
+
+bool ShortcutMenu::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && windowTakesKey(watched, *static_cast<QKeyEvent*>(event))) {
+    event->ignore();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace orvandel

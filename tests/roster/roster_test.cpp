@@ -1,0 +1,135 @@
+// Keeping characters and moving them between the front ends: what an export
+// writes comes back whole, an import keeps every good character and names
+// every bad one, and nothing kept before is lost.
+#include "roster/roster.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/dice.h"
+#include "generation/driver.h"
+#include "roster/roster_file.h"
+#include "sheet_io/sheet_json.h"
+
+namespace orvandel {
+namespace {
+
+Personnage rolled(std::uint64_t seed) {
+  Personnage sheet;
+  SeededDice dice(seed);
+  generateRandom(sheet, dice);
+  return sheet;
+}
+
+std::string batchOf(int count) {
+  std::string lines;
+  for (int i = 1; i <= count; ++i) lines += sheetToJson(rolled(static_cast<std::uint64_t>(i))) + "\n";
+  return lines;
+}
+
+TEST(RosterTest, NamesItsCharactersFromProfessionAndNationality) {
+  Personnage sheet;
+  EXPECT_EQ(proposedName(sheet), "Personnage");
+  sheet.profession_nom = "Chasseur Guerrier";
+  EXPECT_EQ(proposedName(sheet), "Chasseur Guerrier");
+  sheet.nationalite_nom = "Plaine des Cendres";
+  EXPECT_EQ(proposedName(sheet), "Chasseur Guerrier, Plaine des Cendres");
+}
+
+TEST(RosterTest, ExportedRosterComesBackWhole) {
+  Roster roster;
+  roster.keep("Aldo « le Rouge »", rolled(1));
+  roster.keep("ligne\nsur deux \"guillemets\" \\", rolled(2));
+  roster.keep("", rolled(3));
+  roster.rename(2, "Brune");
+  roster.update(0, rolled(4));
+  const KeptCharacter removed = roster.remove(1);
+  roster.restore(1, removed);
+
+  const ImportedCharacters back = importCharacters(rosterToJson(roster.characters()));
+  EXPECT_TRUE(back.problems.empty());
+  EXPECT_EQ(Roster(back.characters), roster);
+  EXPECT_EQ(back.characters[0].sheet, rolled(4));
+}
+
+TEST(RosterTest, ImportsABatchAsTheCliWritesIt) {
+  const ImportedCharacters imported = importCharacters(batchOf(20));
+  ASSERT_EQ(imported.characters.size(), 20U);
+  EXPECT_TRUE(imported.problems.empty());
+  EXPECT_EQ(imported.characters[6].sheet, rolled(7));
+  EXPECT_EQ(imported.characters[6].name, proposedName(rolled(7)));
+
+  // The roster's own JSON Lines are such a batch again.
+  EXPECT_EQ(rosterToJsonLines(imported.characters), batchOf(20));
+}
+
+TEST(RosterTest, BadLinesAreLeftOutWithTheirReasonAndTheRestKept) {
+  const std::string text = sheetToJson(rolled(1)) + "\r\n{\"forc\": \n\n" + sheetToJson(rolled(2)) +
+                           "\n{\"inconnue\": \"x\"}\n" + sheetToJson(rolled(3));
+  const ImportedCharacters imported = importCharacters(text);
+  ASSERT_EQ(imported.characters.size(), 3U);
+  EXPECT_EQ(imported.characters[2].sheet, rolled(3));
+  ASSERT_EQ(imported.problems.size(), 2U);
+  EXPECT_EQ(imported.problems[0], "ligne 2 : ce n’est pas du JSON valide.");
+  EXPECT_EQ(imported.problems[1], "ligne 5 : la case \"inconnue\" n’existe pas sur la fiche.");
+}
+
+TEST(RosterTest, BadEntriesOfARosterFileAreLeftOutByTheirPlace) {
+  Roster roster;
+  roster.keep("Un", rolled(1));
+  std::string file = rosterToJson(roster.characters());
+  file.replace(file.rfind("\n]"), 0,
+               ",\n{\"nom\":3,\"fiche\":{}},\n[],\n{\"nom\":\"Sans fiche\"},\n{\"fiche\":{}}");
+  const ImportedCharacters imported = importCharacters(file);
+  ASSERT_EQ(imported.characters.size(), 2U);
+  EXPECT_EQ(imported.characters[0].name, "Un");
+  EXPECT_EQ(imported.characters[1].name, "Personnage");  // no name: named from its sheet
+  ASSERT_EQ(imported.problems.size(), 3U);
+  EXPECT_EQ(imported.problems[0], "personnage 2 : le nom doit être un texte entre guillemets.");
+  EXPECT_EQ(imported.problems[1].substr(0, 15), "personnage 3 : ");
+  EXPECT_EQ(imported.problems[2], "personnage 4 : la fiche (« fiche ») manque ou n’est pas un objet.");
+}
+
+TEST(RosterTest, RefusesWhatItCannotReadWhole) {
+  static const struct {
+    std::string text;
+    const char* reason;
+  } cases[] = {
+      {std::string(kLargestRoster + 1, ' '), "trop gros"},
+      {"{\"format\":\"orvandel-personnages\",\"version\":2,\"personnages\":[]}", "plus récente"},
+  };
+  for (const auto& c : cases) {
+    const ImportedCharacters imported = importCharacters(c.text);
+    EXPECT_TRUE(imported.characters.empty());
+    ASSERT_EQ(imported.problems.size(), 1U);
+    EXPECT_NE(imported.problems[0].find(c.reason), std::string::npos) << imported.problems[0];
+  }
+}
+
+TEST(RosterTest, ImportAddsToWhatWasKept) {
+  Roster roster;
+  roster.keep("Déjà là", rolled(9));
+  roster.keepAll(importCharacters(batchOf(2)).characters);
+  ASSERT_EQ(roster.size(), 3U);
+  EXPECT_EQ(roster.characters()[0].name, "Déjà là");
+  EXPECT_EQ(roster.characters()[2].sheet, rolled(2));
+}
+
+TEST(RosterTest, SearchesNamesProfessionsAndNationalitiesIgnoringCase) {
+  Roster roster;
+  Personnage sheet;
+  sheet.profession_nom = "Chasseur Guerrier";
+  sheet.nationalite_nom = "Plaine des Cendres";
+  roster.keep("Aldo", sheet);
+  roster.keep("Brune", Personnage{});
+  roster.keep("ALDEBERT", Personnage{});
+  EXPECT_EQ(roster.search("ald"), (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(roster.search("cendres"), (std::vector<std::size_t>{0}));
+  EXPECT_EQ(roster.search("guerrier"), (std::vector<std::size_t>{0}));
+  EXPECT_EQ(roster.search(""), (std::vector<std::size_t>{0, 1, 2}));
+  EXPECT_TRUE(roster.search("zzz").empty());
+}
+
+}  // namespace
+}  // namespace orvandel

@@ -1,0 +1,149 @@
+// What the window and the browser page rely on when a player acts: which
+// actions keep a step, which leave the sheet alone, and what the owner is
+// told.
+#include "session/sheet_session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/scripted_dice.h"
+#include "core/sheet_fields.h"
+#include "sheet_io/sheet_json.h"
+
+namespace orvandel {
+namespace {
+
+// A session rolled from a seed, with every change it tells kept in order.
+struct Watched {
+  SheetSession session{std::make_unique<SeededDice>(7)};
+  std::vector<SheetChange> told;
+  Watched() {
+    session.onChange([this](SheetChange change) { told.push_back(change); });
+  }
+};
+
+TEST(SheetSessionTest, RefusedTypedEntryChangesNothingAndKeepsNoStep) {
+  Watched w;
+  for (const auto& blue : kBlueBoxes) ASSERT_TRUE(w.session.setText(blue.name, "12"));
+  ASSERT_TRUE(w.session.setText("forc", "douze"));
+  const Personnage typed = w.session.sheet();
+  const auto refusal = w.session.typedEntry();
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->field, "forc");
+  EXPECT_EQ(w.session.sheet(), typed);
+  EXPECT_FALSE(w.session.canUndo());
+  EXPECT_TRUE(w.told.empty());
+}
+
+TEST(SheetSessionTest, TypedEntryKeepsTheTypingAsItsStep) {
+  Watched w;
+  for (const auto& blue : kBlueBoxes) ASSERT_TRUE(w.session.setText(blue.name, "12"));
+  const Personnage typed = w.session.sheet();
+  ASSERT_FALSE(w.session.typedEntry());
+  EXPECT_NE(w.session.sheet(), typed);
+  EXPECT_EQ(w.told, std::vector{SheetChange::Stepped});
+  ASSERT_TRUE(w.session.undo());
+  EXPECT_EQ(w.session.sheet(), typed);
+}
+
+TEST(SheetSessionTest, ClickThatSpendsNothingKeepsNoStep) {
+  SheetSession session(std::make_unique<ScriptedDice>(std::string_view("")));
+  std::vector<SheetChange> told;
+  session.onChange([&told](SheetChange change) { told.push_back(change); });
+  const ImprovementTarget skill{ImprovementKind::Skill, 3};
+
+  EXPECT_FALSE(session.improve(skill));  // empty count: becomes "-1"
+  EXPECT_EQ(session.sheet().des_comp, "-1");
+  EXPECT_EQ(told, std::vector{SheetChange::Edited});
+  EXPECT_FALSE(session.improve(skill));  // nothing changes any more
+  EXPECT_EQ(told.size(), 1U);
+  EXPECT_FALSE(session.canUndo());
+}
+
+TEST(SheetSessionTest, ClickThatSpendsARollIsAStep) {
+  SheetSession session(std::make_unique<ScriptedDice>(std::string_view("100:37")));
+  ASSERT_TRUE(session.setText("des_comp", "3"));
+  ASSERT_TRUE(session.setText("Text1(17)", "40"));
+  EXPECT_TRUE(session.improve({ImprovementKind::Skill, 17}));
+  EXPECT_EQ(session.sheet().des_comp, "2");
+  EXPECT_EQ(session.sheet().Text1(17), "58");
+  ASSERT_TRUE(session.undo());
+  EXPECT_EQ(session.sheet().Text1(17), "40");
+}
+
+TEST(SheetSessionTest, NewActionDropsTheRedoBranch) {
+  Watched w;
+  w.session.randomEntry();
+  w.session.randomEntry();
+  ASSERT_TRUE(w.session.undo());
+  EXPECT_TRUE(w.session.canRedo());
+  w.session.randomEntry();
+  EXPECT_FALSE(w.session.canRedo());
+  EXPECT_FALSE(w.session.redo());
+  EXPECT_EQ(w.told.size(), 4U);
+}
+
+TEST(SheetSessionTest, KeepsFiftySteps) {
+  Watched w;
+  std::vector<Personnage> shown{w.session.sheet()};
+  for (int i = 0; i < 60; ++i) {
+    w.session.randomEntry();
+    shown.push_back(w.session.sheet());
+  }
+  int undone = 0;
+  while (w.session.undo()) ++undone;
+  EXPECT_EQ(undone, 50);
+  EXPECT_EQ(w.session.sheet(), shown[10]);
+  while (w.session.redo()) {
+  }
+  EXPECT_EQ(w.session.sheet(), shown.back());
+}
+
+TEST(SheetSessionTest, OpeningASheetIsAStepAndARefusalIsNot) {
+  Watched w;
+  w.session.randomEntry();
+  const Personnage rolled = w.session.sheet();
+  const auto reason = w.session.open("{\"forc\": 3");
+  ASSERT_TRUE(reason);
+  EXPECT_FALSE(reason->empty());
+  EXPECT_EQ(w.session.sheet(), rolled);
+  EXPECT_EQ(w.told.size(), 1U);
+
+  Personnage saved;
+  saved.forc = "17";
+  EXPECT_FALSE(w.session.open(sheetToJson(saved)));
+  EXPECT_EQ(w.session.sheet(), saved);
+  ASSERT_TRUE(w.session.undo());
+  EXPECT_EQ(w.session.sheet(), rolled);
+}
+
+TEST(SheetSessionTest, RestartShowsTheLaunchSheetWithNewDice) {
+  Watched w;
+  w.session.randomEntry();
+  const Personnage rolled = w.session.sheet();
+  w.session.restart(std::make_unique<SeededDice>(7));
+  EXPECT_EQ(w.session.sheet(), Personnage{});
+  w.session.randomEntry();
+  EXPECT_EQ(w.session.sheet(), rolled);  // the same seed rolls the same character again
+  ASSERT_TRUE(w.session.undo());
+  ASSERT_TRUE(w.session.undo());
+  EXPECT_EQ(w.session.sheet(), rolled);
+}
+
+TEST(SheetSessionTest, TypingReachesOnlyTheSheetsOwnFields) {
+  Watched w;
+  EXPECT_TRUE(w.session.setText("equipement", "une corde"));
+  EXPECT_TRUE(w.session.setTicked("des_ok(14)", true));
+  EXPECT_FALSE(w.session.setText("des_ok(14)", "x"));
+  EXPECT_FALSE(w.session.setTicked("forc", true));
+  EXPECT_FALSE(w.session.setText("comp(74)", "x"));
+  EXPECT_EQ(w.session.sheet().equipement, "une corde");
+  EXPECT_TRUE(w.session.sheet().des_ok(14));
+  EXPECT_TRUE(w.told.empty());
+  EXPECT_FALSE(w.session.canUndo());
+}
+
+}  // namespace
+}  // namespace orvandel
