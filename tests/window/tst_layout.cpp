@@ -33,7 +33,11 @@ QString captionOf(QWidget* w) {
 // "picture" for a label showing artwork, otherwise the widget's class.
 QString kindOf(QWidget* w) {
   auto* label = qobject_cast<QLabel*>(w);
-  return label && !label->pixmap().isNull() ? QStringLiteral("picture") : w->metaObject()->className();
+  if (label && !label->pixmap().isNull()) return QStringLiteral("picture");
+  // The Qt widget it is, under the program's own subclasses.
+  const QMetaObject* kind = w->metaObject();
+  while (!QByteArray(kind->className()).startsWith('Q')) kind = kind->superClass();
+  return kind->className();
 }
 
 // The colour roles a widget paints its text and its background with: a
