@@ -26,6 +26,10 @@ constexpr auto kCharacteristicBoxes = std::to_array<std::pair<std::string_view, 
 });
 
 constexpr const char* kTitle = "Tirer un personnage au hasard";
+// What pressing a control does, for the controls that are pressed.
+constexpr const char* kImprovementPress =
+    "Appuyer (Espace ou Entrée) dépense un jet d’amélioration (Suplé.) pour augmenter cette valeur.";
+constexpr const char* kTitlePress = "Appuyer (Espace ou Entrée) tire un nouveau personnage au hasard.";
 constexpr const char* kSorcery = "Magie";
 constexpr const char* kImprovementRolls = "Jets d’amélioration";
 // The box of the improvement rolls, which des_ok(17) gives to the typed entry.
@@ -82,11 +86,38 @@ bool hasLetterOrDigit(std::string_view text) {
   return false;
 }
 
+// How many of the fields `prefix`(1..`last`) read as `text`.
+int timesShown(const Personnage& sheet, const char* prefix, int last, const std::string& text) {
+  int times = 0;
+  for (int i = 1; i <= last; ++i)
+    times += simplified(fieldText(sheet, prefix + std::to_string(i) + ")")) == text;
+  return times;
+}
+
+constexpr int kWeaponRows = 6;
+constexpr int kSkillSlots = 73;
+
+// A weapon by its name; by its row where it has none, or shares it.
 std::string weaponName(std::string_view control, const char* value, const Personnage& sheet) {
   const std::string index = indexOf(control);
-  std::string name(fieldText(sheet, "arme_nom(" + index + ")"));
-  if (!hasLetterOrDigit(name)) name = "Arme " + index;
+  std::string name = simplified(fieldText(sheet, "arme_nom(" + index + ")"));
+  if (!hasLetterOrDigit(name))
+    name = "Arme " + index;
+  else if (timesShown(sheet, "arme_nom(", kWeaponRows, name) > 1)
+    name += " (arme " + index + ")";
   return name + value;
+}
+
+// A skill value by its skill's name; by its heading and slot where the name
+// is a row of dots or stands on the sheet more than once ("Artisanat").
+std::string skillName(std::string_view control, const Personnage& sheet) {
+  const std::string index = indexOf(control);
+  const std::string skill = simplified(fieldText(sheet, "comp(" + index + ")"));
+  const std::string where =
+      std::string(categoryRow(catalogueCategory(std::stoi(index))).heading) + ", compétence " + index;
+  if (!hasLetterOrDigit(skill)) return where;
+  if (timesShown(sheet, "comp(", kSkillSlots, skill) > 1) return skill + " (" + where + ")";
+  return skill;
 }
 
 // The name of the box that selector `control` rerolls.
@@ -113,10 +144,7 @@ std::string spokenNameSource(std::string_view control) {
 
 std::string spokenName(const ControlRow& row, const Personnage& sheet) {
   const std::string_view control = row.name;
-  if (startsWith(control, "Text1(")) {
-    const std::string skill = simplified(fieldText(sheet, spokenNameSource(control)));
-    return skill.empty() ? "Compétence " + indexOf(control) : skill;
-  }
+  if (startsWith(control, "Text1(")) return skillName(control, sheet);
   if (startsWith(control, "arme_att(")) return weaponName(control, " : attaque", sheet);
   if (startsWith(control, "arme_par(")) return weaponName(control, " : parade", sheet);
   if (row.kind == ControlKind::Selector) {
@@ -131,6 +159,13 @@ std::string spokenName(const ControlRow& row, const Personnage& sheet) {
   if (control == "sorcier") return kSorcery;
   if (control == kImprovementRollsBox) return kImprovementRolls;
   if (!row.rowLabel.empty()) return captionWords(layoutCaption(row.rowLabel)) + detailOf(control);
+  return {};
+}
+
+std::string spokenDescription(std::string_view control) {
+  if (startsWith(control, "Text1(") || startsWith(control, "arme_att(") || startsWith(control, "arme_par("))
+    return kImprovementPress;
+  if (control == kTitlePicture) return kTitlePress;
   return {};
 }
 

@@ -1,7 +1,8 @@
 // What a screen reader says for the sheet's controls, for the window and the
 // browser page alike: each box is named by the caption that labels it on the
-// sheet, a skill value by its skill, a weapon value by its weapon, a
-// selector by the box it rerolls.
+// sheet, a skill value by its skill (by its heading and slot where the
+// skill is a row of dots or shared), a weapon value by its weapon, a selector
+// by the box it rerolls.
 #pragma once
 
 #include <string>
@@ -20,6 +21,11 @@ std::string spokenName(const ControlRow& row, const Personnage& sheet);
 // The field whose text names `control` (a skill value is named by its
 // skill's name), or an empty text for a name that never changes.
 std::string spokenNameSource(std::string_view control);
+
+// What pressing `control` does, for the controls that are pressed (a skill or
+// weapon value spends an improvement roll, the title picture rolls a
+// character); empty for the others.
+std::string spokenDescription(std::string_view control);
 
 // What ticking the selector `control` does, for its tooltip; empty for a
 // control that is not a selector.

@@ -4,6 +4,7 @@
 
 #include "core/excerpt.h"
 #include "core/sheet_fields.h"
+#include "sheet_io/sheet_reasons.h"
 
 namespace orvandel {
 
@@ -93,7 +94,12 @@ std::variant<Personnage, SheetError> sheetFromJsonValue(const nlohmann::json& pa
     if (auto* text = std::get_if<std::string*>(&*field)) {
       if (!value.is_string())
         return SheetError{SheetError::Problem::NotText, key, excerpt(key) + " must be a string"};
-      **text = value.get<std::string>();
+      const auto& typed = value.get_ref<const std::string&>();
+      if (const std::size_t length = charactersIn(typed); length > kLongestBoxText)
+        return SheetError{
+            SheetError::Problem::TooLong, key,
+            excerpt(key) + " holds " + std::to_string(length) + " characters, more than a box holds", length};
+      **text = typed;
     } else {
       if (!value.is_boolean())
         return SheetError{SheetError::Problem::NotTickBox, key, excerpt(key) + " must be true or false"};

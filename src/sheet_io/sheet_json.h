@@ -3,6 +3,7 @@
 // window's save and open.
 #pragma once
 
+#include <cstddef>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
@@ -20,15 +21,17 @@ std::string sheetToJson(const Personnage& sheet);
 // fault, for a program to word in its own language, and one English line for
 // the command line.
 struct SheetError {
-  enum class Problem { NotJson, NotAnObject, UnknownControl, NotText, NotTickBox };
+  enum class Problem { NotJson, NotAnObject, UnknownControl, NotText, NotTickBox, TooLong };
   Problem problem;
   std::string control;  // the key at fault, empty for NotJson and NotAnObject
   std::string message;
+  std::size_t length = 0;  // the characters of a text too long (kLongestBoxText)
 };
 
 // Applies the keys of a JSON object to `base` (keys not given keep their
 // value). Refuses malformed JSON, a value that is not an object, an unknown
-// key and a value of the wrong type, leaving `base` untouched.
+// key, a value of the wrong type and a text longer than a box holds
+// (kLongestBoxText), leaving `base` untouched.
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base = {});
 
 // The same for a JSON value already read, such as a sheet inside a roster.

@@ -1,11 +1,20 @@
 #include "sheet_io/sheet_reasons.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "core/excerpt.h"
 #include "sheet_io/sheet_json.h"
 
 namespace orvandel {
+
+std::size_t charactersIn(std::string_view utf8) {
+  constexpr unsigned char kContinuationMask = 0xC0;
+  constexpr unsigned char kContinuation = 0x80;
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & kContinuationMask) != kContinuation;
+  }));
+}
 
 std::string sheetErrorReason(const SheetError& error) {
   using Problem = SheetError::Problem;
@@ -18,6 +27,9 @@ std::string sheetErrorReason(const SheetError& error) {
       return "la case " + excerpt(error.control) + " n’existe pas sur la fiche.";
     case Problem::NotText:
       return "la case " + excerpt(error.control) + " doit contenir un texte entre guillemets.";
+    case Problem::TooLong:
+      return "la case " + excerpt(error.control) + " contient " + std::to_string(error.length) +
+             " caractères ; une case en tient au plus " + std::to_string(kLongestBoxText) + ".";
     case Problem::NotTickBox:
       break;
   }

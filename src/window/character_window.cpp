@@ -61,23 +61,20 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Taille réelle", "Ctrl+0", CommandRole::Plain, &CharacterWindow::zoomToActualSize},
 });
 
-// Before the window manager has framed the window, its title bar and
-// borders are not known: room for those of the usual desktops.
-constexpr QSize kUsualDecoration{16, 40};
-
 }  // namespace
 
-CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent)
-    : QWidget(parent), session_(std::move(dice)) {
+CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, double zoom)
+    : session_(std::move(dice)), zoom_(zoom) {
+  useSheetRoles();
   initArtwork();
   setObjectName(QString::fromUtf8(kClientArea));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   setWindowIcon(QIcon(storedPicture(QString::fromUtf8(kIcon))));
   setFixedSize(zoomedClientSize(zoom_));
-  setFont(sheetFont(kWindowFont));
+  setFont(sheetFont(kWindowFont, zoom_));
   setCursor(artworkCursor(kSheetCursor, zoom_));
 
-  view_ = new SheetView(*this, session_.sheet());
+  view_ = new SheetView(*this, session_.sheet(), zoom_);
   view_->widget(kTitlePicture)->setCursor(artworkCursor(kTitleCursor, zoom_));
   names_ = std::make_unique<ScreenReaderNames>(*view_, session_.sheet());
   keeping_ = std::make_unique<SheetKeeping>(*this, session_);
@@ -96,7 +93,9 @@ void CharacterWindow::listenToView() {
   connect(view_, &SheetView::titlePressed, this, &CharacterWindow::randomEntry);
   connect(view_, &SheetView::typedEntryPressed, this, &CharacterWindow::typedEntry);
   connect(view_, &SheetView::improvementPressed, this, &CharacterWindow::improvementClick);
-  connect(view_, &SheetView::quitPressed, qApp, &QCoreApplication::quit);
+  // QUITTER closes the window, which ends the program, as closing it from
+  // its title bar does: at once, with nothing asked and nothing saved.
+  connect(view_, &SheetView::quitPressed, this, &QWidget::close);
 }
 
 void CharacterWindow::makeCommands() {
@@ -150,6 +149,8 @@ void CharacterWindow::copySheet() { keeping_->copy(); }
 
 void CharacterWindow::chooseFileToSave() { keeping_->chooseFileToSave(); }
 
+void CharacterWindow::open(const QString& path) { keeping_->open(path); }
+
 void CharacterWindow::chooseFileToOpen() { keeping_->chooseFileToOpen(); }
 
 void CharacterWindow::print() { keeping_->print(); }
@@ -201,17 +202,28 @@ void CharacterWindow::setZoom(double zoom) {
   view_->setZoom(zoom_);
 }
 
-void CharacterWindow::zoomIn() { setZoom(zoomedIn(zoom_)); }
+void CharacterWindow::zoomIn() { zoomOnScreen(zoomedIn(zoom_)); }
 
-void CharacterWindow::zoomOut() { setZoom(zoomedOut(zoom_)); }
+void CharacterWindow::zoomOut() { zoomOnScreen(zoomedOut(zoom_)); }
 
-void CharacterWindow::zoomToActualSize() { setZoom(1.0); }
+void CharacterWindow::zoomToActualSize() { zoomOnScreen(1.0); }
+
+void CharacterWindow::zoomOnScreen(double wanted) {
+  const QRect available = screen()->availableGeometry();
+  if (wanted > zoom_) wanted = std::max(zoom_, fittingZoom(decoration(), available.size(), wanted));
+  setZoom(wanted);
+  const QRect frame(pos(), size() + decoration());
+  if (const QPoint inside = keptInside(frame, available); inside != frame.topLeft()) move(inside);
+}
+
+QSize CharacterWindow::decoration() const {
+  const QSize framed = frameGeometry().size() - size();
+  return framed.isEmpty() ? kUsualDecoration : framed;
+}
 
 void CharacterWindow::fitInto(const QRect& available) {
-  QSize decoration = frameGeometry().size() - size();
-  if (decoration.isEmpty()) decoration = kUsualDecoration;
-  setZoom(fittingZoom(decoration, available.size()));
-  const QSize outer = size() + decoration;
+  setZoom(fittingZoom(decoration(), available.size()));
+  const QSize outer = size() + decoration();
   move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
        available.top() + std::max(0, (available.height() - outer.height()) / 2));
 }

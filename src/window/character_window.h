@@ -32,7 +32,8 @@ class CharacterWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CharacterWindow(std::unique_ptr<Dice> dice, QWidget* parent = nullptr);
+  // The window at `zoom` (see setZoom), 1 for the sheet's own size.
+  explicit CharacterWindow(std::unique_ptr<Dice> dice, double zoom = 1.0);
   ~CharacterWindow() override;
 
   const Personnage& sheet() const { return session_.sheet(); }
@@ -53,7 +54,9 @@ class CharacterWindow : public QWidget {
   bool printOn(QPrinter& printer);
   void copySheet();
 
-  // The same with their dialogs and messages.
+  // The same with their dialogs and messages; open() takes a file named
+  // outside the window (the command line, a file manager).
+  void open(const QString& path);
   void chooseFileToSave();
   void chooseFileToOpen();
   void print();
@@ -70,7 +73,9 @@ class CharacterWindow : public QWidget {
 
   // The whole sheet (every control, font, picture and cursor) drawn at
   // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
-  // step, from 50 % to 250 %.
+  // step, from 50 % to 250 %. The player's zooming keeps the framed window
+  // inside its screen's free area: it moves the window, and zooms in no
+  // further than the largest step that fits.
   double zoom() const { return zoom_; }
   void setZoom(double zoom);
   void zoomIn();
@@ -82,6 +87,9 @@ class CharacterWindow : public QWidget {
   // panels), and places the window in it.
   void fitInto(const QRect& available);
 
+  // The room that the window manager's frame takes around the window.
+  QSize decoration() const;
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -89,6 +97,7 @@ class CharacterWindow : public QWidget {
   void listenToView();
   void makeCommands();
   void showChange(SheetChange change);
+  void zoomOnScreen(double wanted);
 
   SheetSession session_;
   SheetView* view_;

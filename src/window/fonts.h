@@ -13,8 +13,12 @@ namespace orvandel {
 // nothing.
 void registerSheetFonts();
 
+// The size in pixels of `wanted` at `zoom`: the whole pixels that fit in its
+// size at 96 dots per inch, as the boxes are laid out.
+int sheetFontPixels(const NamedFont& wanted, double zoom = 1.0);
+
 // The font to draw `wanted` with at `zoom` (1 for the sheet's own size): its
-// family or the nearest installed outline font.
+// family or the nearest installed outline font, at sheetFontPixels().
 QFont sheetFont(const NamedFont& wanted, double zoom = 1.0);
 
 }  // namespace orvandel

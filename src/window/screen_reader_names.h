@@ -12,6 +12,11 @@
 
 namespace orvandel {
 
+// Gives screen readers the sheet's roles: the window is a window, and a
+// skill or weapon value and the title picture are buttons that a press acts
+// on. Call before the window is built; later calls do nothing.
+void useSheetRoles();
+
 class ScreenReaderNames {
  public:
   // Names every control of `view` for `sheet`, which must outlive this.

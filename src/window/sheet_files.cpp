@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHash>
+#include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -17,10 +19,14 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "layout/layout.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_reasons.h"
+#include "window/fonts.h"
 #include "window/qt_text.h"
+#include "window/zoom.h"
 
 namespace orvandel {
 namespace {
@@ -93,27 +99,83 @@ void drawFrame(QPainter& painter, QGroupBox& frame, QPoint at) {
   frame.style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, &frame);
 }
 
+// The artwork of a picture control as vectors, recorded by the build at the
+// size of its box at 100 %; nothing for other controls.
+std::optional<QPicture> vectorsOf(const QWidget& w) {
+  const ControlRow* row = layoutRow(w.objectName().toStdString());
+  if (!row || !row->picture) return std::nullopt;
+  QString path = QString::fromUtf8(row->picture);
+  path.replace(path.lastIndexOf(u'.'), path.size(), QStringLiteral(".pic"));
+  QPicture vectors;
+  if (!vectors.load(path)) return std::nullopt;
+  return vectors;
+}
+
 // Draws `w` and then its children, bottom to top, each clipped to its
 // parents as on screen: on paper Qt leaves the clipping of a child to its
 // parent undone, and the separator lines would run past the frame. The
-// buttons are the window's, not the sheet's: paper leaves them out.
+// buttons are the window's, not the sheet's: paper leaves them out; the
+// pictures go as vectors.
 void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
   if (qobject_cast<QPushButton*>(&w)) return;
   const QPoint at = w.mapTo(&window, QPoint(0, 0));
-  const QRect shown = clip & QRect(at, w.size());
+  const QRect shown = clip & QRect(at, &w == &window ? clip.size() : w.size());
   if (shown.isEmpty()) return;
   painter.save();
   painter.setClipRect(shown);
-  if (auto* frame = qobject_cast<QGroupBox*>(&w))
+  if (&w == &window) {
+    painter.fillRect(shown, window.palette().window());
+  } else if (auto* frame = qobject_cast<QGroupBox*>(&w)) {
     drawFrame(painter, *frame, at);
-  else  // only the window and the widgets that fill their background on
-        // screen cover what lies beneath them
-    w.render(&painter, at, QRegion(), &w == &window ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+  } else if (const auto vectors = vectorsOf(w)) {
+    painter.drawPicture(at, *vectors);
+  } else {  // only the widgets that fill their background on screen cover
+            // what lies beneath them
+    w.render(&painter, at, QRegion(), QWidget::RenderFlags());
+  }
   painter.restore();
   for (QObject* child : w.children())
     if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow() && c->isVisibleTo(&w))
       record(painter, window, *c, shown);
 }
+
+// The sheet laid out at its own size while paper records it, whatever the
+// zoom on screen: every control at its place and font at 100 %, put back
+// afterwards. Fonts go to paper by their size in points, which the recorded
+// drawing keeps through any printer's resolution.
+class LaidOutAtActualSize {
+ public:
+  explicit LaidOutAtActualSize(QWidget& window) {
+    QHash<QString, QWidget*> controls;
+    for (QWidget* w : window.findChildren<QWidget*>()) controls.insert(w->objectName(), w);
+    for (const ControlRow& row : characterWindowLayout()) {
+      QWidget* w = controls.value(qtText(row.name));
+      if (!w) continue;
+      kept_.push_back({w, w->geometry(), w->font()});
+      w->setGeometry(zoomedRect(row.place, 1.0));
+      QFont font = sheetFont(row.look.font);
+      font.setPointSizeF(font.pixelSize() * kPointsPerPixel);
+      w->setFont(font);
+    }
+  }
+  ~LaidOutAtActualSize() {
+    for (const Kept& k : kept_) {
+      k.widget->setGeometry(k.place);
+      k.widget->setFont(k.font);
+    }
+  }
+  LaidOutAtActualSize(const LaidOutAtActualSize&) = delete;
+  LaidOutAtActualSize& operator=(const LaidOutAtActualSize&) = delete;
+
+ private:
+  static constexpr double kPointsPerPixel = 72.0 / 96.0;
+  struct Kept {
+    QWidget* widget;
+    QRect place;
+    QFont font;
+  };
+  std::vector<Kept> kept_;
+};
 
 }  // namespace
 
@@ -173,11 +235,12 @@ bool paintSheet(QWidget& window, QPaintDevice& device) {
   // Widgets drawn straight onto a printer come out as one bitmap; recorded
   // first, they stay lines and text on paper as in the PDF.
   QPicture picture;
+  const QRect sheet(QPoint(0, 0), zoomedClientSize(1.0));
   {
+    const LaidOutAtActualSize actualSize(window);
     QPainter recorder(&picture);
-    record(recorder, window, window, window.rect());
+    record(recorder, window, window, sheet);
   }
-  const QSizeF sheet = window.size();
   const QSizeF page(device.width(), device.height());
   const qreal scale = std::min(page.width() / sheet.width(), page.height() / sheet.height());
   QPainter painter;

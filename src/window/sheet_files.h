@@ -39,9 +39,10 @@ QString notASheet(const QString& path, const std::string& reason);
 // A4 landscape: the sheet is wider than high.
 QPageLayout sheetPageLayout();
 
-// Draws `window` on the current page of `device` (a PDF file or a printer),
-// scaled to fit its paintable area and centred, as vector drawing. Returns
-// whether the device took the drawing.
+// Draws the sheet of `window` on the current page of `device` (a PDF file or
+// a printer), laid out at 100 % whatever the window's zoom, scaled to fit the
+// paintable area and centred, as vector drawing, the pictures included.
+// Returns whether the device took the drawing.
 bool paintSheet(QWidget& window, QPaintDevice& device);
 
 }  // namespace orvandel

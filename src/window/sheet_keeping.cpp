@@ -72,7 +72,10 @@ void SheetKeeping::chooseFileToSave() {
 void SheetKeeping::chooseFileToOpen() {
   const QString path =
       QFileDialog::getOpenFileName(&window_, QString::fromUtf8(kOpenTitle), dialogPath({}), openFilters());
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) open(path);
+}
+
+void SheetKeeping::open(const QString& path) {
   if (const auto error = openFrom(path)) warn(*error);
 }
 

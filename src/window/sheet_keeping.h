@@ -26,6 +26,7 @@ class SheetKeeping {
   void copy();
 
   // The same with their dialogs and messages.
+  void open(const QString& path);
   void chooseFileToSave();
   void chooseFileToOpen();
   void print();

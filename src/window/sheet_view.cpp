@@ -33,12 +33,12 @@ bool isPressKey(const QKeyEvent& key) {
 
 }  // namespace
 
-SheetView::SheetView(QWidget& window, const Personnage& sheet)
+SheetView::SheetView(QWidget& window, const Personnage& sheet, double zoom)
     : QObject(&window), window_(window), sheet_(sheet) {
   QStyle* style = makeSheetStyle(this);
   QWidget* frame = nullptr;
   for (const auto& row : characterWindowLayout()) {
-    QWidget* w = makeSheetWidget(row, row.container == Container::Frame ? frame : &window, style);
+    QWidget* w = makeSheetWidget(row, row.container == Container::Frame ? frame : &window, style, zoom);
     if (row.kind == ControlKind::Frame) frame = w;
     placed_.emplace_back(w, &row);
     bind(row, w);

@@ -27,9 +27,9 @@ class SheetView : public QObject {
   Q_OBJECT
 
  public:
-  // Builds the widgets into `window` and shows `sheet`, which must outlive
-  // the view: show() draws it again as it then stands.
-  SheetView(QWidget& window, const Personnage& sheet);
+  // Builds the widgets into `window` at `zoom` and shows `sheet`, which must
+  // outlive the view: show() draws it again as it then stands.
+  SheetView(QWidget& window, const Personnage& sheet, double zoom = 1.0);
 
   // Redraws the widgets whose field changed since they were last drawn.
   void show();

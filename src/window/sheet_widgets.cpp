@@ -15,10 +15,14 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOptionComplex>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
+#include "layout/spoken_names.h"
+#include "sheet_io/sheet_reasons.h"
 #include "window/fonts.h"
 #include "window/qt_text.h"
 #include "window/zoom.h"
@@ -107,11 +111,26 @@ QWidget* makeCaption(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* makeField(const ControlRow& row, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+  auto* edit = spokenDescription(row.name).empty() ? new QLineEdit(parent) : new PressedValue(parent);
   edit->setReadOnly(!row.look.editable);
+  edit->setMaxLength(static_cast<int>(kLongestBoxText));
   edit->setAlignment(alignment(row.look, Qt::AlignVCenter));
   paint(edit, row.look, QPalette::Text, QPalette::Base);
   return edit;
+}
+
+// Typing or pasting stops where a box is full, as in a single-line box, so
+// that every sheet the window saves opens again.
+void keepWithinABox(QPlainTextEdit* edit) {
+  QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
+    const int limit = static_cast<int>(kLongestBoxText);
+    QTextDocument* text = edit->document();
+    if (text->characterCount() - 1 <= limit) return;  // the count holds the closing paragraph mark
+    QTextCursor excess(text);
+    excess.setPosition(limit);
+    excess.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    excess.removeSelectedText();
+  });
 }
 
 QWidget* makeMultiLine(const ControlRow& row, QWidget* parent, QStyle* style) {
@@ -127,6 +146,7 @@ QWidget* makeMultiLine(const ControlRow& row, QWidget* parent, QStyle* style) {
   edit->document()->setDefaultTextOption(option);
   edit->document()->setDocumentMargin(1);
   paint(edit, row.look, QPalette::Text, QPalette::Base);
+  keepWithinABox(edit);
   return edit;
 }
 
@@ -142,7 +162,9 @@ QWidget* makeButton(const ControlRow& row, QWidget* parent) {
   return button;
 }
 
-QWidget* makePicture(QWidget* parent) { return new QLabel(parent); }
+QWidget* makePicture(const ControlRow& row, QWidget* parent) {
+  return spokenDescription(row.name).empty() ? new QLabel(parent) : new PressedPicture(parent);
+}
 
 QWidget* makeLine(QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -167,7 +189,7 @@ QWidget* makeBare(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
     case ControlKind::Button:
       return makeButton(row, parent);
     case ControlKind::Picture:
-      return makePicture(parent);
+      return makePicture(row, parent);
     case ControlKind::Line:
       break;
   }
@@ -194,12 +216,12 @@ QStyle* makeSheetStyle(QObject* owner) {
   return style;
 }
 
-QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle) {
+QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle, double zoom) {
   QWidget* w = makeBare(row, parent, sheetStyle);
   w->setObjectName(qtText(row.name));
   w->setFocusPolicy(focusPolicy(focusOf(row)));
   if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
-  placeSheetWidget(w, row, 1.0);
+  placeSheetWidget(w, row, zoom);
   return w;
 }
 

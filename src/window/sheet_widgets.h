@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QSize>
 #include <QWidget>
@@ -13,6 +15,22 @@ class QStyle;
 
 namespace orvandel {
 
+// The controls that a press acts on (a skill or weapon value, the title
+// picture) are widgets of their own class, so that screen readers can be
+// told they are buttons (see useSheetRoles).
+class PressedValue final : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  using QLineEdit::QLineEdit;
+};
+class PressedPicture final : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+};
+
 // The window's client area in pixels, from its size in twips.
 QSize clientPixelSize();
 
@@ -22,9 +40,9 @@ QSize clientPixelSize();
 // Owned by `owner`.
 QStyle* makeSheetStyle(QObject* owner);
 
-// The widget for `row`, placed in `parent` under the row's name at 100 %.
+// The widget for `row`, placed in `parent` under the row's name at `zoom`.
 // Frames, selectors and multi-line boxes take `sheetStyle`.
-QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle);
+QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle, double zoom = 1.0);
 
 // Places `w`, made from `row`, at `zoom`: its box, its font and its picture.
 void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom);

@@ -6,6 +6,7 @@
 #include "window/character_window.h"
 #include "window/fonts.h"
 #include "window/qt_french.h"
+#include "window/zoom.h"
 
 namespace orvandel {
 
@@ -13,6 +14,10 @@ void prepareApplication(QApplication& app) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvandel.Orvandel"));
   useFrenchQtTexts(app);
   registerSheetFonts();
+}
+
+double startupZoom() {
+  return fittingZoom(kUsualDecoration, QGuiApplication::primaryScreen()->availableGeometry().size());
 }
 
 void placeOnScreen(CharacterWindow& window) { window.fitInto(window.screen()->availableGeometry()); }

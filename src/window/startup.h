@@ -14,6 +14,11 @@ class CharacterWindow;
 // Qt's own texts in French and registers the sheet's fonts.
 void prepareApplication(QApplication& app);
 
+// The zoom the window opens at: the largest of at most 100 % at which it
+// fits the free area of the main screen. Building the window at that zoom
+// spares start-up a second layout of every control.
+double startupZoom();
+
 // Opens `window` at the largest zoom of at most 100 % at which it fits the
 // free area of its screen, and places it there.
 void placeOnScreen(CharacterWindow& window);

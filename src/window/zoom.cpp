@@ -29,13 +29,22 @@ double zoomedOut(double zoom) {
   return next == kZoomSteps.rend() ? kZoomSteps.front() : *next;
 }
 
-double fittingZoom(QSize decoration, QSize available) {
+double fittingZoom(QSize decoration, QSize available, double atMost) {
   for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
     const QSize needed = zoomedClientSize(*step) + decoration;
-    if (*step <= 1.0 && needed.width() <= available.width() && needed.height() <= available.height())
+    if (*step <= atMost + kSameStep && needed.width() <= available.width() &&
+        needed.height() <= available.height())
       return *step;
   }
   return kZoomSteps.front();
+}
+
+QPoint keptInside(const QRect& frame, const QRect& available) {
+  auto within = [](int at, int size, int low, int room) {
+    return std::max(low, std::min(at, low + room - size));
+  };
+  return {within(frame.left(), frame.width(), available.left(), available.width()),
+          within(frame.top(), frame.height(), available.top(), available.height())};
 }
 
 QRect zoomedRect(const Twips& place, double zoom) {

@@ -10,15 +10,24 @@
 
 namespace orvandel {
 
+// Before the window manager has framed the window, its title bar and
+// borders are not known: room for those of the usual desktops (title bars
+// of 22 to 32 pixels, borders of 0 to 4).
+inline constexpr QSize kUsualDecoration{8, 32};
+
 // The zooms the player steps through, smallest first; 1 is the sheet's own
 // size (15 twips to a pixel).
 double zoomedIn(double zoom);
 double zoomedOut(double zoom);
 
-// The largest step of at most 1 at which the window, with `decoration`
-// (title bar and borders) around it, fits `available`; the smallest step
-// when none does.
-double fittingZoom(QSize decoration, QSize available);
+// The largest step of at most `atMost` at which the window, with
+// `decoration` (title bar and borders) around it, fits `available`; the
+// smallest step when none does.
+double fittingZoom(QSize decoration, QSize available, double atMost = 1.0);
+
+// Where a window's `frame` goes so that it lies inside `available`: where it
+// is, or moved the least; against the top left corner when it is larger.
+QPoint keptInside(const QRect& frame, const QRect& available);
 
 // A place or the client area in pixels at `zoom`.
 QRect zoomedRect(const Twips& place, double zoom);

@@ -44,8 +44,8 @@ endforeach()
 
 execute_process(COMMAND dpkg-deb -x ${debs} ${OUT_DIR}/root COMMAND_ERROR_IS_FATAL ANY)
 file(STRINGS ${OUT_DIR}/root/usr/share/applications/io.github.orvandel.Orvandel.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=/usr/games/orvandel")
-  message(FATAL_ERROR "the desktop entry starts ${exec}, not /usr/games/orvandel")
+if(NOT exec STREQUAL "Exec=/usr/games/orvandel %f")
+  message(FATAL_ERROR "the desktop entry starts ${exec}, not /usr/games/orvandel %f")
 endif()
 
 if(NOT LINTIAN)

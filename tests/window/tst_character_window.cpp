@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 #include <memory>
 
@@ -332,10 +334,10 @@ class CharacterWindowTest : public QObject {
     QTest::newRow("name box") << "nationalite_nom" << "Nationalité : nom" << edit;
     QTest::newRow("selector") << "des_ok(14)" << "Relancer Nationalité" << tick;
     QTest::newRow("improvement rolls selector") << "des_ok(17)" << "Relancer Jets d’amélioration" << tick;
-    QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << edit;
-    QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << edit;
+    QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << button;
+    QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << button;
     QTest::newRow("typed entry") << "Command1" << "Saisie/Reroll" << button;
-    QTest::newRow("title picture") << "orvandel" << "Tirer un personnage au hasard" << int(QAccessible::Graphic);
+    QTest::newRow("title picture") << "orvandel" << "Tirer un personnage au hasard" << button;
     // clang-format on
   }
 
@@ -354,6 +356,60 @@ class CharacterWindowTest : public QObject {
     QAccessibleInterface* said = QAccessible::queryAccessibleInterface(control(window, name));
     QCOMPARE(said->text(QAccessible::Name), spoken);
     QCOMPARE(int(said->role()), role);
+  }
+
+  // After a roll, every skill and weapon value has a name of its own: a
+  // skill's text where it has letters and stands once on the sheet, its
+  // heading and slot where it is dots or repeated ("Artisanat").
+  void screenReadersTellValuesApart() {
+    for (const int seed : {1, 4, 9}) {
+      CharacterWindow window(std::make_unique<SeededDice>(seed));
+      window.randomEntry();
+      QStringList names;
+      int dotted = 0, repeated = 0;
+      for (int i = 1; i <= 73; ++i) {
+        const QString skill =
+            qobject_cast<QLabel*>(control(window, QStringLiteral("comp(%1)").arg(i)))->text();
+        const QString name =
+            QAccessible::queryAccessibleInterface(control(window, QStringLiteral("Text1(%1)").arg(i)))
+                ->text(QAccessible::Name);
+        QVERIFY2(name.contains(QRegularExpression("\\w")), qPrintable(name));
+        if (!skill.contains(QRegularExpression("\\w"))) {
+          ++dotted;
+          QVERIFY2(name.endsWith(QStringLiteral("compétence %1").arg(i)), qPrintable(name));
+        } else if (!name.startsWith(skill.simplified())) {
+          QFAIL(qPrintable(name + " for " + skill));
+        }
+        repeated += name.contains('(') && name.endsWith(QStringLiteral("compétence %1)").arg(i));
+        names << name;
+      }
+      for (int i = 1; i <= 6; ++i)
+        for (const char* value : {"arme_att(%1)", "arme_par(%1)"})
+          names << QAccessible::queryAccessibleInterface(control(window, QString(value).arg(i)))
+                       ->text(QAccessible::Name);
+      QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+      QVERIFY(dotted > 0);
+      if (seed == 1) QVERIFY(repeated > 0);
+    }
+  }
+
+  // A skill or weapon value is a button to a screen reader: it says that a
+  // press spends an improvement roll, and pressing it does.
+  void screenReadersPressValues() {
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.randomEntry();
+    QAccessibleInterface* window_ = QAccessible::queryAccessibleInterface(&window);
+    QCOMPARE(window_->role(), QAccessible::Window);
+    for (const char* name : {"Text1(12)", "arme_att(1)", "arme_par(1)"}) {
+      QAccessibleInterface* value = QAccessible::queryAccessibleInterface(control(window, name));
+      QCOMPARE(value->role(), QAccessible::Button);
+      QVERIFY(value->text(QAccessible::Description).contains("jet d’amélioration"));
+      QCOMPARE(value->text(QAccessible::Value), qobject_cast<QLineEdit*>(control(window, name))->text());
+      QVERIFY(value->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+      const int rolls = QString::fromStdString(window.sheet().des_comp).toInt();
+      value->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      QCOMPARE(QString::fromStdString(window.sheet().des_comp).toInt(), rolls - 1);
+    }
   }
 
   // Every control that takes the focus says something to a screen reader,

@@ -3,6 +3,7 @@
 // (golden/layout.tsv). A misplaced, misnamed, missing or extra control shows
 // as a changed line; ORVANDEL_APPROVE=1 rewrites the record from today's
 // window, and the diff is what a reviewer reads.
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
@@ -32,19 +33,30 @@ QString captionOf(QWidget* w) {
 // "picture" for a label showing artwork, otherwise the widget's class.
 QString kindOf(QWidget* w) {
   auto* label = qobject_cast<QLabel*>(w);
-  return label && !label->pixmap().isNull() ? QStringLiteral("picture") : w->metaObject()->className();
+  if (label && !label->pixmap().isNull()) return QStringLiteral("picture");
+  // The Qt widget it is, under the program's own subclasses.
+  const QMetaObject* kind = w->metaObject();
+  while (!QByteArray(kind->className()).startsWith('Q')) kind = kind->superClass();
+  return kind->className();
 }
 
-// "9.75pt bold underline ink #ff0000 paper #ffffff"
+// The colour roles a widget paints its text and its background with: a
+// scroll area (the multi-line boxes) paints in its viewport.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> paintRoles(QWidget* w) {
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
+    return {area->viewport()->foregroundRole(), area->viewport()->backgroundRole()};
+  return {w->foregroundRole(), w->backgroundRole()};
+}
+
+// "13px bold underline ink #ff0000 paper #ffffff"
 QString lookOf(QWidget* w) {
   const QFont& font = w->font();
-  QString look = QString::number(font.pointSizeF()) + QStringLiteral("pt");
+  QString look = QString::number(font.pixelSize()) + QStringLiteral("px");
   if (font.bold()) look += QStringLiteral(" bold");
   if (font.underline()) look += QStringLiteral(" underline");
-  const bool button = qobject_cast<QPushButton*>(w);
+  const auto [ink, paper] = paintRoles(w);
   return look + QStringLiteral(" ink %1 paper %2")
-                    .arg(w->palette().color(QPalette::Text).name(),
-                         w->palette().color(button ? QPalette::Button : QPalette::Base).name());
+                    .arg(w->palette().color(ink).name(), w->palette().color(paper).name());
 }
 
 // One line per named control, sorted by name.

@@ -9,6 +9,7 @@
 #include "core/dice.h"
 #include "layout/layout.h"
 #include "window/character_window.h"
+#include "window/zoom.h"
 
 namespace orvandel {
 
@@ -41,28 +42,33 @@ class ZoomTest : public QObject {
                    std::abs(g.width() - expected.width()) <= 1 &&
                    std::abs(g.height() - expected.height()) <= 1,
                row.name.c_str());
-      QCOMPARE(w->font().pointSizeF(), row.look.font.points * zoom);
+      // Whole pixels at 96 dots per inch, within a pixel below the zoomed size.
+      const double pixels = row.look.font.points * 96 / 72 * zoom;
+      QVERIFY2(w->font().pixelSize() <= pixels + 1e-6 && w->font().pixelSize() > pixels - 1,
+               row.name.c_str());
       if (row.picture)
         QCOMPARE(qobject_cast<const QLabel*>(w)->pixmap().deviceIndependentSize(), QSizeF(g.size()));
     }
   }
 
   void zoomKeys() {
-    CharacterWindow window(std::make_unique<SeededDice>(1));
+    CharacterWindow window(std::make_unique<SeededDice>(1), 0.5);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QWidget* box = window.findChild<QWidget*>("forc");
     box->setFocus();
-    const QSize actual = window.size();
+    const QSize smallest = window.size();
     QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(window.zoom(), 1.1);
+    QCOMPARE(window.zoom(), 0.6);
     QTest::keyClick(box, Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(window.zoom(), 1.25);
-    QTest::keyClick(box, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(window.size(), actual);
+    QCOMPARE(window.zoom(), 0.67);
     QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(window.zoom(), 0.9);
-    QVERIFY(window.width() < actual.width());
+    QCOMPARE(window.zoom(), 0.6);
+    QVERIFY(window.width() > smallest.width());
+    // 100 %, or the largest step that the test's screen holds.
+    QTest::keyClick(box, Qt::Key_0, Qt::ControlModifier);
+    const QSize available = window.screen()->availableGeometry().size();
+    QCOMPARE(window.zoom(), fittingZoom(window.decoration(), available));
   }
 
   void startupFitsTheScreen_data() {
@@ -73,6 +79,7 @@ class ZoomTest : public QObject {
     QTest::newRow("1366 x 768 with a taskbar") << QRect(0, 0, 1366, 728) << 0.9;
     QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << 0.9;
     QTest::newRow("second screen with a top panel") << QRect(1920, 28, 1024, 740) << 0.9;
+    QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << 0.75;
     QTest::newRow("800 x 600 with a panel") << QRect(0, 0, 800, 560) << 0.67;
     QTest::newRow("too small for any zoom") << QRect(0, 0, 300, 200) << 0.5;
     // clang-format on
@@ -87,6 +94,43 @@ class ZoomTest : public QObject {
     window.fitInto(available);
     QCOMPARE(window.zoom(), zoom);
     if (zoom > 0.5) QVERIFY(available.contains(window.frameGeometry()));
+  }
+
+  // Zooming in from a window near the screen's lower right corner moves it
+  // so that its frame stays inside the screen's free area, and stops at the
+  // largest step that fits.
+  void zoomingInStaysOnTheScreen() {
+    CharacterWindow window(std::make_unique<SeededDice>(1), 0.5);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QRect available = window.screen()->availableGeometry();
+    window.move(available.bottomRight() - QPoint(window.width(), window.height()));
+    const double fits = fittingZoom(window.decoration(), available.size(), 2.5);
+    QVERIFY(fits < 2.5);  // the screen is too small for the largest step
+    for (int press = 0; press < 12; ++press) {
+      QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+      QVERIFY(window.zoom() <= fits);
+      QVERIFY2(available.contains(QRect(window.pos(), window.size() + window.decoration())),
+               qPrintable(QStringLiteral("at %1 %").arg(window.zoom() * 100)));
+    }
+    QCOMPARE(window.zoom(), fits);
+    QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+    QVERIFY(window.zoom() < fits);  // zooming out is never held back
+  }
+
+  // Opened at a zoom, the window is built at it: every control in place at
+  // once, as when stepped to it.
+  void openedAtAZoom() {
+    CharacterWindow opened(std::make_unique<SeededDice>(1), 0.75);
+    CharacterWindow stepped(std::make_unique<SeededDice>(1));
+    stepped.setZoom(0.75);
+    QCOMPARE(opened.size(), stepped.size());
+    for (const ControlRow& row : characterWindowLayout()) {
+      const auto* a = opened.findChild<QWidget*>(QString::fromStdString(row.name));
+      const auto* b = stepped.findChild<QWidget*>(QString::fromStdString(row.name));
+      QCOMPARE(a->geometry(), b->geometry());
+      QCOMPARE(a->font(), b->font());
+    }
   }
 };
 

@@ -3,10 +3,13 @@
 // picture control CONTROL, a square of SIZE pixels such as a desktop icon,
 // or the drawing's own size) times SCALE. The build turns the SVG sources
 // into pictures once, so the window starts without drawing vectors or
-// scaling pictures, and each icon size is drawn from the vectors.
+// scaling pictures, and each icon size is drawn from the vectors. An OUT
+// ending in ".pic" keeps the vectors: Qt's recorded drawing (QPicture) at the
+// box's size, which paper replays at any resolution.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -26,6 +29,20 @@ QSize shownSize(const QString& box) {
   return {};
 }
 
+// The drawing as vectors, stretched to `box` as the window stretches it.
+int recordVectors(QSvgRenderer& renderer, QSize box, const QString& out) {
+  QPicture picture;
+  QPainter painter(&picture);
+  renderer.render(&painter,
+                  QRectF(QPointF(0, 0), box.isEmpty() ? QSizeF(renderer.defaultSize()) : QSizeF(box)));
+  painter.end();
+  if (!picture.save(out)) {
+    QTextStream(stderr) << "cannot write " << out << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -43,6 +60,7 @@ int main(int argc, char* argv[]) {
     QTextStream(stderr) << "cannot read " << args[1] << "\n";
     return 1;
   }
+  if (args[2].endsWith(QLatin1String(".pic"))) return recordVectors(renderer, box, args[2]);
   QImage picture((box.isEmpty() ? renderer.defaultSize() : box) * scale, QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
