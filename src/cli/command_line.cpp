@@ -185,7 +185,8 @@ std::string formatProblem(const std::optional<std::string>& format, const Comman
 
 // Reads --count, --seed and --format; the first fault found, if any.
 std::string checkValues(const TypedValues& typed, Options& options, const CommandRow& command) {
-  if (options.journal && options.journalJson) return "un seul journal à la fois : --journal ou --journal-json";
+  if (options.journal && options.journalJson)
+    return "un seul journal à la fois : --journal ou --journal-json";
   if (auto problem = emptyPathProblem(options); !problem.empty()) return problem;
   if (auto problem = formatProblem(typed.format, command, options.format); !problem.empty()) return problem;
   if (auto problem = countProblem(typed.count); !problem.empty()) return problem;

@@ -55,7 +55,8 @@ void addSheetOptions(CLI::App& command, Options& options, TypedValues& typed) {
   command.add_flag("--journal", options.journal,
                    "écrire le journal des jets (comment la fiche s'est faite) "
                    "sur la sortie d'erreur, une étape par ligne");
-  command.add_flag("--journal-json", options.journalJson, "le même journal en JSON Lines, un objet par étape");
+  command.add_flag("--journal-json", options.journalJson,
+                   "le même journal en JSON Lines, un objet par étape");
   command
       .add_option("--output", options.outputFile,
                   "écrire dans ce fichier, remplacé seulement si tout réussit (- : sortie standard)")

@@ -21,6 +21,7 @@
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "generation/journal.h"
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
 #include "roster/roster.h"
@@ -145,6 +146,8 @@ val windowFacts() {
   facts.set("widthTwips", kClientWidthTwips);
   facts.set("heightTwips", kClientHeightTwips);
   facts.set("twipsPerPixel", kTwipsPerPixel);
+  // The most characters a box takes: a longer text would be no sheet.
+  facts.set("longestBoxText", static_cast<double>(kLongestBoxText));
   facts.set("font", fontOf(kWindowFont));
   facts.set("sheetCursor", cursorOf(kSheetCursor));
   facts.set("titleCursor", cursorOf(kTitleCursor));
@@ -236,6 +239,14 @@ class Session {
 
   bool undo() { return session_.undo(); }
   bool redo() { return session_.redo(); }
+  // How the sheet shown was made: one French line a step of the rules, as
+  // the window's journal and orvandel-cli --journal write it.
+  val journalLines() const {
+    val lines = val::array();
+    for (const JournalEntry& entry : session_.journal()) lines.call<void>("push", journalLine(entry));
+    return lines;
+  }
+
   bool canUndo() const { return session_.canUndo(); }
   bool canRedo() const { return session_.canRedo(); }
 
@@ -430,6 +441,7 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("canUndo", &Session::canUndo)
       .function("canRedo", &Session::canRedo)
       .function("spokenNames", &Session::spokenNames)
+      .function("journalLines", &Session::journalLines)
       .class_function("isImprovementTarget", &Session::isImprovementTarget)
       .class_function("takesImprovementKeys", &Session::takesImprovementKeys);
   emscripten::class_<RosterHandle>("Roster")

@@ -136,9 +136,14 @@ test.describe('share link limits', () => {
     await context.grantPermissions(['clipboard-read', 'clipboard-write']);
     await openSheet(page, '?seed=22');
     await page.evaluate(() => navigator.clipboard.writeText('rien'));
-    // Random letters hardly compress: 120 000 of them make a link beyond what the page opens.
-    const noise = randomBytes(90000).toString('base64');
-    await control(page, 'equipement').fill(noise);
+    // Random letters hardly compress: every text box of a sheet file full
+    // of them makes a link beyond what the page opens.
+    const full = Object.fromEntries(Object.entries(cli(['generate', '--seed', '22']).sheet)
+      .map(([name, value]) => [name, typeof value === 'string' ? randomBytes(750).toString('base64') : value]));
+    await page.locator('#open-file').setInputFiles({
+      name: 'pleine.json', mimeType: 'application/json', buffer: Buffer.from(JSON.stringify(full)),
+    });
+    await expect(control(page, 'equipement')).toHaveValue(full.equipement);
     await command(page, 'share').click();
     await expect(page.getByRole('dialog')).toContainText('trop grande pour tenir dans un lien');
     await page.keyboard.press('Enter');

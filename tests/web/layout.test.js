@@ -20,7 +20,7 @@ function layoutRecord() {
     const [left, top, width, height] = place.split(/[, x]/).map(Number);
     return {
       name, widget, parent, left, top, width, height, caption,
-      points: parseFloat(look), bold: /\bbold\b/.test(look), underline: /\bunderline\b/.test(look),
+      pixels: parseFloat(look), bold: /\bbold\b/.test(look), underline: /\bunderline\b/.test(look),
       ink: /ink (#\w{6})/.exec(look)[1],
     };
   });
@@ -91,7 +91,7 @@ test('every control of the layout table is drawn once, at its place, with its ca
       const place = { left: c.left - parent.left, top: c.top - parent.top, width: c.width, height: c.height };
       for (const side of Object.keys(place)) expect(place[side], `${r.name} ${side}`).toBeCloseTo(r[side], 1);
       expect({ size: c.fontSize, bold: c.bold, underline: c.underline }, r.name)
-        .toEqual({ size: (r.points * 96) / 72, bold: r.bold, underline: r.underline });
+        .toEqual({ size: r.pixels, bold: r.bold, underline: r.underline });
       if (['QLabel', 'QPushButton', 'QGroupBox'].includes(r.widget)) expect(c.text, r.name).toBe(r.caption);
       // The record's inks of boxes and buttons; its captions' colours are
       // left to the window's own test.

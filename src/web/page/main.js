@@ -13,6 +13,7 @@ import { openSharedSheet } from './share.js';
 import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
 import { RosterPanel } from './roster.js';
+import { JournalPanel } from './journal.js';
 
 const engine = await createEngine();
 const facts = engine.windowFacts();
@@ -34,7 +35,8 @@ const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
 const keeping = new Keeping(session, actions, engine.largestSheet);
 const roster = new RosterPanel(engine, session, actions);
-listenToShortcuts({ ...actions.commands, ...keeping.commands, ...roster.commands });
+const journal = new JournalPanel(session, actions);
+listenToShortcuts({ ...actions.commands, ...keeping.commands, ...roster.commands, ...journal.commands });
 const openShared = async () => {
   if (await openSharedSheet(session, engine.largestSheet)) actions.refresh();
 };

@@ -14,8 +14,9 @@ export function fontStyle(font) {
     `font-weight:${font.bold ? 'bold' : 'normal'};${font.underline ? 'text-decoration:underline;' : ''}`;
 }
 
-// pressable: whether a picture is a button (the title picture).
-function makeElement(row, pressable) {
+// pressable: whether a picture is a button (the title picture); longest:
+// the most characters a box takes.
+function makeElement(row, pressable, longest) {
   switch (row.kind) {
     case 'frame': {
       const frame = document.createElement('div');
@@ -29,6 +30,7 @@ function makeElement(row, pressable) {
       const box = document.createElement(row.kind === 'field' ? 'input' : 'textarea');
       if (row.kind === 'field') box.type = 'text';
       box.readOnly = !row.look.editable;
+      box.maxLength = longest;
       box.spellcheck = false;
       box.autocomplete = 'off';
       box.classList.add('field');
@@ -124,7 +126,7 @@ export class SheetView {
     this.shown = new Map();
     const frame = rows.find((row) => row.name === fixed.frame).twips;
     paintOrder(rows).forEach((row, rank) => {
-      const element = makeElement(row, row.name === fixed.title);
+      const element = makeElement(row, row.name === fixed.title, facts.longestBoxText);
       const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
       dress(element, row, (twips) => pixels(twips), origin);
       element.style.zIndex = rank + 1;

@@ -13,6 +13,7 @@ export const SHORTCUTS = [
   { key: 's', shift: false, command: 'save' },
   { key: 'o', shift: false, command: 'open' },
   { key: 'd', shift: false, command: 'keepCharacter' },
+  { key: 'j', shift: false, command: 'journal' },
   { key: 'l', shift: true, command: 'roster' },
   // Only with nothing selected: a selection is copied as the browser does.
   { key: 'c', shift: false, command: 'copy', leavesSelection: true },
