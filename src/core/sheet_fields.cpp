@@ -150,6 +150,16 @@ const std::vector<std::string>& controlNames() {
   return names;
 }
 
+std::string indexedName(std::string_view base, int index) {
+  // Appended piece by piece: GCC 12 at -O3 takes "(" + std::to_string(i)
+  // for an overlapping copy (its bug 105651).
+  std::string name(base);
+  name += '(';
+  name += std::to_string(index);
+  name += ')';
+  return name;
+}
+
 std::string selectorName(int index) { return indexed(kSelectorName, index); }
 
 std::string_view fieldName(std::string Personnage::*member) {

@@ -42,6 +42,9 @@ std::string_view fieldName(std::string Personnage::*member);
 // "des_ok(14)": the control name of selector `index`.
 std::string selectorName(int index);
 
+// "Text1(17)": the control name of slot `index` of the array `base`.
+std::string indexedName(std::string_view base, int index);
+
 // "name(12)" -> {"name", 12}; a plain name gives index nullopt. Indices are
 // plain digits without sign or leading zero.
 struct ControlName {

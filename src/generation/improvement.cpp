@@ -27,16 +27,15 @@ std::string& raisedField(Personnage& sheet, ImprovementTarget target) {
 
 // "Text1(17)", "arme_att(2)": the value a click raises.
 std::string controlName(ImprovementTarget target) {
-  const std::string index = "(" + std::to_string(target.index) + ")";
   switch (target.kind) {
     case ImprovementKind::Attack:
-      return "arme_att" + index;
+      return indexedName("arme_att", target.index);
     case ImprovementKind::Parry:
-      return "arme_par" + index;
+      return indexedName("arme_par", target.index);
     case ImprovementKind::Skill:
       break;
   }
-  return "Text1" + index;
+  return indexedName("Text1", target.index);
 }
 
 // The clicked skill as the sheet names it, or the weapon value.

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/number.h"
+#include "core/sheet_fields.h"
 #include "generation/names.h"
 #include "generation/skills.h"
 
@@ -274,14 +275,16 @@ void raise(std::string& target, const std::string& bonus, int amount) {
 
 // What the journal calls the cell an entry writes, and its control name.
 Note cellNote(const TrainingEntry& entry, const Personnage& sheet, std::string result) {
-  const std::string index = "(" + std::to_string(entry.slot) + ")";
   if (entry.target == kArmeAtt)
-    return {std::string(kAttackStep) + ", " + weaponTitle(sheet, entry.slot), result, "arme_att" + index};
+    return {std::string(kAttackStep) + ", " + weaponTitle(sheet, entry.slot), result,
+            indexedName("arme_att", entry.slot)};
   if (entry.target == kArmePar)
-    return {std::string(kParryStep) + ", " + weaponTitle(sheet, entry.slot), result, "arme_par" + index};
-  if (entry.target == kArmeNom) return {weaponTitle(sheet, entry.slot), result, "arme_nom" + index};
-  if (entry.target == kComp) return {sheet.comp(entry.slot), result, "comp" + index};
-  return {sheet.comp(entry.slot), result, "Text1" + index};
+    return {std::string(kParryStep) + ", " + weaponTitle(sheet, entry.slot), result,
+            indexedName("arme_par", entry.slot)};
+  if (entry.target == kArmeNom)
+    return {weaponTitle(sheet, entry.slot), result, indexedName("arme_nom", entry.slot)};
+  if (entry.target == kComp) return {sheet.comp(entry.slot), result, indexedName("comp", entry.slot)};
+  return {sheet.comp(entry.slot), result, indexedName("Text1", entry.slot)};
 }
 
 // "43 (bonus 3 + 40)", or with the roll: "60 (bonus 3 + jet 57)".
