@@ -1,5 +1,6 @@
 #include "window/sheet_files.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -185,13 +186,19 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
   if (!write)
     return QString::fromUtf8("Le nom %1 ne dit pas quoi enregistrer : terminez-le par %2.")
         .arg(shownName(path), suffixList());
+  // The whole file is made in memory (a sheet, a picture or a page: a few
+  // hundred kilobytes) and written in one unbuffered call, so that a write
+  // cut short by a full disk is seen before the old file is replaced;
+  // through Qt's buffer, or in a writer's many small writes, it is not.
+  QBuffer made;
+  made.open(QIODevice::WriteOnly);
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     return QString::fromUtf8(
                "Impossible de créer %1 : le dossier n’existe pas ou vous n’avez pas le droit "
                "d’y écrire.")
         .arg(shownName(path));
-  if (!(*write)(file) || !file.commit())
+  if (!(*write)(made) || file.write(made.data()) != made.size() || !file.commit())
     return QString::fromUtf8("L’écriture de %1 a échoué (disque plein ?). Le fichier n’a pas été modifié.")
         .arg(shownName(path));
   return std::nullopt;

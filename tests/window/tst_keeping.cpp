@@ -17,6 +17,7 @@
 #include "core/dice.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
+#include "support/file_size_limit.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
 #include "window/sheet_files.h"
@@ -289,6 +290,32 @@ class KeepingTest : public QObject {
     const auto error = window->saveTo(dir.filePath(name));
     QVERIFY(error && error->contains(reason));
     QVERIFY(QDir(dir.path()).isEmpty());
+  }
+
+  void saveCutShortByAFullDiskLeavesTheFileAsItWas_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"fiche.json", "fiche.txt", "fiche.png", "fiche.pdf"})
+      QTest::newRow(name) << name;
+  }
+
+  void saveCutShortByAFullDiskLeavesTheFileAsItWas() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    auto window = rolledWindow();
+    QCOMPARE(window->saveTo(path), std::nullopt);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+    window->randomEntry();
+    {
+      const FileSizeLimit fullDisk(static_cast<rlim_t>(before.size() / 2));
+      const auto error = window->saveTo(path);
+      QVERIFY(error && error->contains(QStringLiteral("disque plein")));
+    }
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
   }
 
   void pngIsTheWindowAsShown() {

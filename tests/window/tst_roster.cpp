@@ -2,19 +2,18 @@
 // roster file at once and comes back after a restart, a save that fails
 // half-way leaves the previous roster whole, and imports keep every good
 // character and say why each bad one was left out.
-#include <sys/resource.h>
 
 #include <QAction>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <memory>
 
 #include "core/dice.h"
 #include "generation/driver.h"
 #include "roster/roster_file.h"
 #include "sheet_io/sheet_json.h"
+#include "support/file_size_limit.h"
 #include "window/character_window.h"
 #include "window/roster_store.h"
 #include "window/roster_window.h"
@@ -39,22 +38,6 @@ void write(const QString& path, const std::string& text) {
   QVERIFY(file.open(QIODevice::WriteOnly));
   file.write(text.data(), static_cast<qint64>(text.size()));
 }
-
-// Writes past `bytes` fail for as long as this lives, as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &before_);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = before_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before_); }
-
- private:
-  rlimit before_{};
-};
 
 }  // namespace
 
