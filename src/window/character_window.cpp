@@ -182,10 +182,12 @@ void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
 void CharacterWindow::showJournal() {
   if (!journal_) {
     journal_ = new JournalWindow(session_, this);
-    // Beside the sheet where the screen has room, over it otherwise.
+    // Beside the sheet, pushed back inside the screen where it has no room.
     const QRect screen = this->screen()->availableGeometry();
     const QPoint right = frameGeometry().topRight() + QPoint(1, 0);
-    journal_->move(right.x() + journal_->width() <= screen.right() ? right : screen.topLeft());
+    journal_->move(
+        std::clamp(right.x(), screen.left(), std::max(screen.left(), screen.right() - journal_->width())),
+        std::clamp(right.y(), screen.top(), std::max(screen.top(), screen.bottom() - journal_->height())));
   }
   journal_->show();
   journal_->raise();

@@ -1,20 +1,18 @@
 #include "window/roster_store.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include "roster/roster_file.h"
 #include "window/qt_text.h"
+#include "window/sheet_files.h"
 
 namespace orvandel {
 namespace {
 
 constexpr const char* kFileName = "personnages.json";
-
-QString shownName(const QString& path) { return QStringLiteral("« %1 »").arg(QFileInfo(path).fileName()); }
 
 }  // namespace
 
@@ -24,12 +22,7 @@ QString defaultRosterPath() {
 }
 
 std::variant<std::string, QString> readRosterText(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return QString::fromUtf8(
-               "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit de le lire.")
-        .arg(shownName(path));
-  return file.read(static_cast<qint64>(kLargestRoster) + 1).toStdString();
+  return readFileText(path, kLargestRoster);
 }
 
 LoadedRoster loadRoster(const QString& path) {

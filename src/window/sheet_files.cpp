@@ -216,17 +216,18 @@ QString openFilters() {
   return filter(json.label, json.suffix) + QString::fromUtf8(";;Tous les fichiers (*)");
 }
 
-std::variant<std::string, QString> readSheetText(const QString& path) {
+std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return QString::fromUtf8(
                "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit "
                "de le lire.")
         .arg(shownName(path));
-  // A file bigger than any sheet is not read into memory: one byte more
-  // than the largest tells that it is too big.
-  const QByteArray text = file.read(static_cast<qint64>(kLargestSheet) + 1);
-  return text.toStdString();
+  return file.read(static_cast<qint64>(largest) + 1).toStdString();
+}
+
+std::variant<std::string, QString> readSheetText(const QString& path) {
+  return readFileText(path, kLargestSheet);
 }
 
 QString notASheet(const QString& path, const std::string& reason) {

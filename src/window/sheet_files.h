@@ -5,6 +5,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
@@ -29,8 +30,12 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
 QString saveFilters();
 QString openFilters();
 
-// The text of the sheet file `path`, read up to one byte past the largest
-// sheet; or why it cannot be read.
+// The text of the file `path`, read up to one byte past `largest` (so that
+// a bigger file tells it is too big without being read whole); or why it
+// cannot be read.
+std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest);
+
+// The same for a sheet file: up to one byte past the largest sheet.
 std::variant<std::string, QString> readSheetText(const QString& path);
 
 // Why the file `path` is no sheet, from the reason its text is not one.

@@ -41,6 +41,7 @@ SheetView::SheetView(QWidget& window, const Personnage& sheet, double zoom)
     QWidget* w = makeSheetWidget(row, row.container == Container::Frame ? frame : &window, style, zoom);
     if (row.kind == ControlKind::Frame) frame = w;
     placed_.emplace_back(w, &row);
+    byName_.emplace(row.name, w);
     bind(row, w);
     if (improvementTarget(row.name) || keyedImprovementTarget(row.name) || row.name == kTitlePicture)
       w->installEventFilter(this);
@@ -55,9 +56,8 @@ SheetView::SheetView(QWidget& window, const Personnage& sheet, double zoom)
 }
 
 QWidget* SheetView::widget(std::string_view name) const {
-  const auto found = std::find_if(placed_.begin(), placed_.end(),
-                                  [&](const auto& placed) { return placed.second->name == name; });
-  return found == placed_.end() ? nullptr : found->first;
+  const auto found = byName_.find(name);
+  return found == byName_.end() ? nullptr : found->second;
 }
 
 void SheetView::bind(const ControlRow& row, QWidget* w) {

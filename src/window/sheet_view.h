@@ -7,6 +7,7 @@
 #include <QObject>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -86,6 +87,8 @@ class SheetView : public QObject {
   QWidget& window_;
   const Personnage& sheet_;
   std::vector<std::pair<QWidget*, const ControlRow*>> placed_;
+  // Looked up for every Tab stop at start-up: by name, not by walking.
+  std::unordered_map<std::string_view, QWidget*> byName_;
   std::vector<TextBinding> texts_;
   std::vector<TickBinding> ticks_;
   bool showing_ = false;

@@ -24,6 +24,8 @@ export class JournalPanel {
     this.opener = document.activeElement;
     this.show();
     if (!this.panel.open) this.panel.showModal();
+    // The latest steps in sight, as in the window: a shown list can scroll.
+    this.lines.scrollTop = this.lines.scrollHeight;
     this.lines.focus();
   }
 
