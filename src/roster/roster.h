@@ -44,7 +44,7 @@ class Roster {
   void restore(std::size_t at, KeptCharacter character);
 
   // The places of the characters whose name, profession or nationality holds
-  // `words`, ignoring case; every place for empty words.
+  // `words`, ignoring case and accents; every place for empty words.
   std::vector<std::size_t> search(std::string_view words) const;
 
   bool operator==(const Roster&) const = default;

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +20,8 @@
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/roster_store.h"
+#include "window/sheet_files.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 namespace {
@@ -33,6 +37,11 @@ constexpr const char* kExportTitle = "Exporter les personnages";
 constexpr const char* kRosterFilter = "Liste de personnages (*.json)";
 constexpr const char* kLinesFilter = "Fiches en JSON Lines, pour orvandel-cli (*.jsonl)";
 constexpr const char* kImportFilter = "Personnages (*.json *.jsonl);;Tous les fichiers (*)";
+constexpr const char* kPrintTitle = "Imprimer les personnages";
+constexpr const char* kPdfTitle = "Enregistrer les personnages en PDF";
+constexpr const char* kPdfFilter = "Document PDF (*.pdf)";
+constexpr const char* kPrintedName = "personnages";  // print queues, and the suggested PDF
+constexpr const char* kPrintFailed = "L’impression n’a pas pu se faire : vérifiez l’imprimante choisie.";
 constexpr const char* kNoName = "Donnez un nom au personnage.";
 constexpr const char* kNothingOpened =
     "Ouvrez d’abord un personnage de la liste : « Mettre à jour » le remplace par la fiche affichée.";
@@ -77,6 +86,9 @@ void RosterWindow::build() {
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("roster_list"));
   list_->setAccessibleName(QString::fromUtf8(kTitle));
+  // Several characters are chosen for paper as files are in a file manager:
+  // Ctrl or Shift with a click or the arrows, Ctrl+A for all.
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(list_, &QListWidget::itemActivated, this, [this] {
     if (const auto at = chosen()) open(*at);
   });
@@ -89,6 +101,8 @@ void RosterWindow::build() {
   undoRemoval_ = button("Annuler la suppression", this);
   auto* importButton = button("Importer…", this);
   auto* exportButton = button("Exporter…", this);
+  auto* printButton = button("Imprimer…", this);
+  auto* pdfButton = button("Enregistrer en PDF…", this);
   connect(openButton, &QPushButton::clicked, this, [this] {
     if (const auto at = chosen()) open(*at);
   });
@@ -101,8 +115,11 @@ void RosterWindow::build() {
   connect(undoRemoval_, &QPushButton::clicked, this, [this] { tell(undoRemoval()); });
   connect(importButton, &QPushButton::clicked, this, &RosterWindow::askFileAndImport);
   connect(exportButton, &QPushButton::clicked, this, &RosterWindow::askFileAndExport);
+  connect(printButton, &QPushButton::clicked, this, &RosterWindow::askPrinterAndPrint);
+  connect(pdfButton, &QPushButton::clicked, this, &RosterWindow::askFileAndSavePdf);
 
-  // The keys of a list: F2 renames, Delete removes, Ctrl+Z puts it back.
+  // The keys of a list: F2 renames, Delete removes, Ctrl+Z puts it back;
+  // Ctrl+P prints the chosen characters, as it prints the sheet.
   auto shortcut = [this](QKeySequence keys, QPushButton* target) {
     auto* action = new QAction(this);
     action->setShortcut(keys);
@@ -113,6 +130,7 @@ void RosterWindow::build() {
   shortcut(QKeySequence(Qt::Key_F2), renameButton);
   shortcut(QKeySequence::Delete, removeButton);
   shortcut(QKeySequence::Undo, undoRemoval_);
+  shortcut(QKeySequence::Print, printButton);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {openButton, renameButton, update_, keepButton, removeButton, undoRemoval_})
@@ -121,6 +139,8 @@ void RosterWindow::build() {
   files->addStretch();
   files->addWidget(importButton);
   files->addWidget(exportButton);
+  files->addWidget(printButton);
+  files->addWidget(pdfButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(search_);
   layout->addWidget(list_);
@@ -221,6 +241,24 @@ std::optional<QString> RosterWindow::exportTo(const QString& path) {
   return QString::fromUtf8(kExportFailed).arg(QFileInfo(path).fileName());
 }
 
+std::vector<Personnage> RosterWindow::chosenSheets() const {
+  std::vector<std::size_t> places;
+  for (const QListWidgetItem* item : list_->selectedItems())
+    places.push_back(item->data(Qt::UserRole).value<std::size_t>());
+  if (places.empty())
+    if (const auto at = chosen()) places.push_back(*at);
+  std::sort(places.begin(), places.end());
+  std::vector<Personnage> sheets;
+  for (const std::size_t at : places) sheets.push_back(roster_.characters()[at].sheet);
+  return sheets;
+}
+
+bool RosterWindow::printOn(QPrinter& printer) const { return paintSheets(chosenSheets(), printer); }
+
+std::optional<QString> RosterWindow::saveAsPdf(const QString& path) const {
+  return saveSheetsAsPdf(chosenSheets(), QString::fromUtf8(kTitle), path);
+}
+
 void RosterWindow::askNameAndKeep() {
   bool accepted = false;
   const QString name =
@@ -253,6 +291,24 @@ void RosterWindow::askFileAndExport() {
   const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle),
                                                     QStringLiteral("personnages.json"), filters);
   if (!path.isEmpty()) tell(exportTo(path));
+}
+
+void RosterWindow::askPrinterAndPrint() {
+  if (!chosen()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(sheetPageLayout());
+  printer.setDocName(QString::fromUtf8(kPrintedName));
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QString::fromUtf8(kPrintTitle));
+  if (dialog.exec() == QDialog::Accepted && !printOn(printer)) tell(QString::fromUtf8(kPrintFailed));
+}
+
+void RosterWindow::askFileAndSavePdf() {
+  if (!chosen()) return;
+  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kPdfTitle),
+                                                    QString::fromUtf8(kPrintedName) + QStringLiteral(".pdf"),
+                                                    QString::fromUtf8(kPdfFilter));
+  if (!path.isEmpty()) tell(saveAsPdf(path));
 }
 
 }  // namespace orvandel

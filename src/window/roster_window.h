@@ -1,8 +1,9 @@
 // "Personnages": the characters the player keeps, in a window of their own
 // beside the sheet. Each is listed with its name and a few facts; it opens in
 // a click or a key press, and can be renamed, updated with the sheet on
-// screen, removed (and put back), imported and exported. Every change is
-// written to the roster file at once.
+// screen, removed (and put back), imported and exported; the chosen ones
+// printed or saved as PDF, one sheet a page. Every change is written to the
+// roster file at once.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 
 namespace orvandel {
@@ -43,6 +45,10 @@ class RosterWindow : public QWidget {
   // reasons the bad ones were left out.
   QStringList importFrom(const QString& path);
   std::optional<QString> exportTo(const QString& path);
+  // The chosen characters (those selected in the list, or the current one),
+  // one sheet a page.
+  bool printOn(QPrinter& printer) const;
+  std::optional<QString> saveAsPdf(const QString& path) const;
 
   // The same with their dialogs.
   void askNameAndKeep();
@@ -59,6 +65,9 @@ class RosterWindow : public QWidget {
   void askNameAndRename();
   void askFileAndImport();
   void askFileAndExport();
+  void askPrinterAndPrint();
+  void askFileAndSavePdf();
+  std::vector<Personnage> chosenSheets() const;
 
   const Personnage& shown_;
   QString path_;

@@ -3,31 +3,19 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QHash>
-#include <QLabel>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
-#include <QPixmap>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QStringList>
-#include <QStyleOptionGroupBox>
 #include <QWidget>
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string_view>
-#include <vector>
 
-#include "layout/layout.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_reasons.h"
-#include "window/fonts.h"
 #include "window/qt_text.h"
-#include "window/zoom.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 namespace {
@@ -42,11 +30,15 @@ bool writeText(const SheetFormat& format, const Personnage& sheet, QIODevice& ou
 
 bool writePng(QWidget& window, QIODevice& out) { return window.grab().save(&out, "PNG"); }
 
-bool writePdf(QWidget& window, QIODevice& out) {
-  QPdfWriter pdf(&out);
+void describePdf(QPdfWriter& pdf, const QString& title) {
   pdf.setPageLayout(sheetPageLayout());
   pdf.setCreator(QStringLiteral("Orvandel"));
-  pdf.setTitle(window.windowTitle());
+  pdf.setTitle(title);
+}
+
+bool writePdf(QWidget& window, QIODevice& out) {
+  QPdfWriter pdf(&out);
+  describePdf(pdf, window.windowTitle());
   return paintSheet(window, pdf);
 }
 
@@ -88,106 +80,10 @@ std::optional<std::function<bool(QIODevice&)>> writerFor(const QString& suffix, 
   return std::nullopt;
 }
 
-// The frame as paper shows it: its background and border, without the
-// caption that the title picture covers on screen.
-void drawFrame(QPainter& painter, QGroupBox& frame, QPoint at) {
-  painter.translate(at);
-  painter.fillRect(frame.rect(), frame.palette().window());
-  QStyleOptionGroupBox option;
-  option.initFrom(&frame);
-  option.subControls = QStyle::SC_GroupBoxFrame;
-  option.lineWidth = 1;
-  frame.style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, &frame);
-}
-
-// The artwork of a picture control as vectors, recorded by the build at the
-// size of its box at 100 %; nothing for other controls.
-std::optional<QPicture> vectorsOf(const QWidget& w) {
-  const ControlRow* row = layoutRow(w.objectName().toStdString());
-  if (!row || !row->picture) return std::nullopt;
-  QString path = QString::fromUtf8(row->picture);
-  path.replace(path.lastIndexOf(u'.'), path.size(), QStringLiteral(".pic"));
-  QPicture vectors;
-  if (!vectors.load(path)) return std::nullopt;
-  return vectors;
-}
-
-// Draws `w` and then its children, bottom to top, each clipped to its
-// parents as on screen: on paper Qt leaves the clipping of a child to its
-// parent undone, and the separator lines would run past the frame. The
-// buttons are the window's, not the sheet's: paper leaves them out; the
-// pictures go as vectors.
-void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
-  if (qobject_cast<QPushButton*>(&w)) return;
-  const QPoint at = w.mapTo(&window, QPoint(0, 0));
-  const QRect shown = clip & QRect(at, &w == &window ? clip.size() : w.size());
-  if (shown.isEmpty()) return;
-  painter.save();
-  painter.setClipRect(shown);
-  if (&w == &window) {
-    painter.fillRect(shown, window.palette().window());
-  } else if (auto* frame = qobject_cast<QGroupBox*>(&w)) {
-    drawFrame(painter, *frame, at);
-  } else if (const auto vectors = vectorsOf(w)) {
-    painter.drawPicture(at, *vectors);
-  } else {  // only the widgets that fill their background on screen cover
-            // what lies beneath them
-    w.render(&painter, at, QRegion(), QWidget::RenderFlags());
-  }
-  painter.restore();
-  for (QObject* child : w.children())
-    if (auto* c = qobject_cast<QWidget*>(child); c && !c->isWindow() && c->isVisibleTo(&w))
-      record(painter, window, *c, shown);
-}
-
-// The sheet laid out at its own size while paper records it, whatever the
-// zoom on screen: every control at its place and font at 100 %, put back
-// afterwards. Fonts go to paper by their size in points, which the recorded
-// drawing keeps through any printer's resolution.
-class LaidOutAtActualSize {
- public:
-  explicit LaidOutAtActualSize(QWidget& window) {
-    QHash<QString, QWidget*> controls;
-    for (QWidget* w : window.findChildren<QWidget*>()) controls.insert(w->objectName(), w);
-    for (const ControlRow& row : characterWindowLayout()) {
-      QWidget* w = controls.value(qtText(row.name));
-      if (!w) continue;
-      kept_.push_back({w, w->geometry(), w->font()});
-      w->setGeometry(zoomedRect(row.place, 1.0));
-      QFont font = sheetFont(row.look.font);
-      font.setPointSizeF(font.pixelSize() * kPointsPerPixel);
-      w->setFont(font);
-    }
-  }
-  ~LaidOutAtActualSize() {
-    for (const Kept& k : kept_) {
-      k.widget->setGeometry(k.place);
-      k.widget->setFont(k.font);
-    }
-  }
-  LaidOutAtActualSize(const LaidOutAtActualSize&) = delete;
-  LaidOutAtActualSize& operator=(const LaidOutAtActualSize&) = delete;
-
- private:
-  static constexpr double kPointsPerPixel = 72.0 / 96.0;
-  struct Kept {
-    QWidget* widget;
-    QRect place;
-    QFont font;
-  };
-  std::vector<Kept> kept_;
-};
-
-}  // namespace
-
-FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  const auto write = writerFor(suffix, window, sheet);
-  if (!write)
-    return QString::fromUtf8("Le nom %1 ne dit pas quoi enregistrer : terminez-le par %2.")
-        .arg(shownName(path), suffixList());
-  // The whole file is made in memory (a sheet, a picture or a page: a few
-  // hundred kilobytes) and written in one unbuffered call, so that a write
+// Writes `path` with what `write` makes of it.
+FileError saveMade(const QString& path, const std::function<bool(QIODevice&)>& write) {
+  // The whole file is made in memory (a sheet, a picture or pages of a few
+  // hundred kilobytes each) and written in one unbuffered call, so that a write
   // cut short by a full disk is seen before the old file is replaced;
   // through Qt's buffer, or in a writer's many small writes, it is not.
   QBuffer made;
@@ -198,10 +94,29 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
                "Impossible de créer %1 : le dossier n’existe pas ou vous n’avez pas le droit "
                "d’y écrire.")
         .arg(shownName(path));
-  if (!(*write)(made) || file.write(made.data()) != made.size() || !file.commit())
+  if (!write(made) || file.write(made.data()) != made.size() || !file.commit())
     return QString::fromUtf8("L’écriture de %1 a échoué (disque plein ?). Le fichier n’a pas été modifié.")
         .arg(shownName(path));
   return std::nullopt;
+}
+
+}  // namespace
+
+FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const auto write = writerFor(suffix, window, sheet);
+  if (!write)
+    return QString::fromUtf8("Le nom %1 ne dit pas quoi enregistrer : terminez-le par %2.")
+        .arg(shownName(path), suffixList());
+  return saveMade(path, *write);
+}
+
+FileError saveSheetsAsPdf(const std::vector<Personnage>& sheets, const QString& title, const QString& path) {
+  return saveMade(path, [&](QIODevice& out) {
+    QPdfWriter pdf(&out);
+    describePdf(pdf, title);
+    return paintSheets(sheets, pdf);
+  });
 }
 
 QString saveFilters() {
@@ -232,34 +147,6 @@ std::variant<std::string, QString> readSheetText(const QString& path) {
 
 QString notASheet(const QString& path, const std::string& reason) {
   return QString::fromUtf8("%1 n’est pas une fiche : %2").arg(shownName(path), qtText(reason));
-}
-
-QPageLayout sheetPageLayout() {
-  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                     QPageLayout::Millimeter);
-}
-
-bool paintSheet(QWidget& window, QPaintDevice& device) {
-  // Widgets drawn straight onto a printer come out as one bitmap; recorded
-  // first, they stay lines and text on paper as in the PDF.
-  QPicture picture;
-  const QRect sheet(QPoint(0, 0), zoomedClientSize(1.0));
-  {
-    const LaidOutAtActualSize actualSize(window);
-    QPainter recorder(&picture);
-    record(recorder, window, window, sheet);
-  }
-  const QSizeF page(device.width(), device.height());
-  const qreal scale = std::min(page.width() / sheet.width(), page.height() / sheet.height());
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
-  painter.translate((page.width() - sheet.width() * scale) / 2, (page.height() - sheet.height() * scale) / 2);
-  // Playing a picture scales it by the device's resolution over the
-  // picture's; the scale above already holds it.
-  painter.scale(scale * picture.logicalDpiX() / device.logicalDpiX(),
-                scale * picture.logicalDpiY() / device.logicalDpiY());
-  painter.drawPicture(0, 0, picture);
-  return painter.end();
 }
 
 }  // namespace orvandel

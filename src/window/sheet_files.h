@@ -3,16 +3,15 @@
 // page (PDF), and read back from JSON. Every text for the player is French.
 #pragma once
 
-#include <QPageLayout>
 #include <QString>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "core/sheet.h"
 
-class QPaintDevice;
 class QWidget;
 
 namespace orvandel {
@@ -41,13 +40,8 @@ std::variant<std::string, QString> readSheetText(const QString& path);
 // Why the file `path` is no sheet, from the reason its text is not one.
 QString notASheet(const QString& path, const std::string& reason);
 
-// A4 landscape: the sheet is wider than high.
-QPageLayout sheetPageLayout();
-
-// Draws the sheet of `window` on the current page of `device` (a PDF file or
-// a printer), laid out at 100 % whatever the window's zoom, scaled to fit the
-// paintable area and centred, as vector drawing, the pictures included.
-// Returns whether the device took the drawing.
-bool paintSheet(QWidget& window, QPaintDevice& device);
+// Writes every sheet of `sheets` on a page of its own of the PDF `path`,
+// under `title`; a failure leaves any earlier file at `path` as it was.
+FileError saveSheetsAsPdf(const std::vector<Personnage>& sheets, const QString& title, const QString& path);
 
 }  // namespace orvandel

@@ -15,6 +15,7 @@
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 namespace {

@@ -116,19 +116,21 @@ TEST(RosterTest, ImportAddsToWhatWasKept) {
   EXPECT_EQ(roster.characters()[2].sheet, rolled(2));
 }
 
-TEST(RosterTest, SearchesNamesProfessionsAndNationalitiesIgnoringCase) {
+TEST(RosterTest, SearchesNamesProfessionsAndNationalitiesIgnoringCaseAndAccents) {
   Roster roster;
   Personnage sheet;
   sheet.profession_nom = "Chasseur Guerrier";
   sheet.nationalite_nom = "Plaine des Cendres";
   roster.keep("Aldo", sheet);
-  roster.keep("Brune", Personnage{});
+  roster.keep("Brune l’Élève", Personnage{});
   roster.keep("ALDEBERT", Personnage{});
-  EXPECT_EQ(roster.search("ald"), (std::vector<std::size_t>{0, 2}));
-  EXPECT_EQ(roster.search("cendres"), (std::vector<std::size_t>{0}));
-  EXPECT_EQ(roster.search("guerrier"), (std::vector<std::size_t>{0}));
-  EXPECT_EQ(roster.search(""), (std::vector<std::size_t>{0, 1, 2}));
-  EXPECT_TRUE(roster.search("zzz").empty());
+  roster.keep("Œil-de-Sève", Personnage{});
+  const std::vector<std::pair<std::string_view, std::vector<std::size_t>>> searches = {
+      {"ald", {0, 2}},      {"cendres", {0}}, {"guerrier", {0}},     {"", {0, 1, 2, 3}},
+      {"zzz", {}},          {"élève", {1}},   {"ELEVE", {1}},        {"l’é", {1}},
+      {"ŒIL-DE-SÈVE", {3}}, {"oeil de", {}},  {"oeil-de-seve", {3}},
+  };
+  for (const auto& [words, places] : searches) EXPECT_EQ(roster.search(words), places) << words;
 }
 
 }  // namespace

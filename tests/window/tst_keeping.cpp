@@ -21,6 +21,7 @@
 #include "window/character_window.h"
 #include "window/qt_french.h"
 #include "window/sheet_files.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 namespace {

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "window/character_window.h"
 #include "window/roster_store.h"
 #include "window/roster_window.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 namespace {
@@ -31,6 +34,23 @@ Personnage rolled(std::uint64_t seed) {
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a PDF tool writes about `path`.
+QString toolSays(const QString& tool, const QStringList& args) {
+  QProcess process;
+  process.start(tool, args);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Page `page` of the PDF `path` as a picture.
+QImage pageOf(const QString& path, int page) {
+  const QString number = QString::number(page);
+  const QString png = path + QStringLiteral("-") + number;
+  toolSays(QStringLiteral("pdftoppm"),
+           {"-r", "60", "-png", "-singlefile", "-f", number, "-l", number, path, png});
+  return QImage(png + QStringLiteral(".png"));
 }
 
 void write(const QString& path, const std::string& text) {
@@ -128,6 +148,47 @@ class RosterTest : public QObject {
     RosterWindow other(shown, data_.filePath(QStringLiteral("other.json")));
     QVERIFY(other.importFrom(exported).isEmpty());
     QVERIFY(other.roster() == roster.roster());
+  }
+
+  // The chosen characters go to paper one sheet a page, each page as the
+  // window itself puts that character on paper, while the window keeps the
+  // sheet it shows.
+  void chosenCharactersGoToPaperOneAPage_data() {
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("PDF") << false;
+    QTest::newRow("imprimé") << true;
+  }
+  void chosenCharactersGoToPaperOneAPage() {
+    QFETCH(bool, printed);
+    QFile::remove(defaultRosterPath());
+    CharacterWindow window(std::make_unique<SeededDice>(11));
+    std::vector<QString> alone;
+    for (int i = 0; i < 3; ++i) {
+      window.randomEntry();
+      alone.push_back(data_.filePath(QStringLiteral("seul-%1.pdf").arg(i)));
+      QVERIFY(!window.saveTo(alone.back()));
+      QVERIFY(!window.roster().keep(QStringLiteral("Personnage %1").arg(i)));
+    }
+    const Personnage shown = window.sheet();
+    auto* list = window.roster().findChild<QListWidget*>(QStringLiteral("roster_list"));
+    list->clearSelection();
+    list->item(2)->setSelected(true);
+    list->item(0)->setSelected(true);
+
+    const QString path = data_.filePath(QStringLiteral("personnages.pdf"));
+    if (printed) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setPageLayout(sheetPageLayout());
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(path);
+      QVERIFY(window.roster().printOn(printer));
+    } else {
+      QCOMPARE(window.roster().saveAsPdf(path), std::nullopt);
+    }
+    QVERIFY(toolSays(QStringLiteral("pdfinfo"), {path}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    QCOMPARE(pageOf(path, 1), pageOf(alone[0], 1));
+    QCOMPARE(pageOf(path, 2), pageOf(alone[2], 1));
+    QVERIFY(window.sheet() == shown);
   }
 
   void keysOpenAndKeep() {

@@ -1,0 +1,28 @@
+// The sheet on paper, a PDF page or a printed one: laid out at 100 %
+// whatever the window's zoom, scaled to fit the paintable area and centred,
+// as vector drawing, the pictures included.
+#pragma once
+
+#include <QPageLayout>
+#include <vector>
+
+#include "core/sheet.h"
+
+class QPagedPaintDevice;
+class QPaintDevice;
+class QWidget;
+
+namespace orvandel {
+
+// A4 landscape: the sheet is wider than high.
+QPageLayout sheetPageLayout();
+
+// Draws the sheet of `window` on the current page of `device`. Returns
+// whether the device took the drawing.
+bool paintSheet(QWidget& window, QPaintDevice& device);
+
+// Draws each of `sheets` on a page of its own of `device`, as paintSheet
+// draws the window's. Returns whether the device took every page.
+bool paintSheets(const std::vector<Personnage>& sheets, QPagedPaintDevice& device);
+
+}  // namespace orvandel
