@@ -3,78 +3,18 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
+#include "roster/roster_events.h"
+#include "roster/roster_form.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
 
 namespace orvandel {
 namespace {
 
-// The roster file's keys, and the version that this program writes.
-constexpr const char* kFormatKey = "format";
-constexpr const char* kFormat = "orvandel-personnages";
-constexpr const char* kVersionKey = "version";
-constexpr int kVersion = 1;
-constexpr const char* kCharactersKey = "personnages";
-constexpr const char* kNameKey = "nom";
-constexpr const char* kSheetKey = "fiche";
+using namespace roster_form;
 
 constexpr const char* kTooBig =
     "le fichier est bien trop gros pour une liste de personnages (16 Mio au plus).";
-constexpr const char* kNewer =
-    "cette liste vient d’une version plus récente d’Orvandel : mettez le programme à jour pour l’ouvrir.";
-constexpr const char* kNotAnEntry = "ce n’est pas un personnage (un objet avec « nom » et « fiche »).";
-constexpr const char* kNameNotText = "le nom doit être un texte entre guillemets.";
-constexpr const char* kNoSheet = "la fiche (« fiche ») manque ou n’est pas un objet.";
-
-std::string problemAt(const char* where, std::size_t number, const std::string& reason) {
-  return std::string(where) + " " + std::to_string(number) + " : " + reason;
-}
-
-bool isRosterFile(const nlohmann::json& document) {
-  return document.is_object() && document.contains(kCharactersKey);
-}
-
-ImportedCharacters readRosterFile(const nlohmann::json& document) {
-  ImportedCharacters imported;
-  if (const auto version = document.find(kVersionKey);
-      version != document.end() && (!version->is_number_integer() || version->get<int>() > kVersion)) {
-    imported.problems.emplace_back(kNewer);
-    return imported;
-  }
-  const auto& entries = document[kCharactersKey];
-  if (!entries.is_array()) {
-    imported.problems.emplace_back(kNotAnEntry);
-    return imported;
-  }
-  std::size_t number = 0;
-  for (const auto& entry : entries) {
-    ++number;
-    if (!entry.is_object()) {
-      imported.problems.push_back(problemAt("personnage", number, kNotAnEntry));
-      continue;
-    }
-    const auto name = entry.find(kNameKey);
-    if (name != entry.end() && !name->is_string()) {
-      imported.problems.push_back(problemAt("personnage", number, kNameNotText));
-      continue;
-    }
-    const auto sheet = entry.find(kSheetKey);
-    if (sheet == entry.end() || !sheet->is_object()) {
-      imported.problems.push_back(problemAt("personnage", number, kNoSheet));
-      continue;
-    }
-    auto read = sheetValueForPlayer(*sheet);
-    if (auto* reason = std::get_if<std::string>(&read)) {
-      imported.problems.push_back(problemAt("personnage", number, *reason));
-      continue;
-    }
-    Personnage& kept = std::get<Personnage>(read);
-    std::string shownName = name == entry.end() ? std::string() : name->get<std::string>();
-    if (shownName.empty()) shownName = proposedName(kept);
-    imported.characters.push_back({std::move(shownName), std::move(kept)});
-  }
-  return imported;
-}
 
 ImportedCharacters readJsonLines(std::string_view text) {
   ImportedCharacters imported;
@@ -131,8 +71,8 @@ ImportedCharacters importCharacters(std::string_view text) {
   if (text.size() > kLargestRoster) return {{}, {kTooBig}};
   // A roster file is one JSON document; JSON Lines are not (unless they hold
   // a single sheet, which then reads as one line).
-  auto document = nlohmann::json::parse(text, nullptr, false);
-  if (!document.is_discarded() && isRosterFile(document)) return readRosterFile(document);
+  RosterEvents roster;
+  if (nlohmann::json::sax_parse(text, &roster) && roster.isRoster()) return std::move(roster).result();
   return readJsonLines(text);
 }
 

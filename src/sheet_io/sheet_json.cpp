@@ -2,9 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/excerpt.h"
 #include "core/sheet_fields.h"
-#include "sheet_io/sheet_reasons.h"
+#include "sheet_io/sheet_events.h"
 
 namespace orvandel {
 
@@ -76,37 +75,10 @@ std::string sheetToJson(const Personnage& sheet) {
 }
 
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base) {
-  const auto parsed = nlohmann::json::parse(json, nullptr, false);
-  if (parsed.is_discarded())
+  SheetEvents events(std::move(base));
+  if (!nlohmann::json::sax_parse(json, &events))
     return SheetError{SheetError::Problem::NotJson, {}, "the sheet is not valid JSON"};
-  return sheetFromJsonValue(parsed, std::move(base));
-}
-
-std::variant<Personnage, SheetError> sheetFromJsonValue(const nlohmann::json& parsed, Personnage base) {
-  if (!parsed.is_object())
-    return SheetError{
-        SheetError::Problem::NotAnObject, {}, "the sheet must be a JSON object keyed by control names"};
-  for (const auto& [key, value] : parsed.items()) {
-    const auto field = findField(base, key);
-    if (!field)
-      return SheetError{SheetError::Problem::UnknownControl, key,
-                        "unknown control name " + excerpt(key) + " in the sheet"};
-    if (auto* text = std::get_if<std::string*>(&*field)) {
-      if (!value.is_string())
-        return SheetError{SheetError::Problem::NotText, key, excerpt(key) + " must be a string"};
-      const auto& typed = value.get_ref<const std::string&>();
-      if (const std::size_t length = charactersIn(typed); length > kLongestBoxText)
-        return SheetError{
-            SheetError::Problem::TooLong, key,
-            excerpt(key) + " holds " + std::to_string(length) + " characters, more than a box holds", length};
-      **text = typed;
-    } else {
-      if (!value.is_boolean())
-        return SheetError{SheetError::Problem::NotTickBox, key, excerpt(key) + " must be true or false"};
-      *std::get<bool*>(*field) = value.get<bool>();
-    }
-  }
-  return base;
+  return std::move(events).result();
 }
 
 }  // namespace orvandel

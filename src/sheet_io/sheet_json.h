@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -33,8 +32,5 @@ struct SheetError {
 // key, a value of the wrong type and a text longer than a box holds
 // (kLongestBoxText), leaving `base` untouched.
 std::variant<Personnage, SheetError> sheetFromJson(std::string_view json, Personnage base = {});
-
-// The same for a JSON value already read, such as a sheet inside a roster.
-std::variant<Personnage, SheetError> sheetFromJsonValue(const nlohmann::json& value, Personnage base = {});
 
 }  // namespace orvandel

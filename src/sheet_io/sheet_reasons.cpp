@@ -1,7 +1,6 @@
 #include "sheet_io/sheet_reasons.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 
 #include "core/excerpt.h"
 #include "sheet_io/sheet_json.h"
@@ -36,22 +35,11 @@ std::string sheetErrorReason(const SheetError& error) {
   return "la case à cocher " + excerpt(error.control) + " doit valoir true ou false.";
 }
 
-namespace {
-
-std::variant<Personnage, std::string> forPlayer(std::variant<Personnage, SheetError> read) {
-  if (auto* error = std::get_if<SheetError>(&read)) return sheetErrorReason(*error);
-  return std::get<Personnage>(std::move(read));
-}
-
-}  // namespace
-
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json) {
   if (json.size() > kLargestSheet) return std::string(kSheetTooBig);
-  return forPlayer(sheetFromJson(json));
-}
-
-std::variant<Personnage, std::string> sheetValueForPlayer(const nlohmann::json& value) {
-  return forPlayer(sheetFromJsonValue(value));
+  auto read = sheetFromJson(json);
+  if (auto* error = std::get_if<SheetError>(&read)) return sheetErrorReason(*error);
+  return std::get<Personnage>(std::move(read));
 }
 
 }  // namespace orvandel

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,9 +29,6 @@ std::size_t charactersIn(std::string_view utf8);
 // reason it is not one, as the end of a French sentence: "ce n’est pas du
 // JSON valide.", "la case "x" n’existe pas sur la fiche." ...
 std::variant<Personnage, std::string> sheetForPlayer(std::string_view json);
-
-// The same for a JSON value already read, such as a sheet inside a roster.
-std::variant<Personnage, std::string> sheetValueForPlayer(const nlohmann::json& value);
 
 struct SheetError;
 

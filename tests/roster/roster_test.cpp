@@ -107,6 +107,52 @@ TEST(RosterTest, RefusesWhatItCannotReadWhole) {
   }
 }
 
+// A roster file read value by value reads as the whole document would:
+// whatever the order of the keys, a key given twice, values nested where
+// nothing reads them.
+TEST(RosterTest, ReadsKeysInAnyOrderAndNestingAsTheWholeDocumentSays) {
+  const std::string newer =
+      "cette liste vient d’une version plus récente d’Orvandel : mettez le programme à jour "
+      "pour l’ouvrir.";
+  const std::string notAnEntry = "ce n’est pas un personnage (un objet avec « nom » et « fiche »).";
+  const struct {
+    const char* file;
+    std::vector<std::string> names;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {R"x({"personnages":[{"nom":"A","fiche":{}}],"version":2})x", {}, {newer}},
+      {R"x({"version":"1","personnages":[]})x", {}, {newer}},
+      {R"x({"version":1,"personnages":[{"fiche":{},"nom":"A"}],"version":1})x", {"A"}, {}},
+      {R"x({"x":{"personnages":[{"nom":"X","fiche":{}}]},"personnages":[{"nom":"A","fiche":{}}]})x",
+       {"A"},
+       {}},
+      {R"x({"personnages":{"nom":"A","fiche":{}}})x", {}, {notAnEntry}},
+      {R"x({"x":{"personnages":[]}})x", {}, {R"x(ligne 1 : la case "x" n’existe pas sur la fiche.)x"}},
+      {R"x({"personnages":[[{"nom":"X","fiche":{}}],"A",{"nom":"B","fiche":{},"x":[{"fiche":3}]}]})x",
+       {"B"},
+       {"personnage 1 : " + notAnEntry, "personnage 2 : " + notAnEntry}},
+      {R"x({"personnages":[{"nom":"A","fiche":{"forc":{"pv":[1]}}},{"nom":"B","fiche":{"pv":"12"}}]})x",
+       {"B"},
+       {R"x(personnage 1 : la case "forc" doit contenir un texte entre guillemets.)x"}},
+      {R"x({"personnages":[{"fiche":{"zzz":1,"forc":2},"nom":"A"}]})x",
+       {},
+       {R"x(personnage 1 : la case "forc" doit contenir un texte entre guillemets.)x"}},
+      {R"x({"personnages":[{"nom":"A","fiche":3,"fiche":{"forc":1,"forc":"12"}},{"nom":1,"nom":"B","fiche":{}}]})x",
+       {"A", "B"},
+       {}},
+      {R"x({"personnages":[{"nom":"A","fiche":{}},{"nom":"B","fiche":{"des_ok(14)":"oui"}}]})x",
+       {"A"},
+       {R"x(personnage 2 : la case à cocher "des_ok(14)" doit valoir true ou false.)x"}},
+  };
+  for (const auto& c : cases) {
+    const ImportedCharacters imported = importCharacters(c.file);
+    std::vector<std::string> names;
+    for (const KeptCharacter& kept : imported.characters) names.push_back(kept.name);
+    EXPECT_EQ(names, c.names) << c.file;
+    EXPECT_EQ(imported.problems, c.problems) << c.file;
+  }
+}
+
 TEST(RosterTest, ImportAddsToWhatWasKept) {
   Roster roster;
   roster.keep("Déjà là", rolled(9));
