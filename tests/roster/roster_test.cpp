@@ -7,20 +7,12 @@
 
 #include <string>
 
-#include "core/dice.h"
-#include "generation/driver.h"
 #include "roster/roster_file.h"
 #include "sheet_io/sheet_json.h"
+#include "support/rolled_sheet.h"
 
 namespace orvandel {
 namespace {
-
-Personnage rolled(std::uint64_t seed) {
-  Personnage sheet;
-  SeededDice dice(seed);
-  generateRandom(sheet, dice);
-  return sheet;
-}
 
 std::string batchOf(int count) {
   std::string lines;

@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "core/dice.h"
-#include "generation/driver.h"
 #include "roster/roster_file.h"
 #include "sheet_io/sheet_json.h"
 #include "support/file_size_limit.h"
+#include "support/rolled_sheet.h"
 #include "window/character_window.h"
 #include "window/roster_store.h"
 #include "window/roster_window.h"
@@ -23,13 +23,6 @@
 
 namespace orvandel {
 namespace {
-
-Personnage rolled(std::uint64_t seed) {
-  Personnage sheet;
-  SeededDice dice(seed);
-  generateRandom(sheet, dice);
-  return sheet;
-}
 
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
