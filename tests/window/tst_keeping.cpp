@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,6 +17,7 @@
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
 #include "support/file_size_limit.h"
+#include "support/tool_says.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
 #include "window/sheet_files.h"
@@ -79,15 +79,6 @@ void putOnPaper(CharacterWindow& window, const QString& path, bool printed) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   QVERIFY(window.printOn(printer));
-}
-
-// What a PDF tool says about `path`, with its exit status first.
-QString toolSays(const QString& tool, const QStringList& args) {
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(tool, args);
-  if (!process.waitForFinished()) return QStringLiteral("%1 did not run").arg(tool);
-  return QStringLiteral("%1 %2").arg(process.exitCode()).arg(QString::fromUtf8(process.readAll()));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -16,6 +15,7 @@
 #include "sheet_io/sheet_json.h"
 #include "support/file_size_limit.h"
 #include "support/rolled_sheet.h"
+#include "support/tool_says.h"
 #include "window/character_window.h"
 #include "window/roster_store.h"
 #include "window/roster_window.h"
@@ -27,14 +27,6 @@ namespace {
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// What a PDF tool writes about `path`.
-QString toolSays(const QString& tool, const QStringList& args) {
-  QProcess process;
-  process.start(tool, args);
-  process.waitForFinished();
-  return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Page `page` of the PDF `path` as a picture.
