@@ -1,9 +1,9 @@
 #include "window/sheet_view.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,13 +31,15 @@ void display(QPlainTextEdit* w, const QString& s) { w->setPlainText(s); }
 // box takes its own: in the desktop's font, that first layout loaded a font
 // that nothing on the sheet shows, two font engines and about a tenth of the
 // window's construction. While the sheet is built, the application's font is
-// the window's, which is loaded already; the desktop's comes back after.
+// the window's, which is loaded already; the desktop's comes back after. Set
+// as the GUI's font, not the widgets': that keeps the desktop's own fonts for
+// menus, tooltips and message boxes, which QApplication::setFont forgets.
 class WindowFontForNewBoxes {
  public:
-  explicit WindowFontForNewBoxes(const QWidget& window) : desktop_(QApplication::font()) {
-    QApplication::setFont(window.font());
+  explicit WindowFontForNewBoxes(const QWidget& window) : desktop_(QGuiApplication::font()) {
+    QGuiApplication::setFont(window.font());
   }
-  ~WindowFontForNewBoxes() { QApplication::setFont(desktop_); }
+  ~WindowFontForNewBoxes() { QGuiApplication::setFont(desktop_); }
   WindowFontForNewBoxes(const WindowFontForNewBoxes&) = delete;
   WindowFontForNewBoxes& operator=(const WindowFontForNewBoxes&) = delete;
 
