@@ -70,8 +70,8 @@ struct FixedRow {
 // clang-format off
 // Beneath the frame: the two side strips and the frame itself.
 constexpr auto kWindowBack = std::to_array<FixedRow>({
-    {"Image1", ControlKind::Picture, {0, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_left.bmp"},
-    {"Image2", ControlKind::Picture, {11160, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_right.bmp"},
+    {"Image1", ControlKind::Picture, {0, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_left.pixels"},
+    {"Image2", ControlKind::Picture, {11160, 0, 2235, 11220}, "", kCaption, ":/artwork/strip_right.pixels"},
     {kSheetFrame, ControlKind::Frame, {360, 120, 12735, 10815}, "Frame1", {kWindowFont, Align::Left}},
 });
 
@@ -91,7 +91,7 @@ constexpr auto kSeparators = std::to_array<FixedRow>({
 });
 
 constexpr auto kTitleAndHeads = std::to_array<FixedRow>({
-    {kTitlePicture, ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.png",
+    {kTitlePicture, ControlKind::Picture, {0, 0, 3405, 1215}, "", kCaption, ":/artwork/title.pixels",
      "Cliquez ici pour générez un personnage aléatoire"},
     {kTypedEntryButton, ControlKind::Button, {0, 1320, 975, 375}, "Saisie/Reroll", kColumnHead, nullptr,
      "Pour créer le personnage avec vos jets. Saisir les cases bleus avant de cliquez ici."},

@@ -74,8 +74,8 @@ struct CursorArt {
   int hotY;
 };
 // Over the sheet, and over the title picture that rolls a character.
-inline constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.png", 12, 1};
-inline constexpr CursorArt kTitleCursor{":/artwork/cursor_title.png", 6, 0};
+inline constexpr CursorArt kSheetCursor{":/artwork/cursor_sheet.pixels", 12, 1};
+inline constexpr CursorArt kTitleCursor{":/artwork/cursor_title.pixels", 6, 0};
 
 struct Look {
   NamedFont font;

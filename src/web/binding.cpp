@@ -41,7 +41,7 @@ std::unique_ptr<Dice> makeDice(const std::optional<std::uint64_t>& seed) {
   return std::make_unique<ClockDice>();
 }
 
-// ":/artwork/title.png" -> "title": the page draws the same piece from its SVG.
+// ":/artwork/title.pixels" -> "title": the page draws the same piece from its SVG.
 std::string artworkName(const char* resource) {
   const std::string_view path(resource);
   const auto start = path.rfind('/') + 1;

@@ -30,7 +30,7 @@ static void initArtwork() { Q_INIT_RESOURCE(artwork); }
 namespace orvandel {
 namespace {
 
-constexpr const char* kIcon = ":/artwork/icon.png";
+constexpr const char* kIcon = ":/artwork/icon.pixels";
 
 // The window's commands on shortcuts, in the order of the right-click menu;
 // a row without a text stands for a separator.
@@ -69,7 +69,7 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, double zoom)
   initArtwork();
   setObjectName(QString::fromUtf8(kClientArea));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
-  setWindowIcon(QIcon(storedPicture(QString::fromUtf8(kIcon))));
+  setWindowIcon(artworkIcon(kIcon));
   setFixedSize(zoomedClientSize(zoom_));
   setFont(sheetFont(kWindowFont, zoom_));
   setCursor(artworkCursor(kSheetCursor, zoom_));

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +27,26 @@ void display(QLineEdit* w, const QString& s) {
 }
 void display(QPlainTextEdit* w, const QString& s) { w->setPlainText(s); }
 
+// Qt lays out every new edit box once in the application's font before the
+// box takes its own: in the desktop's font, that first layout loaded a font
+// that nothing on the sheet shows, two font engines and about a tenth of the
+// window's construction. While the sheet is built, the application's font is
+// the window's, which is loaded already; the desktop's comes back after. Set
+// as the GUI's font, not the widgets': that keeps the desktop's own fonts for
+// menus, tooltips and message boxes, which QApplication::setFont forgets.
+class WindowFontForNewBoxes {
+ public:
+  explicit WindowFontForNewBoxes(const QWidget& window) : desktop_(QGuiApplication::font()) {
+    QGuiApplication::setFont(window.font());
+  }
+  ~WindowFontForNewBoxes() { QGuiApplication::setFont(desktop_); }
+  WindowFontForNewBoxes(const WindowFontForNewBoxes&) = delete;
+  WindowFontForNewBoxes& operator=(const WindowFontForNewBoxes&) = delete;
+
+ private:
+  QFont desktop_;
+};
+
 // Space or Enter, without a modifier, presses what has the focus.
 bool isPressKey(const QKeyEvent& key) {
   if (key.modifiers() & ~Qt::KeypadModifier) return false;
@@ -35,6 +57,7 @@ bool isPressKey(const QKeyEvent& key) {
 
 SheetView::SheetView(QWidget& window, const Personnage& sheet, double zoom)
     : QObject(&window), window_(window), sheet_(sheet) {
+  const WindowFontForNewBoxes windowFont(window);
   QStyle* style = makeSheetStyle(this);
   QWidget* frame = nullptr;
   for (const auto& row : characterWindowLayout()) {

@@ -4,16 +4,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QResource>
 #include <QStyleOptionComplex>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,6 +23,7 @@
 #include "layout/spoken_names.h"
 #include "sheet_io/sheet_reasons.h"
 #include "window/fonts.h"
+#include "window/picture_set.h"
 #include "window/qt_text.h"
 #include "window/zoom.h"
 
@@ -232,25 +232,31 @@ void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom) {
   if (row.picture) qobject_cast<QLabel*>(w)->setPixmap(renderArtwork(row.picture, place.size()));
 }
 
-QPixmap storedPicture(const QString& resource) {
-  // The format is known from the name: left to guess, Qt would load every
-  // image plugin to ask it, which costs start-up several milliseconds.
-  QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
-  reader.setAutoDetectImageFormat(false);
-  return QPixmap::fromImage(reader.read());
+namespace {
+
+// The stored pictures of a piece: read in place, as the build keeps them
+// uncompressed.
+QByteArray storedPictures(const char* resource) {
+  return QResource(QString::fromUtf8(resource)).uncompressedData();
 }
 
+}  // namespace
+
 QPixmap renderArtwork(const char* resource, QSize size) {
-  // The build stores each picture at its shown size and at twice that for
-  // HiDPI screens; only other scale factors need scaling here.
+  // The build stores each piece at every size the window opens at, and at
+  // twice 100 % for HiDPI screens; only other zooms and scale factors need
+  // scaling here.
   const qreal ratio = qApp->devicePixelRatio();
-  QString path = QString::fromUtf8(resource);
-  if (ratio > 1) path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-  QPixmap pixmap = storedPicture(path);
-  if (pixmap.size() != size * ratio)
-    pixmap = pixmap.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap pixmap = QPixmap::fromImage(unpackPicture(storedPictures(resource), size * ratio));
   pixmap.setDevicePixelRatio(ratio);
   return pixmap;
+}
+
+QIcon artworkIcon(const char* resource) {
+  QIcon icon;
+  for (const QImage& picture : unpackPictures(storedPictures(resource)))
+    icon.addPixmap(QPixmap::fromImage(picture));
+  return icon;
 }
 
 QCursor artworkCursor(const CursorArt& art, double zoom) {

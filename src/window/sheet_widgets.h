@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -47,11 +48,12 @@ QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetSt
 // Places `w`, made from `row`, at `zoom`: its box, its font and its picture.
 void placeSheetWidget(QWidget* w, const ControlRow& row, double zoom);
 
-// A picture of the program's artwork as the build stored it.
-QPixmap storedPicture(const QString& resource);
-
 // An artwork picture at the size it is shown (stretched to the box).
 QPixmap renderArtwork(const char* resource, QSize size);
+
+// A piece of artwork at every size the build stored, for the desktop to
+// choose from.
+QIcon artworkIcon(const char* resource);
 
 // The cursor at `zoom`, hot spot included.
 QCursor artworkCursor(const CursorArt& art, double zoom);

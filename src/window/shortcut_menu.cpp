@@ -30,34 +30,46 @@ bool hasSelection(const QObject* edit) {
 
 }  // namespace
 
-ShortcutMenu::ShortcutMenu(QWidget& window) : QObject(&window), window_(window), menu_(new QMenu(&window)) {}
+ShortcutMenu::ShortcutMenu(QWidget& window) : QObject(&window), window_(window) {}
 
 void ShortcutMenu::add(const char* text, const char* keys, CommandRole role, std::function<void()> run) {
   auto* action = new QAction(QString::fromUtf8(text), &window_);
   action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(keys)));
   connect(action, &QAction::triggered, this, std::move(run));
   window_.addAction(action);
-  menu_->addAction(action);
   commands_.push_back({action, role});
 }
 
-void ShortcutMenu::addSeparator() { menu_->addSeparator(); }
+void ShortcutMenu::addSeparator() { commands_.push_back({nullptr, CommandRole::Plain}); }
 
 void ShortcutMenu::watch(QWidget* editBox) { editBox->installEventFilter(this); }
 
 void ShortcutMenu::enableSteps(bool undo, bool redo) {
   for (const Command& command : commands_) {
+    if (!command.action) continue;
     if (command.role == CommandRole::Undo) command.action->setEnabled(undo);
     if (command.role == CommandRole::Redo) command.action->setEnabled(redo);
   }
 }
 
-void ShortcutMenu::popup(const QPoint& at) { menu_->exec(at); }
+void ShortcutMenu::popup(const QPoint& at) {
+  if (!menu_) {
+    menu_ = new QMenu(&window_);
+    for (const Command& command : commands_) {
+      if (command.action)
+        menu_->addAction(command.action);
+      else
+        menu_->addSeparator();
+    }
+  }
+  menu_->exec(at);
+}
 
 bool ShortcutMenu::windowTakesKey(const QObject* edit, const QKeyEvent& key) const {
   const QKeySequence pressed(key.keyCombination());
   for (const Command& command : commands_) {
-    if (!command.action->isEnabled() || !command.action->shortcuts().contains(pressed)) continue;
+    if (!command.action || !command.action->isEnabled() || !command.action->shortcuts().contains(pressed))
+      continue;
     switch (command.role) {
       case CommandRole::Undo:
       case CommandRole::Redo:

@@ -47,7 +47,9 @@ class ShortcutMenu : public QObject {
   bool windowTakesKey(const QObject* edit, const QKeyEvent& key) const;
 
   QWidget& window_;
-  QMenu* menu_;
+  // Made on the first right click: the window opens sooner without it.
+  QMenu* menu_ = nullptr;
+  // The commands in the menu's order; a null action stands for a separator.
   struct Command {
     QAction* action;
     CommandRole role;

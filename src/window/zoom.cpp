@@ -1,16 +1,10 @@
 #include "window/zoom.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace orvandel {
 namespace {
-
-// The usual steps of document viewers: small enough to reach the fit of a
-// 1280 × 720 screen, large enough for a 4K screen at 100 % scale.
-constexpr auto kZoomSteps =
-    std::to_array({0.5, 0.6, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5});
 
 // Steps are compared with room for rounding: 0.67 is a step, 0.6700001 too.
 constexpr double kSameStep = 1e-6;

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <array>
 
 #include "layout/layout.h"
 
@@ -16,7 +17,11 @@ namespace orvandel {
 inline constexpr QSize kUsualDecoration{8, 32};
 
 // The zooms the player steps through, smallest first; 1 is the sheet's own
-// size (15 twips to a pixel).
+// size (15 twips to a pixel). The usual steps of document viewers: small
+// enough to reach the fit of a 1280 × 720 screen, large enough for a 4K
+// screen at 100 % scale.
+inline constexpr auto kZoomSteps =
+    std::to_array({0.5, 0.6, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1, 1.25, 1.5, 1.75, 2.0, 2.5});
 double zoomedIn(double zoom);
 double zoomedOut(double zoom);
 

@@ -2,6 +2,7 @@
 // typing and ticking reach the sheet, and afterwards every widget shows the
 // sheet.
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +96,18 @@ class CharacterWindowTest : public QObject {
     CharacterWindow window(std::make_unique<SeededDice>(1));
     QCOMPARE(firstMismatch(window), QString());
     QVERIFY(window.sheet() == Personnage{});
+  }
+
+  // The sheet is built in its own font; dialogs and menus keep the desktop's.
+  void desktopFontKept() {
+    QFont desktop = QApplication::font();
+    desktop.setPointSizeF(desktop.pointSizeF() + 1.5);  // unlike any of the sheet's
+    QApplication::setFont(desktop);
+    CharacterWindow window(std::make_unique<SeededDice>(1), 0.9);
+    QCOMPARE(QApplication::font(), desktop);
+    QMessageBox box(QMessageBox::NoIcon, {}, QStringLiteral("Texte"), QMessageBox::Ok, &window);
+    QCOMPARE(box.font(), desktop);
+    QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("forc"))->font() != desktop);
   }
 
   // Tab walks the whole order that the browser page walks too, starting
