@@ -1,6 +1,6 @@
 // Writes the page and its style sheet into the site when it is built
 // (node write_page.mjs LAYOUT_JSON_PROGRAM PAGE_DIR SITE_DIR): the sheet's
-// frame, captions and empty boxes are drawn into index.html as a first
+// frame, captions, buttons and pictures are drawn into index.html as a first
 // picture, placed by rules added to sheet.css, so that a slow phone shows
 // the sheet before the engine, the fonts and the scripts have arrived; the
 // engine's sheet takes its place when ready. Everything comes from the
@@ -36,8 +36,7 @@ function lookClass(look) {
 }
 
 // The element standing for a control: the frame and the captions with their
-// text, the buttons with theirs, the pictures, and the boxes, tick boxes and
-// lines empty.
+// text, the buttons with theirs, the pictures, the separating lines.
 function markup(row, id, classes) {
   const attributes = `id="${id}" class="${classes.join(' ')}"`;
   switch (row.kind) {
@@ -47,9 +46,13 @@ function markup(row, id, classes) {
     case 'button':
       return `<div ${attributes}>${escaped(row.caption)}</div>`;
     case 'picture':
-      return `<img ${attributes} src="artwork/${row.picture}.svg" alt="" loading="lazy">`;
-    default:
+      // The title picture shows in both views, early; the side strips,
+      // which the column leaves out, only when drawn.
+      return `<img ${attributes} src="artwork/${row.picture}.svg" alt=""${row.name === fixed.title ? '' : ' loading="lazy"'}>`;
+    case 'line':
       return `<div ${attributes}></div>`;
+    default:
+      throw new Error(`no first picture of a ${row.kind}`);
   }
 }
 
@@ -57,10 +60,13 @@ const places = new Map(columnPlaces(rows, fixed).map((place) => [place.name, pla
 const frame = rows.find((row) => row.name === fixed.frame).twips;
 const elements = [];
 const rules = [];
-paintOrder(rows).forEach((row, rank) => {
+// The boxes and tick boxes are left to the engine: every byte of the first
+// picture is waited for before anything is drawn.
+const DRAWN = new Set(['frame', 'caption', 'button', 'picture', 'line']);
+paintOrder(rows).filter((row) => DRAWN.has(row.kind)).forEach((row, rank) => {
   const id = `p${rank}`;
   const place = places.get(row.name);
-  const classes = ['control', row.kind, ...(row.kind === 'multiline' ? ['field'] : []), lookClass(row.look)];
+  const classes = ['control', row.kind, lookClass(row.look)];
   if (place) classes.push('in-column', ...(place.heading ? ['phone-heading'] : []));
   elements.push(markup(row, id, classes));
   const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };

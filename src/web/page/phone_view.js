@@ -90,7 +90,7 @@ export function arrangeForPhone(view, tabOrder, fixed) {
 
 // The player's choice of view, remembered; the switch says which view it
 // leads to. The rule that picks the view where nobody chose is the one the
-// page applied before its first paint (view_start.js). Tells the page of
+// page applied before its first paint (page_start.js). Tells the page of
 // each change with a 'viewchange' event.
 const rule = globalThis.orvandelView;
 
