@@ -12,7 +12,12 @@ import { arrangeForPhone, ViewChoice } from './phone_view.js';
 import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
 
+// The start-up is cut into a few tasks, so that the page answers between
+// them on a slow phone: the engine, the sheet built apart, then the sheet
+// shown and wired.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 const engine = await createEngine();
+await nextTask();
 const facts = engine.windowFacts();
 document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
@@ -25,6 +30,7 @@ const choice = new ViewChoice(document.getElementById('view-switch'));
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.
 fitToViewport(view, stage, choice);
+await nextTask();
 stage.replaceChildren(view.client);
 document.getElementById('waiting').remove();
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
