@@ -41,8 +41,10 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
     for (const module of MODULES) hint({ rel: 'modulepreload', href: module });
     import('./main.js');
   };
-  // After the first frame is painted; at once in a tab that paints nothing.
+  // After the first frame is painted; at once in a tab that paints nothing,
+  // or where the service worker serves the site from its cache (no pipe to
+  // share).
   requestAnimationFrame(() => setTimeout(start));
-  if (document.visibilityState === 'hidden') start();
+  if (document.visibilityState === 'hidden' || navigator.serviceWorker?.controller) start();
   document.addEventListener('visibilitychange', start, { once: true });
 })();
