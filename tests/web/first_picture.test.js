@@ -4,7 +4,8 @@
 // engine's sheet later draws them, with the same text, on a laptop (the
 // exact sheet) and on a phone (the column). A phone never asks for the exact
 // sheet's fonts. The captions that the sheet fills in (the weapons' names)
-// are empty until the engine writes them.
+// are empty until the engine writes them. The roster, the journal and the
+// share links are fetched only when first used.
 import { test, expect } from '@playwright/test';
 import { openSheet } from './sheet_helpers.js';
 
@@ -63,4 +64,20 @@ test('a phone whose player chose the exact sheet opens on it before the engine',
   await page.goto(process.env.ORVANDEL_ROOT_URL);
   await expect(page.locator('.first-picture')).toBeVisible();
   await expect(page.locator('html')).not.toHaveClass(/\bphone\b/);
+});
+
+test('the roster, the journal and the share links are fetched when first used, and answer that first use', async ({ page }) => {
+  const fetched = [];
+  page.on('request', (request) => fetched.push(new URL(request.url()).pathname.split('/').pop()));
+  const lazy = ['roster.js', 'journal.js', 'share.js'];
+  await openSheet(page, '?seed=1');
+  expect(fetched.filter((name) => lazy.includes(name))).toEqual([]);
+  // One by its button, the other by its shortcut.
+  await page.getByRole('button', { name: 'Journal', exact: true }).click();
+  await expect(page.locator('#journal')).toBeVisible();
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Control+Shift+L');
+  await expect(page.locator('#roster')).toBeVisible();
+  await expect(page.locator('#roster-count')).not.toBeEmpty();
+  expect(fetched.filter((name) => lazy.includes(name)).sort()).toEqual(['journal.js', 'roster.js']);
 });
