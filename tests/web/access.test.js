@@ -1,9 +1,9 @@
 // Everyone can use the sheet: axe-core finds nothing to fault in either
 // view, at launch, after a generation and with the refusal up; the only
 // texts under 4.5:1 are those the game's sheet itself colours so, in the
-// exact sheet alone (the column darkens them). Tab walks the document in
-// the window's order, the title picture is a button early in it, and the
-// focus ring is plainly visible.
+// exact sheet alone (the column darkens them). Each tick box says what a
+// tick does. Tab walks the document in the window's order, the title
+// picture is a button early in it, and the focus ring is plainly visible.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
 import { control, openSheet } from './sheet_helpers.js';
@@ -70,6 +70,9 @@ test('every box and tick box has the name the window speaks, and the values say 
   });
   expect(unnamed).toEqual([]);
   for (const [name, spoken] of Object.entries(names)) await expect(control(page, name), name).toHaveAccessibleName(spoken);
+  const tips = await page.evaluate(async () => (await (await import('./engine.js')).default()).selectorTips());
+  expect(Object.keys(tips)).toHaveLength(11);
+  for (const [name, tip] of Object.entries(tips)) await expect(control(page, name), name).toHaveAccessibleDescription(tip);
   await expect(page.getByRole('button', { name: 'Tirer un personnage au hasard' })).toHaveCount(1);
   await expect(control(page, 'Text1(1)')).toHaveAccessibleDescription(/jet d’amélioration/);
   await expect(control(page, 'arme_att(1)')).toHaveAccessibleDescription(/jet d’amélioration/);

@@ -32,7 +32,7 @@ const hex = (rgb) => `#${rgb.match(/\d+/g).slice(0, 3).map((c) => Number(c).toSt
 function engineFacts(page) {
   return page.evaluate(async () => {
     const engine = await (await import('./engine.js')).default();
-    return { rows: engine.layoutRows(), window: engine.windowFacts() };
+    return { rows: engine.layoutRows(), window: engine.windowFacts(), tips: engine.selectorTips() };
   });
 }
 
@@ -68,7 +68,7 @@ test('every control of the layout table is drawn once, at its place, with its ca
   page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
   page.on('pageerror', (error) => problems.push(error.message));
   await openSheet(page);
-  const { rows, window } = await engineFacts(page);
+  const { rows, window, tips } = await engineFacts(page);
   const drawn = await drawnControls(page);
 
   await test.step('the window: client area, title, language', async () => {
@@ -102,7 +102,7 @@ test('every control of the layout table is drawn once, at its place, with its ca
   await test.step('each row with its tooltip, colours and alignment from the layout table', async () => {
     for (const row of rows) {
       const c = drawn.find((d) => d.name === row.name);
-      expect(c.tooltip, row.name).toBe(row.tooltip);
+      expect(c.tooltip, row.name).toBe(row.tooltip ?? tips[row.name] ?? null);
       if (row.look.ink) expect(c.color, row.name).toBe(row.look.ink.replaceAll(',', ', '));
       if (row.look.paper) expect(c.background, row.name).toBe(row.look.paper.replaceAll(',', ', '));
       if (row.kind !== 'picture' && row.kind !== 'line')

@@ -40,8 +40,11 @@ export class SheetActions extends EventTarget {
     view.element(fixed.typedEntry).addEventListener('click', () => this.typedEntry());
     view.element(fixed.quit).addEventListener('click', () => this.quit());
     const hint = document.getElementById('improve-hint');
+    // Each tick box says what a tick does, as the window's tooltip does.
+    const tips = engine.selectorTips();
     for (const row of view.rows) {
       const element = view.element(row.name);
+      if (tips[row.name]) element.title = tips[row.name];
       // Boxes the player can neither change nor press take focus by click only, as in the window.
       // A skill's name, which Tab reaches in the window, stays text here:
       // the value box beside it is the same press, named after the skill,

@@ -4,7 +4,6 @@
 // the text sheet, and share it as a link. The engine keeps the steps and
 // reads the files; the page only carries files in and out.
 import { showMessage } from './message.js';
-import { shareLink } from './share.js';
 
 const SAVED_NAME = 'personnage.json';
 
@@ -63,6 +62,7 @@ export class Keeping {
   // large for a link that this page would open is offered as a file.
   async share() {
     const status = this.bar.querySelector('#keeping-status');
+    const { shareLink } = await import('./share.js');
     const link = await shareLink(this.session.json());
     if (!link) {
       status.textContent = '';

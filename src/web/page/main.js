@@ -9,13 +9,15 @@ import { SheetActions } from './actions.js';
 import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
 import { arrangeForPhone, ViewChoice } from './phone_view.js';
-import { openSharedSheet } from './share.js';
 import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
-import { RosterPanel } from './roster.js';
-import { JournalPanel } from './journal.js';
 
+// The start-up is cut into a few tasks, so that the page answers between
+// them on a slow phone: the engine, the sheet built apart, then the sheet
+// shown and wired.
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 const engine = await createEngine();
+await nextTask();
 const facts = engine.windowFacts();
 document.title = facts.title;
 // The message box speaks in the window's font, as the window's does.
@@ -24,20 +26,52 @@ const stage = document.getElementById('stage');
 const fixed = engine.fixedControls();
 const view = new SheetView(engine.layoutRows(), facts, fixed);
 arrangeForPhone(view, engine.tabOrder(), fixed);
-const choice = new ViewChoice(document.getElementById('view-switch'), view.width);
+const choice = new ViewChoice(document.getElementById('view-switch'));
 // Fitted before it joins the page, so that reading the viewport's width
 // costs no layout of the whole sheet.
 fitToViewport(view, stage, choice);
+await nextTask();
 stage.replaceChildren(view.client);
 document.getElementById('waiting').remove();
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
 const keeping = new Keeping(session, actions, engine.largestSheet);
-const roster = new RosterPanel(engine, session, actions);
-const journal = new JournalPanel(session, actions);
-listenToShortcuts({ ...actions.commands, ...keeping.commands, ...roster.commands, ...journal.commands });
+// The roster and the journal are fetched when first used: until one has
+// arrived, a click on one of its buttons or one of its shortcuts waits for
+// it and then runs; from then on the panel listens for itself. Returns the
+// panel's shortcut commands by name.
+function whenUsed(buttons, load, runClick) {
+  let panel = null;
+  const onClick = (event) => {
+    const target = event.target.closest?.(buttons);
+    if (target) loaded().then((ready) => runClick(ready, target));
+  };
+  const loaded = () => (panel ??= load().then((ready) => {
+    document.removeEventListener('click', onClick);
+    return ready;
+  }));
+  document.addEventListener('click', onClick);
+  return (command) => () => loaded().then((ready) => ready.commands[command]());
+}
+const roster = whenUsed('[data-roster-command]',
+  async () => new (await import('./roster.js')).RosterPanel(engine, session, actions),
+  (panel, button) => panel.run(button.dataset.rosterCommand));
+const journal = whenUsed('[data-journal-command="open"]',
+  async () => new (await import('./journal.js')).JournalPanel(session, actions),
+  (panel) => panel.open());
+listenToShortcuts({
+  ...actions.commands,
+  ...keeping.commands,
+  keepCharacter: roster('keepCharacter'),
+  roster: roster('roster'),
+  journal: journal('journal'),
+});
+// A sheet in the address's fragment (a share link) is read by share.js,
+// fetched only for such an address.
 const openShared = async () => {
+  if (!window.location.hash) return;
+  const { openSharedSheet } = await import('./share.js');
   if (await openSharedSheet(session, engine.largestSheet)) actions.refresh();
 };
 window.addEventListener('hashchange', openShared);

@@ -7,7 +7,6 @@
 // sheet: the column's rules hold on screens only.
 import { fillSections } from './fill_order.js';
 
-const STORAGE_KEY = 'orvandel.vue';
 const READABLE = 4.5;
 
 const channel = (c) => {
@@ -23,7 +22,7 @@ const rgbOf = (text) => text.match(/\d+/g).map(Number);
 
 // The darkest needed shade of the same hue: the ink scaled towards black
 // until it reads at 4.5:1 on its paper.
-function readableInk(ink, paper) {
+export function readableInk(ink, paper) {
   let shade = rgbOf(ink);
   const back = rgbOf(paper ?? 'rgb(255,255,255)');
   while (contrast(shade, back) < READABLE) shade = shade.map((c) => Math.floor(c * 0.9));
@@ -47,51 +46,59 @@ function documentOrder(filled, tabOrder) {
   return [...tabOrder.flatMap((name) => [...(before.get(name) ?? []), name]), ...pending];
 }
 
+// Where each control stands in the phone view's grid: {name, line, column,
+// heading} in the fill order, from the layout table's rows. The page's
+// first picture, written when the site is built, places its copies the
+// same way.
+export function columnPlaces(rows, fixed) {
+  const places = [];
+  let line = 0;
+  for (const section of fillSections(rows, fixed)) {
+    if (section.heading) {
+      line += 1;
+      places.push({ name: section.heading, line, column: '1 / -1', heading: true });
+    }
+    for (const controls of section.lines) {
+      line += 1;
+      for (const [name, column] of controls) places.push({ name, line, column, heading: false });
+    }
+  }
+  return places;
+}
+
 // Lays the controls of `view` out for both views: each gets its line and
 // column in the phone view's grid, and the document lists them in the Tab
 // order (tabOrder: every control Tab reaches, in order; fixed: the controls
 // with a role of their own).
 export function arrangeForPhone(view, tabOrder, fixed) {
-  const filled = [];
-  let line = 0;
-  const place = (name, column) => {
+  const places = columnPlaces(view.rows, fixed);
+  for (const { name, line, column, heading } of places) {
     const element = view.element(name);
     element.style.setProperty('--line', line);
     element.style.setProperty('--column', column);
     element.classList.add('in-column');
-    filled.push(name);
-  };
-  for (const section of fillSections(view.rows, fixed)) {
-    if (section.heading) {
-      line += 1;
-      place(section.heading, '1 / -1');
-      const heading = view.element(section.heading);
-      heading.classList.add('phone-heading');
-      heading.setAttribute('role', 'heading');
-      heading.setAttribute('aria-level', '2');
-    }
-    for (const controls of section.lines) {
-      line += 1;
-      for (const [name, column] of controls) place(name, column);
-    }
+    if (!heading) continue;
+    element.classList.add('phone-heading');
+    element.setAttribute('role', 'heading');
+    element.setAttribute('aria-level', '2');
   }
   for (const row of view.rows) {
     if (row.look.ink) view.element(row.name).style.setProperty('--phone-ink', readableInk(row.look.ink, row.look.paper));
   }
-  view.arrange(documentOrder(filled, tabOrder));
+  view.arrange(documentOrder(places.map((place) => place.name), tabOrder));
 }
 
 // The player's choice of view, remembered; the switch says which view it
-// leads to. Where nobody chose: the column on a touch screen narrower than
-// the sheet (`sheetWidth` CSS pixels); a mouse user who zooms the page in
-// keeps the exact sheet, larger. Tells the page of each change with a
-// 'viewchange' event.
+// leads to. The rule that picks the view where nobody chose is the one the
+// page applied before its first paint (page_start.js). Tells the page of
+// each change with a 'viewchange' event.
+const rule = globalThis.orvandelView;
+
 export class ViewChoice extends EventTarget {
-  constructor(button, sheetWidth) {
+  constructor(button) {
     super();
     this.button = button;
-    this.narrow = window.matchMedia(`(pointer: coarse) and (max-width: ${Math.ceil(sheetWidth) - 1}px)`);
-    this.narrow.addEventListener('change', () => this.apply());
+    rule.narrow.addEventListener('change', () => this.apply());
     button.addEventListener('click', () => this.choose(this.phone ? 'exacte' : 'colonne'));
     this.apply();
   }
@@ -102,7 +109,7 @@ export class ViewChoice extends EventTarget {
 
   choose(choice) {
     try {
-      localStorage.setItem(STORAGE_KEY, choice);
+      localStorage.setItem(rule.storageKey, choice);
     } catch {
       // A browser that keeps no storage keeps the choice for this visit.
     }
@@ -111,13 +118,7 @@ export class ViewChoice extends EventTarget {
   }
 
   apply() {
-    let choice = this.chosen;
-    try {
-      choice ??= localStorage.getItem(STORAGE_KEY);
-    } catch {
-      choice = null;
-    }
-    const phone = choice ? choice === 'colonne' : this.narrow.matches;
+    const phone = rule.phone(this.chosen ?? null);
     document.documentElement.classList.toggle('phone', phone);
     this.button.textContent = phone ? 'Fiche exacte' : 'Vue en colonne';
     this.dispatchEvent(new Event('viewchange'));

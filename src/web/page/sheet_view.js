@@ -99,7 +99,7 @@ function display(element, value) {
 // frame, in the same way. Every control lies flat in the client
 // area, so that the document may list them in the order they are filled
 // in; this order becomes each one's z-index.
-function paintOrder(rows) {
+export function paintOrder(rows) {
   const windowRows = rows.filter((row) => row.container !== 'frame');
   const frameRows = rows.filter((row) => row.container === 'frame');
   const layered = (list) => [...list.filter((row) => !row.standsAbove), ...list.filter((row) => row.standsAbove)];

@@ -1,0 +1,96 @@
+// Writes the page and its style sheet into the site when it is built
+// (node write_page.mjs LAYOUT_JSON_PROGRAM PAGE_DIR SITE_DIR): the sheet's
+// frame, captions, buttons and pictures are drawn into index.html as a first
+// picture, placed by rules added to sheet.css, so that a slow phone shows
+// the sheet before the engine, the fonts and the scripts have arrived; the
+// engine's sheet takes its place when ready. Everything comes from the
+// layout table (read from the program that prints it) and from the page's
+// own modules: where each control stands, its look, its line in the column.
+// The page's Content-Security-Policy takes no style attribute, hence one
+// rule an element.
+import { execFileSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [layoutProgram, pageDir, siteDir] = process.argv.slice(2);
+const page = (name) => pathToFileURL(path.join(pageDir, name)).href;
+const { fontStyle, paintOrder } = await import(page('sheet_view.js'));
+const { columnPlaces, readableInk } = await import(page('phone_view.js'));
+
+const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
+const { facts, fixed, rows } = layout;
+const PLACE = '<!-- the sheet before the engine arrives -->';
+
+const pixels = (twips) => `${Math.round((twips / facts.twipsPerPixel) * 100) / 100}px`;
+const escaped = (text) => text.replaceAll('&', '&amp;').replaceAll('<', '&lt;').replaceAll('>', '&gt;');
+
+// One class a look: font, alignment, colours, and the column's darker ink.
+const looks = new Map();
+function lookClass(look) {
+  const declarations = `${fontStyle(look.font)}text-align:${look.align === 'centre' ? 'center' : 'left'};` +
+    `${look.ink ? `color:${look.ink};--phone-ink:${readableInk(look.ink, look.paper)};` : ''}` +
+    `${look.paper ? `background-color:${look.paper};` : ''}`;
+  if (!looks.has(declarations)) looks.set(declarations, `look${looks.size}`);
+  return looks.get(declarations);
+}
+
+// The element standing for a control: the frame and the captions with their
+// text, the buttons with theirs, the pictures, the separating lines.
+function markup(row, id, classes) {
+  const attributes = `id="${id}" class="${classes.join(' ')}"`;
+  switch (row.kind) {
+    case 'frame':
+      return `<div ${attributes}><span class="frame-caption">${escaped(row.caption)}</span></div>`;
+    case 'caption':
+    case 'button':
+      return `<div ${attributes}>${escaped(row.caption)}</div>`;
+    case 'picture':
+      // The title picture shows in both views, early; the side strips,
+      // which the column leaves out, only when drawn.
+      return `<img ${attributes} src="artwork/${row.picture}.svg" alt=""${row.name === fixed.title ? '' : ' loading="lazy"'}>`;
+    case 'line':
+      return `<div ${attributes}></div>`;
+    default:
+      throw new Error(`no first picture of a ${row.kind}`);
+  }
+}
+
+const places = new Map(columnPlaces(rows, fixed).map((place) => [place.name, place]));
+const frame = rows.find((row) => row.name === fixed.frame).twips;
+const elements = [];
+const rules = [];
+// The boxes and tick boxes are left to the engine: every byte of the first
+// picture is waited for before anything is drawn.
+const DRAWN = new Set(['frame', 'caption', 'button', 'picture', 'line']);
+paintOrder(rows).filter((row) => DRAWN.has(row.kind)).forEach((row, rank) => {
+  const id = `p${rank}`;
+  const place = places.get(row.name);
+  const classes = ['control', row.kind, lookClass(row.look)];
+  if (place) classes.push('in-column', ...(place.heading ? ['phone-heading'] : []));
+  elements.push(markup(row, id, classes));
+  const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
+  const { width, height } = row.twips;
+  rules.push(`#${id}{left:${pixels(origin.left + row.twips.left)};top:${pixels(origin.top + row.twips.top)};` +
+    `width:${pixels(width)};height:${pixels(height)}` +
+    `${place ? `;--line:${place.line};--column:${place.column}` : ''}}`);
+});
+
+const width = pixels(facts.widthTwips);
+const height = pixels(facts.heightTwips);
+const style = [
+  '',
+  '/* The sheet before the engine arrives, written from the layout table when the site is built. */',
+  `#stage{width:${width};height:${height}}`,
+  `.first-picture{width:${width};height:${height};${fontStyle(facts.font)}}`,
+  ...[...looks].map(([declarations, name]) => `.first-picture .${name}{${declarations}}`),
+  ...rules,
+  '',
+].join('\n');
+writeFileSync(path.join(siteDir, 'sheet.css'), readFileSync(path.join(pageDir, 'sheet.css'), 'utf8') + style);
+
+const template = readFileSync(path.join(pageDir, 'index.html'), 'utf8');
+if (!template.includes(PLACE)) throw new Error(`index.html has no "${PLACE}"`);
+const picture = `<div class="client first-picture" aria-hidden="true">${elements.join('')}</div>`;
+writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture)
+  .replace('<html lang="fr">', `<html lang="fr" data-sheet-width="${facts.widthTwips / facts.twipsPerPixel}">`));
