@@ -8,14 +8,18 @@
 // - a slow phone (4× slower processor, 150 ms round trip, 1.6 Mbit/s down,
 //   750 kbit/s up, 390 × 844 at 3 pixels, touch): first paint and sheet
 //   ready on a cold visit, median of 5, and ready on a warm visit (the
-//   service worker's cache);
+//   service worker's cache); once from a server that sends every file as
+//   it stands, once from one that compresses them as web hosts do (gzip);
 // - Lighthouse's four scores and its FCP, LCP, TBT and CLS, mobile and
 //   desktop.
 // A benchmark, not a test: it reports and never fails on a figure.
 import { spawn } from 'node:child_process';
+import { readFile } from 'node:fs/promises';
+import http from 'node:http';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const require = createRequire(path.resolve(here, '../tests/web/package.json'));
@@ -36,6 +40,39 @@ function serve(directory) {
   }));
 }
 
+// The site as a web host serves it: the files that compress (all but the
+// pictures) gzipped for a browser that takes gzip.
+const mediaTypes = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.json': 'application/json', '.webmanifest': 'application/manifest+json',
+  '.svg': 'image/svg+xml', '.ttf': 'font/ttf', '.png': 'image/png', '.ico': 'image/x-icon',
+};
+function serveCompressed(directory) {
+  const gzipped = new Map();
+  const server = http.createServer(async (request, response) => {
+    let name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    if (name.endsWith('/')) name += 'index.html';
+    const file = path.join(directory, path.normalize(name));
+    const type = mediaTypes[path.extname(file)] ?? 'application/octet-stream';
+    let body;
+    try {
+      body = await readFile(file);
+    } catch {
+      response.writeHead(404).end();
+      return;
+    }
+    const headers = { 'Content-Type': type };
+    if (!type.startsWith('image/png') && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      if (!gzipped.has(file)) gzipped.set(file, zlib.gzipSync(body, { level: 9 }));
+      body = gzipped.get(file);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers).end(request.method === 'HEAD' ? undefined : body);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () =>
+    resolve({ server, url: `http://127.0.0.1:${server.address().port}/` })));
+}
+
 async function firstVisit(browser, url) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
   const page = await context.newPage();
@@ -53,8 +90,8 @@ async function firstVisit(browser, url) {
 
 // One visit of the slow phone: first contentful paint and the sheet ready,
 // from the start of navigation.
-async function slowPhoneVisit(page) {
-  await page.goto(page.url() === 'about:blank' ? slowUrl : page.url());
+async function slowPhoneVisit(page, siteUrl) {
+  await page.goto(page.url() === 'about:blank' ? `${siteUrl}?seed=1` : page.url());
   await page.locator('html[data-ready="true"]').waitFor({ timeout: 60000 });
   return page.evaluate(() => ({
     paint: performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN,
@@ -62,7 +99,7 @@ async function slowPhoneVisit(page) {
   }));
 }
 
-async function slowPhone(browser) {
+async function slowPhone(browser, siteUrl) {
   const context = await browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);
@@ -71,9 +108,9 @@ async function slowPhone(browser) {
     offline: false, latency: 150, downloadThroughput: (1.6e6 / 8) * 0.9, uploadThroughput: (750e3 / 8) * 0.9,
   });
   await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
-  const cold = await slowPhoneVisit(page);
+  const cold = await slowPhoneVisit(page, siteUrl);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 60000 });
-  const warm = await slowPhoneVisit(page);
+  const warm = await slowPhoneVisit(page, siteUrl);
   await context.close();
   return { cold, warm };
 }
@@ -97,7 +134,7 @@ async function lighthouseScores(url, config) {
 }
 
 const { server, url } = await serve(site);
-const slowUrl = `${url}?seed=1`;
+const compressed = await serveCompressed(site);
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
@@ -127,15 +164,18 @@ try {
   const total = Object.values(visit.bytes).reduce((sum, size) => sum + size, 0);
   console.log(`web: navigation to ready sheet, first visit: median ${median(loads).toFixed(0)} ms of 15 (min ${Math.min(...loads).toFixed(0)}, max ${Math.max(...loads).toFixed(0)})`);
   console.log(`web: random generation + redraw: median ${median(generation).toFixed(3)} ms of 1000 (mean ${(generation.reduce((a, b) => a + b) / 1000).toFixed(3)} ms)`);
-  const slow = [];
-  for (let i = 0; i < 5; ++i) slow.push(await slowPhone(browser));
   const fmt = (values) => `median ${median(values).toFixed(0)} ms (${values.map((v) => v.toFixed(0)).join(', ')})`;
-  console.log(`web: slow phone, cold: first paint ${fmt(slow.map((v) => v.cold.paint))}; ready ${fmt(slow.map((v) => v.cold.ready))}`);
-  console.log(`web: slow phone, warm (service worker): ready ${fmt(slow.map((v) => v.warm.ready))}`);
+  for (const [served, siteUrl] of [['as they stand', url], ['gzipped', compressed.url]]) {
+    const slow = [];
+    for (let i = 0; i < 5; ++i) slow.push(await slowPhone(browser, siteUrl));
+    console.log(`web: slow phone, files ${served}, cold: first paint ${fmt(slow.map((v) => v.cold.paint))}; ready ${fmt(slow.map((v) => v.cold.ready))}`);
+    console.log(`web: slow phone, files ${served}, warm (service worker): ready ${fmt(slow.map((v) => v.warm.ready))}`);
+  }
   console.log(`web: Lighthouse mobile: ${await lighthouseScores(url, undefined)}`);
   console.log(`web: Lighthouse desktop: ${await lighthouseScores(url, desktopConfig)}`);
   console.log(`web: WebAssembly + JavaScript ${(code / 1024).toFixed(0)} KiB; whole first visit ${(total / 1024).toFixed(0)} KiB in ${Object.keys(visit.bytes).length} files (uncompressed)`);
 } finally {
   await browser.close();
   server.kill();
+  compressed.server.close();
 }
