@@ -95,7 +95,7 @@ export class RosterPanel {
     } catch {
       this.tell(NOT_STORED);
     }
-    this.roster = new this.engine.Roster(stored);
+    this.roster = new this.engine.Roster(new TextEncoder().encode(stored));
     // Another tab of the page that writes the roster says so: this one reads
     // it again rather than write its older copy over it.
     this.channel = new BroadcastChannel(DATABASE);
@@ -132,7 +132,7 @@ export class RosterPanel {
     const stored = await inStore(this.database, 'readonly', (store) => store.get(KEY)).catch(() => null);
     if (stored === null) return;
     this.roster.delete();
-    this.roster = new this.engine.Roster(stored ?? '');
+    this.roster = new this.engine.Roster(new TextEncoder().encode(stored ?? ''));
     this.marked.clear();
     this.tell('La liste a été changée dans un autre onglet.');
     this.show();
@@ -374,7 +374,8 @@ export class RosterPanel {
   // refused without being read whole. Nothing kept before is touched.
   async importFile(file) {
     const before = this.roster.size();
-    const problems = this.roster.importText(await file.slice(0, this.engine.largestRoster + 1).text());
+    const bytes = await file.slice(0, this.engine.largestRoster + 1).arrayBuffer();
+    const problems = this.roster.importBytes(new Uint8Array(bytes));
     const added = this.roster.size() - before;
     const summary = `« ${file.name} » : ${added} personnage${added > 1 ? 's' : ''} importé${added > 1 ? 's' : ''}.`;
     this.tell(problems.length === 0 ? summary : `${summary} Laissés de côté :`, problems);
