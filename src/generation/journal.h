@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <iterator>
 #include <optional>
 #include <span>
 #include <string>
@@ -104,7 +103,7 @@ class Journal {
 
   // Forgets the entries and keeps the room they took.
   void clear();
-  // Appends a copy of `entry`.
+  // Appends a copy of `entry`, which must not be one of this journal's own.
   void add(const JournalEntry& entry);
   // Appends the entry that `describe(Note&)` writes, with the rolls recorded
   // since the previous entry.
