@@ -59,7 +59,7 @@ void BM_RandomGenerationJournal(benchmark::State& state) {
   Journal journal;
   for (auto _ : state) {
     generateRandom(sheet, dice, &journal);
-    benchmark::DoNotOptimize(journal.data());
+    benchmark::DoNotOptimize(journal);
   }
 }
 BENCHMARK(BM_RandomGenerationJournal)->Name("BM_RandomGeneration/seeded+journal");

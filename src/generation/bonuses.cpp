@@ -58,13 +58,25 @@ constexpr auto kDamage = std::to_array<DamageRow>({
     {51, "+3d6 / +1d4"},
 });
 
-std::int16_t categoryBonus(const Personnage& sheet, const Category& category) {
+// Each characteristic's bonus, read once from its total for all categories.
+using CaracBonuses = std::array<std::int16_t, kCaracCount>;
+
+CaracBonuses caracBonuses(const Personnage& sheet) {
+  CaracBonuses bonuses{};
+  for (std::size_t k = 0; k < bonuses.size(); ++k)
+    bonuses[k] = bonus(numberIn(sheet.*kCharacteristics[k].total));
+  return bonuses;
+}
+
+// A term as it enters its category's sum.
+int termBonus(const CaracBonuses& bonuses, const Term& term) {
+  return term.factor * bonuses[static_cast<std::size_t>(term.carac)];
+}
+
+std::int16_t categoryBonus(const CaracBonuses& bonuses, const Category& category) {
   std::int16_t sum = 0;
-  for (int k = 0; k < category.termCount; ++k) {
-    const Term& term = category.terms[static_cast<std::size_t>(k)];
-    const std::string& total = sheet.*kCharacteristics[static_cast<std::size_t>(term.carac)].total;
-    sum = static_cast<std::int16_t>(sum + term.factor * bonus(numberIn(total)));
-  }
+  for (int k = 0; k < category.termCount; ++k)
+    sum = static_cast<std::int16_t>(sum + termBonus(bonuses, category.terms[static_cast<std::size_t>(k)]));
   return sum;
 }
 
@@ -76,7 +88,7 @@ std::string_view damageBonus(const Personnage& sheet) {
   return text;
 }
 
-std::string categoryName(const Category& category) {
+std::string_view categoryName(const Category& category) {
   if (category.name) return category.name;
   const auto row = std::ranges::find_if(kSkillCategories,
                                         [&](const SkillCategoryRow& r) { return r.bonus == category.field; });
@@ -84,34 +96,36 @@ std::string categoryName(const Category& category) {
 }
 
 // "FORce +3, TAIlle -1 (compte contre)": each term as it entered the sum.
-std::string terms(const Personnage& sheet, const Category& category) {
-  std::string text;
+void noteTerms(Note& note, const CaracBonuses& bonuses, const Category& category) {
   for (int k = 0; k < category.termCount; ++k) {
     const Term& term = category.terms[static_cast<std::size_t>(k)];
-    const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(term.carac)];
-    if (!text.empty()) text += ", ";
-    text.append(row.caption).append(" ").append(signedWhole(term.factor * bonus(numberIn(sheet.*row.total))));
+    if (k > 0) note.result(", ");
+    note.result(kCharacteristics[static_cast<std::size_t>(term.carac)].caption, " ",
+                Signed{termBonus(bonuses, term)});
   }
-  return text;
 }
 
 }  // namespace
 
 void computeBonuses(Generation& g) {
   Personnage& sheet = g.sheet;
+  const CaracBonuses bonuses = caracBonuses(sheet);
   for (const Category& category : kCategories) {
-    sheet.*category.field = writeWhole(categoryBonus(sheet, category));
-    g.note(Stage::Bonus, [&] {
-      return Note{categoryName(category), sheet.*category.field + " (" + terms(sheet, category) + ")",
-                  std::string(fieldName(category.field))};
+    sheet.*category.field = writeWhole(categoryBonus(bonuses, category));
+    g.note(Stage::Bonus, [&](Note& note) {
+      note.subject(categoryName(category))
+          .control(fieldName(category.field))
+          .result(sheet.*category.field, " (");
+      noteTerms(note, bonuses, category);
+      note.result(")");
     });
   }
   sheet.bonus_dommages = damageBonus(sheet);
-  g.note(Stage::Bonus, [&] {
-    return Note{"Dommages",
-                sheet.bonus_dommages + " (TAIlle " + sheet.tai_tot + " + FORce " + sheet.forc_tot + " = " +
-                    std::to_string(wholeIn(sheet.tai_tot) + wholeIn(sheet.forc_tot)) + ")",
-                "bonus_dommages"};
+  g.note(Stage::Bonus, [&](Note& note) {
+    note.subject("Dommages")
+        .control("bonus_dommages")
+        .result(sheet.bonus_dommages, " (TAIlle ", sheet.tai_tot, " + FORce ", sheet.forc_tot, " = ",
+                wholeIn(sheet.tai_tot) + wholeIn(sheet.forc_tot), ")");
   });
 }
 

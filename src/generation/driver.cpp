@@ -39,27 +39,25 @@ void runSharedStages(Generation& g) {
   applyWealth(g);
 }
 
-// How a blue box came by its value, after the value itself.
-std::string origin(const std::string& value, std::string_view how) { return value + ", " + std::string(how); }
-
 constexpr std::string_view kBestOfThree = " (la meilleure de trois sommes de 3d6)";
 
 void noteTypedCharacteristic(Generation& g, int k, bool rerolled) {
   const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(k)];
-  g.note(Stage::Caracteristiques, [&] {
-    const std::string& value = g.sheet.*row.roll;
-    return Note{row.caption,
-                rerolled ? origin(value, kRerolled) + std::string(kBestOfThree) : origin(value, kTyped),
-                row.name};
+  g.note(Stage::Caracteristiques, [&](Note& note) {
+    note.subject(row.caption).control(row.name).result(g.sheet.*row.roll, ", ");
+    if (rerolled)
+      note.result(kRerolled, kBestOfThree);
+    else
+      note.result(kTyped);
   });
 }
 
 // The nationality and profession rolls of the preparation.
 void notePercentile(Generation& g, Stage stage, const char* subject, const BlueBox& box,
                     std::string_view how) {
-  g.note(stage, [&] {
-    const std::string& value = g.sheet.*box.box;
-    return Note{subject, how.empty() ? value : origin(value, how), box.name};
+  g.note(stage, [&](Note& note) {
+    note.subject(subject).control(box.name).result(g.sheet.*box.box);
+    if (!how.empty()) note.result(", ", how);
   });
 }
 
@@ -72,16 +70,18 @@ constexpr std::string_view kImprovementDice = " (1d6 + 2)";
 
 void rollImprovements(Generation& g, std::string_view how) {
   g.sheet.des_comp = writeWhole(g.dice.des(6) + 2);
-  g.note(Stage::Amelioration, [&] {
-    const std::string value = how.empty() ? g.sheet.des_comp : origin(g.sheet.des_comp, how);
-    return Note{std::string(kImprovementRolls), value + std::string(kImprovementDice), "des_comp"};
+  g.note(Stage::Amelioration, [&](Note& note) {
+    note.subject(kImprovementRolls).control("des_comp").result(g.sheet.des_comp);
+    if (!how.empty()) note.result(", ", how);
+    note.result(kImprovementDice);
   });
 }
 
 void keepImprovements(Generation& g) {
-  g.note(Stage::Amelioration, [&] {
-    return Note{std::string(kImprovementRolls), "« " + g.sheet.des_comp + " » gardé (case non cochée)",
-                "des_comp"};
+  g.note(Stage::Amelioration, [&](Note& note) {
+    note.subject(kImprovementRolls)
+        .control("des_comp")
+        .result("« ", g.sheet.des_comp, " » gardé (case non cochée)");
   });
 }
 
@@ -91,7 +91,8 @@ void appendElan(Generation& g) {
   if (!name.starts_with(names::kPretre) && name != names::kNoblePretre) return;
   const int elan = g.dice.des(6) + g.dice.des(6);
   g.sheet.equipement += ". Elan : " + writeWhole(elan);
-  g.note(Stage::Equipement, [&] { return Note{"Elan", writeWhole(elan) + " (2d6)", "equipement"}; });
+  g.note(Stage::Equipement,
+         [&](Note& note) { note.subject("Elan").control("equipement").result(elan, " (2d6)"); });
 }
 
 }  // namespace
@@ -115,7 +116,7 @@ std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice, Journal* jou
   if (journal) journal->clear();
 
   Notebook book(dice, journal);
-  Generation g{sheet, book.dice(), Entry::Typed, &book};
+  Generation g{sheet, book.dice(), Entry::Typed, book.journal()};
   prepare(sheet);
   for (int k = 0; k < kCaracCount; ++k) {
     const bool reroll = sheet.des_ok(k);
@@ -144,8 +145,10 @@ std::optional<Refusal> generateTyped(Personnage& sheet, Dice& dice, Journal* jou
   appendElan(g);
   sheet.profession = writeWhole(numberIn(keptProfession));
   if (sheet.profession != keptProfession)
-    g.note(Stage::Profession, [&] {
-      return Note{kProfessionRollStep, sheet.profession + ", le jet tapé revient dans la case", "profession"};
+    g.note(Stage::Profession, [&](Note& note) {
+      note.subject(kProfessionRollStep)
+          .control("profession")
+          .result(sheet.profession, ", le jet tapé revient dans la case");
     });
   return std::nullopt;
 }
@@ -154,16 +157,17 @@ void generateRandom(Personnage& sheet, Dice& dice, Journal* journal) {
   if (journal) journal->clear();
   sheet.des_ok.clearAll();
   Notebook book(dice, journal);
-  Generation g{sheet, book.dice(), Entry::Random, &book};
+  Generation g{sheet, book.dice(), Entry::Random, book.journal()};
   prepare(sheet);
 
   // The seven rolls are all made before any is written.
   std::array<int, kCaracCount> rolls{};
   for (std::size_t k = 0; k < rolls.size(); ++k) {
     rolls[k] = carac(g.dice);
-    g.note(Stage::Caracteristiques, [&] {
-      return Note{kCharacteristics[k].caption, writeWhole(rolls[k]) + std::string(kBestOfThree),
-                  kCharacteristics[k].name};
+    g.note(Stage::Caracteristiques, [&](Note& note) {
+      note.subject(kCharacteristics[k].caption)
+          .control(kCharacteristics[k].name)
+          .result(rolls[k], kBestOfThree);
     });
   }
   for (std::size_t k = 0; k < rolls.size(); ++k) sheet.*kCharacteristics[k].roll = writeWhole(rolls[k]);

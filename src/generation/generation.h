@@ -19,8 +19,9 @@ struct Generation {
   Personnage& sheet;
   Dice& dice;
   Entry entry;
-  // Where the steps are written when a journal is kept; its dice are `dice`.
-  Notebook* notebook = nullptr;
+  // Where the steps are written when a journal is kept; its rolls are those
+  // of `dice`.
+  Journal* journal = nullptr;
   // Racial amounts, one per characteristic in kCharacteristics order: what the
   // nationality rolled for its modifiers, added into the totals.
   std::array<int, kCaracCount> racial{};
@@ -30,11 +31,11 @@ struct Generation {
   bool noblesse = false;
 
   // Writes the step that just ran into the journal, if one is kept;
-  // `describe` builds its Note only then.
+  // `describe(Note&)` runs only then.
   template <typename Describe>
   void note(Stage stage, Describe&& describe) {
-    if (notebook) [[unlikely]]
-      notebook->note(stage, std::forward<Describe>(describe));
+    if (journal) [[unlikely]]
+      journal->write(stage, std::forward<Describe>(describe));
   }
 };
 

@@ -77,11 +77,13 @@ bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* j
   if (sheet.des_comp.empty()) sheet.des_comp = "-1";
   const auto left = readStrict(sheet.des_comp);
   if (!left || *left <= 0) {
-    book.note(Stage::Amelioration, [&] {
-      const std::string why =
-          count.empty() ? "Suplé. était vide et vaut maintenant -1" : "Suplé. vaut « " + count + " »";
-      return Note{clickedName(sheet, target), "aucun jet à dépenser : " + why + ", rien ne change",
-                  controlName(target)};
+    book.note(Stage::Amelioration, [&](Note& note) {
+      note.subject(clickedName(sheet, target)).control(controlName(target)).result("aucun jet à dépenser : ");
+      if (count.empty())
+        note.result("Suplé. était vide et vaut maintenant -1");
+      else
+        note.result("Suplé. vaut « ", count, " »");
+      note.result(", rien ne change");
     });
     return false;
   }
@@ -94,11 +96,13 @@ bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* j
   const bool capped = readRounded(value).value_or(0) >= kCeiling;
   const std::string reached = journal ? value : std::string();
   if (capped) value = writeWhole(kCeiling);
-  book.note(Stage::Amelioration, [&] {
-    std::string result = writeWhole(start) + " + " + writeWhole(std::floor(r / 2.0)) + " (moitié du jet " +
-                         std::to_string(r) + ") = " + reached;
-    if (capped) result += ", ramené au plafond de " + value;
-    return Note{clickedName(sheet, target), result + " ; Suplé. " + sheet.des_comp, controlName(target)};
+  book.note(Stage::Amelioration, [&](Note& note) {
+    note.subject(clickedName(sheet, target))
+        .control(controlName(target))
+        .result(writeWhole(start), " + ", writeWhole(std::floor(r / 2.0)), " (moitié du jet ", r,
+                ") = ", reached);
+    if (capped) note.result(", ramené au plafond de ", value);
+    note.result(" ; Suplé. ", sheet.des_comp);
   });
   return true;
 }

@@ -1,9 +1,8 @@
 #include "generation/journal.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
-
-#include "core/number.h"
 
 namespace orvandel {
 namespace {
@@ -23,21 +22,32 @@ constexpr auto kStageNames = std::to_array<std::string_view>({
 });
 static_assert(kStageNames.size() == static_cast<std::size_t>(Stage::Amelioration) + 1);
 
-// About as many steps as a generation takes, so that the journal grows once.
+// About as much as a generation writes, so that a new journal grows once.
 constexpr std::size_t kTypicalSteps = 160;
+constexpr std::size_t kTypicalRolls = 320;
+constexpr std::size_t kTypicalSubjectBytes = 16 * kTypicalSteps;
+constexpr std::size_t kTypicalControlBytes = 12 * kTypicalSteps;
+constexpr std::size_t kTypicalResultBytes = 48 * kTypicalSteps;
 
 }  // namespace
 
-std::string signedWhole(double value) {
-  std::string text = writeWhole(value);
-  return value >= 1 ? "+" + text : text;
-}
-
 std::string_view stageName(Stage stage) { return kStageNames[static_cast<std::size_t>(stage)]; }
+
+void Journal::reserveForOneRun() {
+  steps_.reserve(kTypicalSteps);
+  subjects_.reserve(kTypicalSubjectBytes);
+  controls_.reserve(kTypicalControlBytes);
+  results_.reserve(kTypicalResultBytes);
+  rolls_.reserve(kTypicalRolls);
+}
 
 // The dice are written as the script that --dice replays (F:V).
 std::string journalLine(const JournalEntry& entry) {
-  std::string line(stageName(entry.stage));
+  constexpr std::size_t kFrame = 48;        // the stage, the separators, the brackets
+  constexpr std::size_t kLongestRoll = 12;  // " 100:100" and the like
+  std::string line;
+  line.reserve(kFrame + entry.subject.size() + entry.result.size() + kLongestRoll * entry.rolls.size());
+  line.append(stageName(entry.stage));
   line.append(" — ").append(entry.subject).append(" : ").append(entry.result);
   if (entry.rolls.empty()) return line;
   line += " [dés";
@@ -47,27 +57,62 @@ std::string journalLine(const JournalEntry& entry) {
   return line;
 }
 
+bool JournalEntry::operator==(const JournalEntry& other) const {
+  return stage == other.stage && subject == other.subject && control == other.control &&
+         std::ranges::equal(rolls, other.rolls) && result == other.result;
+}
+
+Journal::Journal(std::initializer_list<JournalEntry> entries) {
+  for (const JournalEntry& entry : entries) add(entry);
+}
+
+JournalEntry Journal::operator[](std::size_t index) const {
+  const Step& step = steps_[index];
+  const auto text = [](const JournalText& texts, Range range) { return texts.view(range.begin, range.end); };
+  return {step.stage, text(subjects_, step.subject), text(controls_, step.control),
+          std::span(rolls_).subspan(step.rolls.begin, step.rolls.end - step.rolls.begin),
+          text(results_, step.result)};
+}
+
+void Journal::clear() {
+  steps_.clear();
+  subjects_.clear();
+  controls_.clear();
+  results_.clear();
+  rolls_.clear();
+  claimedRolls_ = 0;
+}
+
+void Journal::add(const JournalEntry& entry) {
+  dropUnclaimedRolls();
+  rolls_.insert(rolls_.end(), entry.rolls.begin(), entry.rolls.end());
+  write(entry.stage,
+        [&](Note& note) { note.subject(entry.subject).control(entry.control).result(entry.result); });
+}
+
+void Journal::close(Stage stage, const Note& note) {
+  const auto range = [](std::size_t begin, std::size_t end) {
+    return Range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
+  };
+  if (steps_.capacity() == 0) reserveForOneRun();
+  steps_.push_back({stage, range(note.subjectStart_, subjects_.size()),
+                    range(note.controlStart_, controls_.size()), range(note.resultStart_, results_.size()),
+                    range(claimedRolls_, rolls_.size())});
+  claimedRolls_ = rolls_.size();
+}
+
+bool Journal::operator==(const Journal& other) const { return std::ranges::equal(*this, other); }
+
 Notebook::Notebook(Dice& dice, Journal* journal) : source_(dice), journal_(journal) {
   if (!journal_) return;
-  recorder_.emplace(source_);
-  journal_->reserve(kTypicalSteps);
+  journal_->dropUnclaimedRolls();
+  recorder_.emplace(source_, *journal_);
 }
 
 int Notebook::Recorder::des(int faces) {
   const int value = source_.des(faces);
-  pending_.push_back({faces, value});
+  journal_.record({faces, value});
   return value;
-}
-
-std::vector<JournalRoll> Notebook::Recorder::take() {
-  std::vector<JournalRoll> rolls(pending_.begin(), pending_.end());
-  pending_.clear();
-  return rolls;
-}
-
-void Notebook::add(Stage stage, Note note) {
-  journal_->push_back(
-      {stage, std::move(note.subject), std::move(note.control), recorder_->take(), std::move(note.result)});
 }
 
 }  // namespace orvandel

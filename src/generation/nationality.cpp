@@ -205,20 +205,19 @@ int rollAmount(const Modifier& m, Dice& dice) {
 void applyModifier(const Modifier& m, Generation& g) {
   const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(m.carac)];
   if (m.when == kRawAboveNine && numberIn(g.sheet.*row.roll) <= kPenaltyThreshold) {
-    g.note(Stage::Nationalite, [&] {
-      return Note{row.caption,
-                  diceText(m) + " : aucun, le jet " + g.sheet.*row.roll + " ne dépasse pas " +
-                      writeWhole(kPenaltyThreshold),
-                  std::string(fieldName(row.race))};
+    g.note(Stage::Nationalite, [&](Note& note) {
+      note.subject(row.caption)
+          .control(fieldName(row.race))
+          .result(diceText(m), " : aucun, le jet ", g.sheet.*row.roll, " ne dépasse pas ",
+                  writeWhole(kPenaltyThreshold));
     });
     return;
   }
   const int amount = rollAmount(m, g.dice);
   g.racial[static_cast<std::size_t>(m.carac)] = amount;
   g.sheet.*row.race = diceText(m);
-  g.note(Stage::Nationalite, [&] {
-    return Note{row.caption, g.sheet.*row.race + " : " + signedWhole(amount),
-                std::string(fieldName(row.race))};
+  g.note(Stage::Nationalite, [&](Note& note) {
+    note.subject(row.caption).control(fieldName(row.race)).result(g.sheet.*row.race, " : ", Signed{amount});
   });
 }
 
@@ -263,14 +262,16 @@ void applyProfessionRule(const ProfessionRule& rule, Generation& g) {
   if (!reaches(rule, g.sheet)) return;
   const bool highRoll =
       rule.reach == Reach::kProfessionRoll && numberIn(g.sheet.profession) > kLowProfessionRoll;
-  const std::string before = g.notebook ? g.sheet.profession_nom : std::string();
+  const std::string before = g.journal ? g.sheet.profession_nom : std::string();
   const Change& change = highRoll ? rule.highRoll : rule.change;
   const std::string_view why = applyChange(change, g);
-  g.note(Stage::Nationalite, [&] {
-    std::string result = before == g.sheet.profession_nom ? "reste "
-                         : before.empty()                 ? ""
-                                                          : before + " devient ";
-    result += g.sheet.profession_nom;
+  g.note(Stage::Nationalite, [&](Note& note) {
+    note.subject(kProfessionStep).control("profession_nom");
+    if (before == g.sheet.profession_nom)
+      note.result("reste ");
+    else if (!before.empty())
+      note.result(before, " devient ");
+    note.result(g.sheet.profession_nom);
     std::string reasons;
     if (rule.reach == Reach::kProfessionRoll)
       reasons = "jet de profession " + g.sheet.profession + (highRoll ? ", au-dessus de " : ", au plus ") +
@@ -278,8 +279,7 @@ void applyProfessionRule(const ProfessionRule& rule, Generation& g) {
     if (change.outcome == Outcome::kStrongOneInFive && why.empty())
       reasons = "jet de FORce " + g.sheet.forc + ", moins de " + writeWhole(kStrongPriestForc);
     if (!why.empty()) reasons += (reasons.empty() ? "" : ", ") + std::string(why);
-    if (!reasons.empty()) result += " (" + reasons + ")";
-    return Note{kProfessionStep, result, "profession_nom"};
+    if (!reasons.empty()) note.result(" (", reasons, ")");
   });
 }
 
@@ -289,26 +289,26 @@ void applyNationality(Generation& g) {
   const double n = numberIn(g.sheet.nationalite);
   const auto row = std::ranges::find_if(kNationalities, [n](const Row& r) { return r.range.holds(n); });
   if (row == kNationalities.end()) {
-    g.note(Stage::Nationalite, [&] {
-      return Note{kNationaliteStep,
-                  "aucune pour le jet " + g.sheet.nationalite + " : la case garde « " +
-                      g.sheet.nationalite_nom + " »",
-                  "nationalite_nom"};
+    g.note(Stage::Nationalite, [&](Note& note) {
+      note.subject(kNationaliteStep)
+          .control("nationalite_nom")
+          .result("aucune pour le jet ", g.sheet.nationalite, " : la case garde « ", g.sheet.nationalite_nom,
+                  " »");
     });
     return;
   }
   g.sheet.nationalite_nom = row->name;
-  g.note(Stage::Nationalite, [&] {
-    return Note{kNationaliteStep, std::string(row->name) + " (jet " + g.sheet.nationalite + ")",
-                "nationalite_nom"};
+  g.note(Stage::Nationalite, [&](Note& note) {
+    note.subject(kNationaliteStep)
+        .control("nationalite_nom")
+        .result(row->name, " (jet ", g.sheet.nationalite, ")");
   });
   for (const Modifier& m : row->modifiers) applyModifier(m, g);
   applyProfessionRule(row->profession, g);
   if (!row->chance_magie) return;
   g.chance_magie = *row->chance_magie;
-  g.note(Stage::Nationalite, [&] {
-    return Note{std::string(kSorceryChanceStep), std::to_string(g.chance_magie) + " %"};
-  });
+  g.note(Stage::Nationalite,
+         [&](Note& note) { note.subject(kSorceryChanceStep).result(g.chance_magie, " %"); });
 }
 
 }  // namespace orvandel

@@ -79,14 +79,15 @@ std::string_view subRollReason(std::string_view name) {
 void nameProfession(Generation& g) {
   Personnage& sheet = g.sheet;
   sheet.profession_nom = classe(sheet.profession, g.dice);
-  g.note(Stage::Profession, [&] {
-    if (sheet.profession_nom.empty())
-      return Note{kProfessionStep, "aucune pour le jet " + sheet.profession + ", au-dessus de 100",
-                  "profession_nom"};
-    std::string result = sheet.profession_nom + " (jet " + sheet.profession;
-    if (const auto reason = subRollReason(sheet.profession_nom); !reason.empty())
-      result.append(", ").append(reason);
-    return Note{kProfessionStep, result + ")", "profession_nom"};
+  g.note(Stage::Profession, [&](Note& note) {
+    note.subject(kProfessionStep).control("profession_nom");
+    if (sheet.profession_nom.empty()) {
+      note.result("aucune pour le jet ", sheet.profession, ", au-dessus de 100");
+      return;
+    }
+    note.result(sheet.profession_nom, " (jet ", sheet.profession);
+    if (const auto reason = subRollReason(sheet.profession_nom); !reason.empty()) note.result(", ", reason);
+    note.result(")");
   });
 }
 
@@ -100,16 +101,19 @@ void nobleSecondProfession(Generation& g) {
   const bool noble = sheet.profession_nom == names::kNoble;
   g.noblesse = noble && numberIn(sheet.intl_tot) >= kNobleIntelligenceForSecondProfession;
   if (noble)
-    g.note(Stage::Profession, [&] {
+    g.note(Stage::Profession, [&](Note& note) {
       const std::string threshold = writeWhole(kNobleIntelligenceForSecondProfession);
-      return Note{"Seconde profession",
-                  "Noble d'INTelligence totale " + sheet.intl_tot +
-                      (g.noblesse ? " (" + threshold + " ou plus) : il en prend une seconde"
-                                  : " (moins de " + threshold + ") : il n'en prend pas")};
+      note.subject("Seconde profession").result("Noble d'INTelligence totale ", sheet.intl_tot);
+      if (g.noblesse)
+        note.result(" (", threshold, " ou plus) : il en prend une seconde");
+      else
+        note.result(" (moins de ", threshold, ") : il n'en prend pas");
     });
   if (!g.noblesse) return;
   sheet.profession = writeWhole(g.dice.des(100));
-  g.note(Stage::Profession, [&] { return Note{kProfessionRollStep, sheet.profession, "profession"}; });
+  g.note(Stage::Profession, [&](Note& note) {
+    note.subject(kProfessionRollStep).control("profession").result(sheet.profession);
+  });
   nameProfession(g);
 }
 

@@ -130,15 +130,14 @@ double baseValue(const Personnage& sheet, const Skill& skill) {
 }
 
 // "73 (5 × INTelligence 14 + Connaissance 3)".
-std::string baseReason(const Personnage& sheet, const Skill& skill) {
+void noteBaseReason(Note& note, const Personnage& sheet, const Skill& skill) {
   const BaseValue& base = *skill.base;
   const SkillCategoryRow& category = kSkillCategories[static_cast<std::size_t>(skill.category)];
-  std::string text = writeWhole(baseValue(sheet, skill)) + " (";
-  if (base.intlFactor != 0)
-    text += std::to_string(base.intlFactor) + " × INTelligence " + sheet.intl_tot + " + ";
-  text.append("bonus ").append(category.heading).append(" ").append(sheet.*category.bonus);
-  if (base.plus != 0) text += " + " + std::to_string(base.plus);
-  return text + ")";
+  note.result(" (");
+  if (base.intlFactor != 0) note.result(base.intlFactor, " × INTelligence ", sheet.intl_tot, " + ");
+  note.result("bonus ", category.heading, " ", sheet.*category.bonus);
+  if (base.plus != 0) note.result(" + ", base.plus);
+  note.result(")");
 }
 
 }  // namespace
@@ -158,8 +157,9 @@ void competence(Generation& g) {
     sheet.comp(slot) = skill.name;
     if (!skill.base) continue;
     sheet.Text1(slot) = writeWhole(baseValue(sheet, skill));
-    g.note(Stage::Competences, [&] {
-      return Note{std::string(skill.name), baseReason(sheet, skill), "Text1(" + std::to_string(slot) + ")"};
+    g.note(Stage::Competences, [&](Note& note) {
+      note.subject(skill.name).control("Text1(", slot, ")").result(sheet.Text1(slot));
+      noteBaseReason(note, sheet, skill);
     });
   }
 }

@@ -181,9 +181,8 @@ void writePicks(Generation& g, std::span<const Pick> picks, double intl_tot) {
     if (pick.veskareeOnly && !veskaree) continue;
     const int slot = pick.faces == kFixed ? pick.base : pick.base + g.dice.des(pick.faces);
     g.sheet.Text1(slot) = grantValue(pick.grant, intl_tot);
-    g.note(Stage::Sorcellerie, [&] {
-      return Note{std::string(catalogueName(slot)), g.sheet.Text1(slot),
-                  "Text1(" + std::to_string(slot) + ")"};
+    g.note(Stage::Sorcellerie, [&](Note& note) {
+      note.subject(catalogueName(slot)).control("Text1(", slot, ")").result(g.sheet.Text1(slot));
     });
   }
 }
@@ -201,10 +200,10 @@ void ordain(Generation& g) {
   if (sheet.nationalite_nom == names::kTalvane && wholeIn(sheet.forc_tot) >= kTalvaneWarriorForc)
     sheet.profession_nom = names::kPretreGuerrier;
   if (sheet.profession_nom == before) return;
-  g.note(Stage::Sorcellerie, [&] {
-    return Note{kProfessionStep,
-                before + " devient " + sheet.profession_nom + " (sorcier de " + sheet.nationalite_nom + ")",
-                "profession_nom"};
+  g.note(Stage::Sorcellerie, [&](Note& note) {
+    note.subject(kProfessionStep)
+        .control("profession_nom")
+        .result(before, " devient ", sheet.profession_nom, " (sorcier de ", sheet.nationalite_nom, ")");
   });
 }
 
@@ -214,27 +213,27 @@ std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_mag
   const long long s =
       static_cast<long long>(std::floor(intl_tot)) + static_cast<long long>(std::floor(pou_tot));
   const bool capable = s >= kCapableSum && intl_tot >= kCapableIntl;
-  g.note(Stage::Sorcellerie, [&] {
-    return Note{"Capacité", "INTelligence " + writeWhole(intl_tot) + " + POUvoir " + writeWhole(pou_tot) +
-                                " = " + std::to_string(s) + " (il faut " + std::to_string(kCapableSum) +
-                                " et une INTelligence de " + writeWhole(kCapableIntl) +
-                                ") : " + (capable ? "capable" : std::string(kAucuneCapacite))};
+  g.note(Stage::Sorcellerie, [&](Note& note) {
+    note.subject("Capacité")
+        .result("INTelligence ", writeWhole(intl_tot), " + POUvoir ", writeWhole(pou_tot), " = ", s,
+                " (il faut ", kCapableSum, " et une INTelligence de ", writeWhole(kCapableIntl),
+                ") : ", capable ? "capable" : kAucuneCapacite);
   });
   if (!capable) return std::string(kAucuneCapacite);
   const int peopleChance = chance_magie;
   chance_magie = professionChance(g.sheet, chance_magie);
-  g.note(Stage::Sorcellerie, [&] {
-    const std::string why = chance_magie == peopleChance ? "" : " (" + g.sheet.profession_nom + ")";
-    return Note{std::string(kSorceryChanceStep), std::to_string(chance_magie) + " %" + why};
+  g.note(Stage::Sorcellerie, [&](Note& note) {
+    note.subject(kSorceryChanceStep).result(chance_magie, " %");
+    if (chance_magie != peopleChance) note.result(" (", g.sheet.profession_nom, ")");
   });
   const int roll = g.dice.des(100);
   const Rank& rank = rankFor(s);
   const bool sorcerer = roll <= chance_magie;
-  g.note(Stage::Sorcellerie, [&] {
-    return Note{"Jet de sorcellerie",
-                std::to_string(roll) + (sorcerer ? ", au plus " : ", plus que ") +
-                    std::to_string(chance_magie) + " : " + std::string(sorcerer ? rank.outcome : kCapacites),
-                "sorcier"};
+  g.note(Stage::Sorcellerie, [&](Note& note) {
+    note.subject("Jet de sorcellerie")
+        .control("sorcier")
+        .result(roll, sorcerer ? ", au plus " : ", plus que ", chance_magie, " : ",
+                sorcerer ? rank.outcome : kCapacites);
   });
   if (!sorcerer) return std::string(kCapacites);
   writePicks(g, rank.picks, intl_tot);

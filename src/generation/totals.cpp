@@ -38,11 +38,10 @@ void computeTotals(Generation& g) {
   for (std::size_t k = 0; k < kCharacteristics.size(); ++k) {
     const CharacteristicRow& row = kCharacteristics[k];
     g.sheet.*row.total = writeWhole(numberIn(g.sheet.*row.roll) + g.racial[k]);
-    g.note(Stage::Totaux, [&] {
-      return Note{
-          row.caption,
-          g.sheet.*row.total + " (jet " + g.sheet.*row.roll + ", race " + signedWhole(g.racial[k]) + ")",
-          std::string(fieldName(row.total))};
+    g.note(Stage::Totaux, [&](Note& note) {
+      note.subject(row.caption)
+          .control(fieldName(row.total))
+          .result(g.sheet.*row.total, " (jet ", g.sheet.*row.roll, ", race ", Signed{g.racial[k]}, ")");
     });
   }
 }
@@ -50,15 +49,17 @@ void computeTotals(Generation& g) {
 void rollAge(Generation& g) {
   const bool typed = g.entry == Entry::Typed;
   if (typed && !g.sheet.des_ok(kAgeSelector)) {
-    g.note(Stage::Age, [&] { return Note{kAgeStep, g.sheet.age + ", " + std::string(kTyped), "age"}; });
+    g.note(Stage::Age,
+           [&](Note& note) { note.subject(kAgeStep).control("age").result(g.sheet.age, ", ", kTyped); });
     return;
   }
   const int first = g.dice.des(6);
   const int second = g.dice.des(6);
   g.sheet.age = writeWhole(first + second + kBaseAge);
-  g.note(Stage::Age, [&] {
-    const std::string how = typed ? ", " + std::string(kRerolled) : "";
-    return Note{kAgeStep, g.sheet.age + how + " (" + std::to_string(kBaseAge) + " + 2d6)", "age"};
+  g.note(Stage::Age, [&](Note& note) {
+    note.subject(kAgeStep).control("age").result(g.sheet.age);
+    if (typed) note.result(", ", kRerolled);
+    note.result(" (", kBaseAge, " + 2d6)");
   });
 }
 
@@ -74,7 +75,9 @@ void priestStudy(Generation& g) {
   const double typedThreshold = std::floor(numberIn(sheet.intl_tot));
   if (g.entry == Entry::Random) {
     sheet.intl = writeWhole(numberIn(sheet.intl_tot));
-    g.note(Stage::Age, [&] { return Note{"INTelligence", sheet.intl + ", la case prend le total", "intl"}; });
+    g.note(Stage::Age, [&](Note& note) {
+      note.subject("INTelligence").control("intl").result(sheet.intl, ", la case prend le total");
+    });
   }
   const double years = age - kStudyStartAge;
   for (int k = 1; k <= years; ++k) {
@@ -82,12 +85,11 @@ void priestStudy(Generation& g) {
     const double threshold = g.entry == Entry::Typed ? typedThreshold : numberIn(sheet.intl_tot);
     const bool gain = roll >= threshold;
     if (gain) sheet.intl_tot = writeWhole(numberIn(sheet.intl_tot) + 1);
-    g.note(Stage::Age, [&] {
-      return Note{"Étude du prêtre, année " + std::to_string(k),
-                  "3d10 = " + std::to_string(roll) + (gain ? ", au moins " : ", moins de ") +
-                      writeWhole(threshold) +
-                      (gain ? " : INTelligence totale " : " : INTelligence totale reste ") + sheet.intl_tot,
-                  "intl_tot"};
+    g.note(Stage::Age, [&](Note& note) {
+      note.subject("Étude du prêtre, année ", k)
+          .control("intl_tot")
+          .result("3d10 = ", roll, gain ? ", au moins " : ", moins de ", writeWhole(threshold),
+                  gain ? " : INTelligence totale " : " : INTelligence totale reste ", sheet.intl_tot);
     });
   }
 }
@@ -102,23 +104,25 @@ void computeVitals(Generation& g) {
     pv = pv - kSmallUpTo + std::floor(tai);
   sheet.pv = writeWhole(pv);
   sheet.blessure_majeure = writeWhole(pv / 2);
-  g.note(Stage::Totaux, [&] {
-    return Note{"PV", sheet.pv + " (CONstitution " + sheet.con_tot + ", TAIlle " + sheet.tai_tot + ")", "pv"};
+  g.note(Stage::Totaux, [&](Note& note) {
+    note.subject("PV").control("pv").result(sheet.pv, " (CONstitution ", sheet.con_tot, ", TAIlle ",
+                                            sheet.tai_tot, ")");
   });
-  g.note(Stage::Totaux, [&] {
-    return Note{"Blessure Majeure", sheet.blessure_majeure + " (moitié des PV)", "blessure_majeure"};
+  g.note(Stage::Totaux, [&](Note& note) {
+    note.subject("Blessure Majeure")
+        .control("blessure_majeure")
+        .result(sheet.blessure_majeure, " (moitié des PV)");
   });
 
   const double san = std::floor(numberIn(sheet.pou_tot) * kSanPerPou);
   sheet.sft = writeWhole(san / 2);
   sheet.san = writeWhole(std::min(san, kSanCap));
-  g.note(Stage::Totaux, [&] {
-    return Note{"SAN",
-                sheet.san + " (POUvoir " + sheet.pou_tot + " × 5, " + writeWhole(kSanCap) + " au plus)",
-                "san"};
+  g.note(Stage::Totaux, [&](Note& note) {
+    note.subject("SAN").control("san").result(sheet.san, " (POUvoir ", sheet.pou_tot, " × 5, ",
+                                              writeWhole(kSanCap), " au plus)");
   });
-  g.note(Stage::Totaux, [&] {
-    return Note{"SFT", sheet.sft + " (moitié de " + writeWhole(san) + ")", "sft"};
+  g.note(Stage::Totaux, [&](Note& note) {
+    note.subject("SFT").control("sft").result(sheet.sft, " (moitié de ", writeWhole(san), ")");
   });
 }
 

@@ -274,22 +274,25 @@ void raise(std::string& target, const std::string& bonus, int amount) {
 }
 
 // What the journal calls the cell an entry writes, and its control name.
-Note cellNote(const TrainingEntry& entry, const Personnage& sheet, std::string result) {
+// The cell a training step writes, as the journal names it.
+void noteCell(Note& note, const TrainingEntry& entry, const Personnage& sheet) {
   if (entry.target == kArmeAtt)
-    return {std::string(kAttackStep) + ", " + weaponTitle(sheet, entry.slot), result,
-            indexedName("arme_att", entry.slot)};
-  if (entry.target == kArmePar)
-    return {std::string(kParryStep) + ", " + weaponTitle(sheet, entry.slot), result,
-            indexedName("arme_par", entry.slot)};
-  if (entry.target == kArmeNom)
-    return {weaponTitle(sheet, entry.slot), result, indexedName("arme_nom", entry.slot)};
-  if (entry.target == kComp) return {sheet.comp(entry.slot), result, indexedName("comp", entry.slot)};
-  return {sheet.comp(entry.slot), result, indexedName("Text1", entry.slot)};
+    note.subject(kAttackStep, ", ", weaponTitle(sheet, entry.slot))
+        .control(indexedName("arme_att", entry.slot));
+  else if (entry.target == kArmePar)
+    note.subject(kParryStep, ", ", weaponTitle(sheet, entry.slot))
+        .control(indexedName("arme_par", entry.slot));
+  else if (entry.target == kArmeNom)
+    note.subject(weaponTitle(sheet, entry.slot)).control(indexedName("arme_nom", entry.slot));
+  else if (entry.target == kComp)
+    note.subject(sheet.comp(entry.slot)).control(indexedName("comp", entry.slot));
+  else
+    note.subject(sheet.comp(entry.slot)).control(indexedName("Text1", entry.slot));
 }
 
 // "43 (bonus 3 + 40)", or with the roll: "60 (bonus 3 + jet 57)".
-std::string raised(const std::string& value, const std::string& bonus, int amount, bool rolled) {
-  return value + " (bonus " + bonus + (rolled ? " + jet " : " + ") + std::to_string(amount) + ")";
+void noteRaised(Note& note, const std::string& value, const std::string& bonus, int amount, bool rolled) {
+  note.result(value, " (bonus ", bonus, rolled ? " + jet " : " + ", amount, ")");
 }
 
 void apply(const TrainingEntry& entry, Generation& g) {
@@ -301,53 +304,50 @@ void apply(const TrainingEntry& entry, Generation& g) {
       const int amount = rolled ? g.dice.des(100) : entry.amount;
       std::string& target = entry.target(sheet, entry.slot);
       raise(target, sheet.*entry.bonus, amount);
-      g.note(Stage::Formation,
-             [&] { return cellNote(entry, sheet, raised(target, sheet.*entry.bonus, amount, rolled)); });
+      g.note(Stage::Formation, [&](Note& note) {
+        noteCell(note, entry, sheet);
+        noteRaised(note, target, sheet.*entry.bonus, amount, rolled);
+      });
       break;
     }
     case Kind::kWeapon:
       raise(sheet.arme_att(entry.slot), sheet.bonus_attaque, entry.amount);
       raise(sheet.arme_par(entry.slot), sheet.bonus_parade, entry.parry);
-      g.note(Stage::Formation, [&] {
-        return Note{
-            weaponTitle(sheet, entry.slot),
-            "attaque " + raised(sheet.arme_att(entry.slot), sheet.bonus_attaque, entry.amount, false) +
-                ", parade " + raised(sheet.arme_par(entry.slot), sheet.bonus_parade, entry.parry, false),
-            "arme_att(" + std::to_string(entry.slot) + ")"};
+      g.note(Stage::Formation, [&](Note& note) {
+        note.subject(weaponTitle(sheet, entry.slot)).control("arme_att(", entry.slot, ")").result("attaque ");
+        noteRaised(note, sheet.arme_att(entry.slot), sheet.bonus_attaque, entry.amount, false);
+        note.result(", parade ");
+        noteRaised(note, sheet.arme_par(entry.slot), sheet.bonus_parade, entry.parry, false);
       });
       break;
-    case Kind::kCaption: {
-      std::string subject = g.notebook ? cellNote(entry, sheet, {}).subject : std::string();
-      std::string& caption = entry.target(sheet, entry.slot);
-      caption = entry.text;
-      g.note(Stage::Formation, [&] {
-        Note note = cellNote(entry, sheet, "devient « " + caption + " »");
-        note.subject = std::move(subject);
-        return note;
+    case Kind::kCaption:
+      // Noted before the change, under the name the cell had until then.
+      g.note(Stage::Formation, [&](Note& note) {
+        noteCell(note, entry, sheet);
+        note.result("devient « ", entry.text, " »");
       });
+      entry.target(sheet, entry.slot) = entry.text;
       break;
-    }
     case Kind::kRiding: {
       const int roll = g.dice.des(100);
       const bool rider = roll <= kRiderRoll;
       std::string& riding = sheet.Text1(skill_slot::kChevaucher);
       raise(riding, sheet.bonus_agilite, rider ? kPractisedRider : kOccasionalRider);
-      g.note(Stage::Formation, [&] {
-        return Note{
-            sheet.comp(skill_slot::kChevaucher),
-            "jet " + std::to_string(roll) + (rider ? ", au plus " : ", plus que ") +
-                std::to_string(kRiderRoll) + " : " +
-                raised(riding, sheet.bonus_agilite, rider ? kPractisedRider : kOccasionalRider, false),
-            "Text1(" + std::to_string(skill_slot::kChevaucher) + ")"};
+      g.note(Stage::Formation, [&](Note& note) {
+        note.subject(sheet.comp(skill_slot::kChevaucher))
+            .control("Text1(", skill_slot::kChevaucher, ")")
+            .result("jet ", roll, rider ? ", au plus " : ", plus que ", kRiderRoll, " : ");
+        noteRaised(note, riding, sheet.bonus_agilite, rider ? kPractisedRider : kOccasionalRider, false);
       });
       break;
     }
     case Kind::kDexterity: {
-      const std::string before = g.notebook ? sheet.dex_tot : std::string();
+      const std::string before = g.journal ? sheet.dex_tot : std::string();
       sheet.dex_tot = writeWhole(static_cast<double>(wholeIn(sheet.dex_tot) + entry.amount));
-      g.note(Stage::Formation, [&] {
-        return Note{"DEXtérité totale",
-                    sheet.dex_tot + " (" + before + " + " + std::to_string(entry.amount) + ")", "dex_tot"};
+      g.note(Stage::Formation, [&](Note& note) {
+        note.subject("DEXtérité totale")
+            .control("dex_tot")
+            .result(sheet.dex_tot, " (", before, " + ", entry.amount, ")");
       });
       break;
     }
@@ -367,11 +367,11 @@ void nobleSupplement(Generation& g) {
   const std::string before = credit.empty() ? "0" : credit;
   credit = writeWhole(numberIn(g.sheet.bonus_communication) +
                       (readRounded(credit).value_or(0) + kNobleCreditGain));
-  g.note(Stage::Formation, [&] {
-    return Note{g.sheet.comp(skill_slot::kCredit),
-                credit + " (noblesse : bonus " + g.sheet.bonus_communication + " + " + before + " + " +
-                    writeWhole(kNobleCreditGain) + ")",
-                "Text1(" + std::to_string(skill_slot::kCredit) + ")"};
+  g.note(Stage::Formation, [&](Note& note) {
+    note.subject(g.sheet.comp(skill_slot::kCredit))
+        .control("Text1(", skill_slot::kCredit, ")")
+        .result(credit, " (noblesse : bonus ", g.sheet.bonus_communication, " + ", before, " + ",
+                writeWhole(kNobleCreditGain), ")");
   });
   applyAll(kNobleWeapons, g);
 }
@@ -385,10 +385,10 @@ void capSkills(Generation& g) {
   for (int i = 1; i <= kLastCappedSkill; ++i) {
     const auto value = readStrict(sheet.Text1(i));
     if (!value || *value <= kSkillCeiling) continue;
-    const std::string above = g.notebook ? sheet.Text1(i) : std::string();
+    const std::string above = g.journal ? sheet.Text1(i) : std::string();
     sheet.Text1(i) = writeWhole(kSkillCeiling);
-    g.note(Stage::Formation, [&] {
-      return Note{sheet.comp(i), above + " ramené à " + sheet.Text1(i), "Text1(" + std::to_string(i) + ")"};
+    g.note(Stage::Formation, [&](Note& note) {
+      note.subject(sheet.comp(i)).control("Text1(", i, ")").result(above, " ramené à ", sheet.Text1(i));
     });
   }
 }
@@ -402,11 +402,11 @@ void checkHautVeskareen(Generation& g) {
   std::string& value = sheet.Text1(skill_slot::kHautVeskareen);
   if (value.empty() || numberIn(sheet.intl_tot) >= kHautVeskareenIntl) return;
   value = "Int<15";
-  g.note(Stage::Formation, [&] {
-    return Note{sheet.comp(skill_slot::kHautVeskareen),
-                value + " (INTelligence totale " + sheet.intl_tot + ", moins de " +
-                    writeWhole(kHautVeskareenIntl) + ")",
-                "Text1(" + std::to_string(skill_slot::kHautVeskareen) + ")"};
+  g.note(Stage::Formation, [&](Note& note) {
+    note.subject(sheet.comp(skill_slot::kHautVeskareen))
+        .control("Text1(", skill_slot::kHautVeskareen, ")")
+        .result(value, " (INTelligence totale ", sheet.intl_tot, ", moins de ",
+                writeWhole(kHautVeskareenIntl), ")");
   });
 }
 

@@ -122,30 +122,38 @@ void applyTitle(Generation& g) {
   const std::string title = std::string(names::kNoble) + " ";
   if (g.noblesse) {
     nom.insert(0, title);
-    g.note(Stage::Equipement, [&] {
-      return Note{kProfessionStep, nom + " (noble de naissance)", "profession_nom"};
+    g.note(Stage::Equipement, [&](Note& note) {
+      note.subject(kProfessionStep).control("profession_nom").result(nom, " (noble de naissance)");
     });
   }
   if (nom == title + std::string(names::kNoble)) {
     nom = std::string(kHeirTitle) + std::to_string(g.dice.des(6) + 1);
-    g.note(Stage::Equipement, [&] { return Note{kProfessionStep, nom + " (1d6 + 1)", "profession_nom"}; });
+    g.note(Stage::Equipement, [&](Note& note) {
+      note.subject(kProfessionStep).control("profession_nom").result(nom, " (1d6 + 1)");
+    });
   }
 }
 
 // "370000 GB (10000 × 37)": an amount in units of one or more des(100).
-std::string inUnits(int amount, int unit, int rolls) {
-  return std::to_string(amount) + std::string(kMoneyEnd) + " (" + std::to_string(unit) + " × " +
-         (rolls == 1 ? "1d100" : std::to_string(rolls) + "d100") + ")";
+void noteUnits(Note& note, int amount, int unit, int rolls) {
+  note.result(amount, kMoneyEnd, " (", unit, " × ");
+  if (rolls == 1)
+    note.result("1d100)");
+  else
+    note.result(rolls, "d100)");
 }
 
 void applyEstate(Generation& g, const Estate& estate) {
   const int property = kPropertyUnit * rollSum(g.dice, estate.propertyRolls, 100);
-  g.note(Stage::Equipement, [&] {
-    return Note{estate.propertyRolls == 1 ? "Propriété" : "Palais",
-                inUnits(property, kPropertyUnit, estate.propertyRolls), "equipement"};
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject(estate.propertyRolls == 1 ? "Propriété" : "Palais").control("equipement");
+    noteUnits(note, property, kPropertyUnit, estate.propertyRolls);
   });
   const int pocket = kPocketUnit * g.dice.des(100);
-  g.note(Stage::Equipement, [&] { return Note{"En poche", inUnits(pocket, kPocketUnit, 1), "equipement"}; });
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject("En poche").control("equipement");
+    noteUnits(note, pocket, kPocketUnit, 1);
+  });
   g.sheet.equipement = std::string(estate.opening) + std::to_string(property) + std::string(kEstateMiddle) +
                        std::to_string(pocket) + std::string(kEstateEnd);
 }
@@ -156,22 +164,24 @@ std::string infirmities(Generation& g) {
   std::ranges::copy(kInfirmities, rows.begin());
   const int fingers = dice.des(4) + dice.des(4);
   rows[kFingersRow - 1].insert(0, std::to_string(fingers));
-  g.note(Stage::Equipement, [&] {
-    return Note{"Infirmité " + std::to_string(kFingersRow), rows[kFingersRow - 1] + " (2d4)"};
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject("Infirmité ", kFingersRow).result(rows[kFingersRow - 1], " (2d4)");
   });
   rows[kSlowWitRow - 1] += std::to_string(dice.des(6));
-  g.note(Stage::Equipement, [&] {
-    return Note{"Infirmité " + std::to_string(kSlowWitRow), rows[kSlowWitRow - 1] + " (1d6)"};
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject("Infirmité ", kSlowWitRow).result(rows[kSlowWitRow - 1], " (1d6)");
   });
 
   std::string list(kInfirmityListStart);
   const int count = dice.des(4);
-  g.note(Stage::Equipement, [&] { return Note{"Infirmités", std::to_string(count) + " (1d4)"}; });
+  g.note(Stage::Equipement, [&](Note& note) { note.subject("Infirmités").result(count, " (1d4)"); });
   for (int n = count; n > 0; --n) {
     const auto row = static_cast<std::size_t>(dice.des(20));
     list += rows[row - 1];
     list += kInfirmitySeparator;
-    g.note(Stage::Equipement, [&] { return Note{"Infirmité", rows[row - 1] + " (1d20)", "equipement"}; });
+    g.note(Stage::Equipement, [&](Note& note) {
+      note.subject("Infirmité").control("equipement").result(rows[row - 1], " (1d20)");
+    });
   }
   return list;
 }
@@ -180,18 +190,19 @@ std::string sentence(Generation& g, const ProfessionRule& rule) {
   const double factor = rule.factor ? numberIn(g.sheet.*rule.factor) : 1.0;
   const int sum = rollSum(g.dice, rule.rolls, rule.faces);
   const double amount = factor * sum;
-  g.note(Stage::Equipement, [&] {
-    std::string how = std::to_string(rule.rolls) + "d" + std::to_string(rule.faces);
-    if (rule.rolls > 1) how += " = " + std::to_string(sum);
+  g.note(Stage::Equipement, [&](Note& note) {
+    const bool salary = rule.end == kSalaryEnd;
+    note.subject(salary ? "Salaire" : "Argent")
+        .control("equipement")
+        .result(writeWhole(amount), kMoneyEnd, salary ? " par mois" : "", " (");
     if (rule.factor) {
       const auto row = std::ranges::find_if(
           kCharacteristics, [&](const CharacteristicRow& r) { return r.total == rule.factor; });
-      how = std::string(row->caption) + " totale " + g.sheet.*rule.factor + " × " + how;
+      note.result(row->caption, " totale ", g.sheet.*rule.factor, " × ");
     }
-    const bool salary = rule.end == kSalaryEnd;
-    return Note{salary ? "Salaire" : "Argent",
-                writeWhole(amount) + std::string(kMoneyEnd) + (salary ? " par mois" : "") + " (" + how + ")",
-                "equipement"};
+    note.result(rule.rolls, "d", rule.faces);
+    if (rule.rolls > 1) note.result(" = ", sum);
+    note.result(")");
   });
   return std::string(rule.kit) + writeWhole(amount) + std::string(rule.end);
 }
@@ -209,11 +220,11 @@ void applyProfessionRule(Generation& g, const ProfessionRule& rule) {
   const long long credit = wholeIn(g.sheet.Text1(skill_slot::kCredit));
   const bool armour = roll <= credit;
   if (armour) equipement.insert(0, kMerchantArmour);
-  g.note(Stage::Equipement, [&] {
-    return Note{"Armure",
-                std::to_string(roll) + (armour ? ", au plus " : ", plus que ") + "le Crédit " +
-                    std::to_string(credit) + (armour ? " : une armure en plus" : " : pas d'armure"),
-                "equipement"};
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject("Armure")
+        .control("equipement")
+        .result(roll, armour ? ", au plus " : ", plus que ", "le Crédit ", credit,
+                armour ? " : une armure en plus" : " : pas d'armure");
   });
 }
 

@@ -51,7 +51,11 @@ void expectJournalMatchesTheDice(const Personnage& start, bool typed, std::uint6
 
   ScriptedDice replay(trace);
   Personnage again = start;
+  // Replayed into a journal that held another run, as a batch uses one.
   Journal replayed;
+  SeededDice otherDice(seed + 1000);
+  Personnage other;
+  generateRandom(other, otherDice, &replayed);
   if (typed)
     ASSERT_FALSE(generateTyped(again, replay, &replayed));
   else

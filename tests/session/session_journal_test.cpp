@@ -29,7 +29,7 @@ TEST(SessionJournalTest, ShowsTheLastGenerationAndTheClicksSince) {
   ASSERT_EQ(session.journal().size(), generated.size() + 1);
   EXPECT_EQ(session.journal().back().stage, Stage::Amelioration);
   EXPECT_EQ(session.journal().back().control, "Text1(17)");
-  EXPECT_EQ(Journal(session.journal().begin(), session.journal().end() - 1), generated);
+  for (std::size_t i = 0; i < generated.size(); ++i) EXPECT_EQ(session.journal()[i], generated[i]) << i;
 }
 
 TEST(SessionJournalTest, FollowsUndoAndRedo) {
