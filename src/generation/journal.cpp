@@ -57,9 +57,12 @@ std::string journalLine(const JournalEntry& entry) {
   return line;
 }
 
+// std::equal rather than ranges::equal, here and below: the browser
+// edition's standard library has no ranges::equal yet.
 bool JournalEntry::operator==(const JournalEntry& other) const {
   return stage == other.stage && subject == other.subject && control == other.control &&
-         std::ranges::equal(rolls, other.rolls) && result == other.result;
+         std::equal(rolls.begin(), rolls.end(), other.rolls.begin(), other.rolls.end()) &&
+         result == other.result;
 }
 
 Journal::Journal(std::initializer_list<JournalEntry> entries) {
@@ -101,7 +104,9 @@ void Journal::close(Stage stage, const Note& note) {
   claimedRolls_ = rolls_.size();
 }
 
-bool Journal::operator==(const Journal& other) const { return std::ranges::equal(*this, other); }
+bool Journal::operator==(const Journal& other) const {
+  return std::equal(begin(), end(), other.begin(), other.end());
+}
 
 Notebook::Notebook(Dice& dice, Journal* journal) : source_(dice), journal_(journal) {
   if (!journal_) return;
