@@ -21,6 +21,7 @@ const { columnPlaces, readableInk } = await import(page('phone_view.js'));
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
 const { facts, fixed, rows } = layout;
 const PLACE = '<!-- the sheet before the engine arrives -->';
+const STRIPS = "<!-- the exact sheet's side strips -->";
 
 const pixels = (twips) => `${Math.round((twips / facts.twipsPerPixel) * 100) / 100}px`;
 const escaped = (text) => text.replaceAll('&', '&amp;').replaceAll('<', '&lt;').replaceAll('>', '&gt;');
@@ -35,6 +36,11 @@ function lookClass(look) {
   return looks.get(declarations);
 }
 
+// The side strips are the largest pictures of the exact sheet: asked for at
+// once where a mouse points (the exact sheet is then shown), as its fonts
+// are, rather than once laid out.
+const stripPreloads = [];
+
 // The element standing for a control: the frame and the captions with their
 // text, the buttons with theirs, the pictures, the separating lines.
 function markup(row, id, classes) {
@@ -48,7 +54,9 @@ function markup(row, id, classes) {
     case 'picture':
       // The title picture shows in both views, early; the side strips,
       // which the column leaves out, only when drawn.
-      return `<img ${attributes} src="artwork/${row.picture}.svg" alt=""${row.name === fixed.title ? '' : ' loading="lazy"'}>`;
+      if (row.name === fixed.title) return `<img ${attributes} src="artwork/${row.picture}.svg" alt="">`;
+      stripPreloads.push(`<link rel="preload" href="artwork/${row.picture}.svg" as="image" media="(pointer: fine)">`);
+      return `<img ${attributes} src="artwork/${row.picture}.svg" alt="" loading="lazy">`;
     case 'line':
       return `<div ${attributes}></div>`;
     default:
@@ -90,7 +98,7 @@ const style = [
 writeFileSync(path.join(siteDir, 'sheet.css'), readFileSync(path.join(pageDir, 'sheet.css'), 'utf8') + style);
 
 const template = readFileSync(path.join(pageDir, 'index.html'), 'utf8');
-if (!template.includes(PLACE)) throw new Error(`index.html has no "${PLACE}"`);
+for (const place of [PLACE, STRIPS]) if (!template.includes(place)) throw new Error(`index.html has no "${place}"`);
 const picture = `<div class="client first-picture" aria-hidden="true">${elements.join('')}</div>`;
-writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture)
+writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture).replace(STRIPS, stripPreloads.join('\n'))
   .replace('<html lang="fr">', `<html lang="fr" data-sheet-width="${facts.widthTwips / facts.twipsPerPixel}">`));
