@@ -24,6 +24,7 @@
 #include "generation/journal.h"
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
+#include "layout_rows.h"
 #include "roster/roster.h"
 #include "roster/roster_file.h"
 #include "session/sheet_session.h"
@@ -41,95 +42,11 @@ std::unique_ptr<Dice> makeDice(const std::optional<std::uint64_t>& seed) {
   return std::make_unique<ClockDice>();
 }
 
-// ":/artwork/title.pixels" -> "title": the page draws the same piece from its SVG.
-std::string artworkName(const char* resource) {
-  const std::string_view path(resource);
-  const auto start = path.rfind('/') + 1;
-  return std::string(path.substr(start, path.rfind('.') - start));
-}
-
-val colour(const std::optional<Rgb>& rgb) {
-  if (!rgb) return val::null();
-  return val("rgb(" + std::to_string(rgb->red) + "," + std::to_string(rgb->green) + "," +
-             std::to_string(rgb->blue) + ")");
-}
-
-const char* kindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Frame:
-      return "frame";
-    case ControlKind::Caption:
-      return "caption";
-    case ControlKind::Field:
-      return "field";
-    case ControlKind::MultiLine:
-      return "multiline";
-    case ControlKind::Selector:
-      return "selector";
-    case ControlKind::Button:
-      return "button";
-    case ControlKind::Picture:
-      return "picture";
-    case ControlKind::Line:
-      return "line";
-  }
-  return "caption";
-}
-
-const char* focusName(Focus focus) {
-  switch (focus) {
-    case Focus::Tab:
-      return "tab";
-    case Focus::Click:
-      return "click";
-    case Focus::None:
-      return "none";
-  }
-  return "none";
-}
-
-val fontOf(const NamedFont& named) {
-  val font = val::object();
-  font.set("family", std::string(named.family));
-  font.set("face", std::string(standInFace(named.family)));
-  font.set("points", named.points);
-  font.set("bold", named.bold);
-  font.set("underline", named.underline);
-  return font;
-}
-
-val rowOf(const ControlRow& row) {
-  val out = val::object();
-  out.set("name", row.name);
-  out.set("kind", std::string(kindName(row.kind)));
-  out.set("container", std::string(row.container == Container::Frame ? "frame" : "window"));
-  val twips = val::object();
-  twips.set("left", row.place.left);
-  twips.set("top", row.place.top);
-  twips.set("width", row.place.width);
-  twips.set("height", row.place.height);
-  out.set("twips", twips);
-  out.set("caption", row.caption);
-  val look = val::object();
-  look.set("font", fontOf(row.look.font));
-  look.set("align", std::string(row.look.align == Align::Centre ? "centre" : "left"));
-  look.set("ink", colour(row.look.ink));
-  look.set("paper", colour(row.look.paper));
-  look.set("editable", row.look.editable);
-  out.set("look", look);
-  out.set("picture", row.picture ? val(artworkName(row.picture)) : val::null());
-  out.set("tooltip", row.tooltip ? val(std::string(row.tooltip)) : val::null());
-  out.set("standsAbove", standsAbove(row.kind));
-  out.set("focus", std::string(focusName(focusOf(row))));
-  return out;
-}
+// A JSON value as the page's own object.
+val parsed(const nlohmann::json& value) { return val::global("JSON").call<val>("parse", value.dump()); }
 
 // The rows of the window's layout table, parents before children.
-val layoutRows() {
-  val rows = val::array();
-  for (const auto& row : characterWindowLayout()) rows.call<void>("push", rowOf(row));
-  return rows;
-}
+val layoutRows() { return parsed(layoutRowsJson()); }
 
 val cursorOf(const CursorArt& art) {
   val cursor = val::object();
@@ -148,7 +65,7 @@ val windowFacts() {
   facts.set("twipsPerPixel", kTwipsPerPixel);
   // The most characters a box takes: a longer text would be no sheet.
   facts.set("longestBoxText", static_cast<double>(kLongestBoxText));
-  facts.set("font", fontOf(kWindowFont));
+  facts.set("font", parsed(fontOf(kWindowFont)));
   facts.set("sheetCursor", cursorOf(kSheetCursor));
   facts.set("titleCursor", cursorOf(kTitleCursor));
   return facts;

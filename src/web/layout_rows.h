@@ -1,0 +1,25 @@
+// The window's layout table as the browser page reads it, in JSON: each
+// row's name, kind, place in twips, caption, look, picture, tooltip and
+// focus. One description for the engine's binding (layoutRows) and for the
+// build step that writes the sheet's first picture into the page.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "layout/layout.h"
+
+namespace orvandel {
+
+// The rows, parents before children.
+nlohmann::json layoutRowsJson();
+
+// A font of the sheet: its family, the face that stands in for it, its size
+// in points, bold and underline.
+nlohmann::json fontOf(const NamedFont& font);
+
+// ":/artwork/title.pixels" -> "title": the page draws the same piece from
+// its SVG.
+std::string artworkName(const char* resource);
+
+}  // namespace orvandel
