@@ -22,6 +22,7 @@ class JournalText {
   }
 
   void append(std::string_view text) {
+    if (text.empty()) return;  // nothing to copy, and a fresh buffer has no storage to copy into
     makeRoom(text.size());
     std::memcpy(room_.data() + size_, text.data(), text.size());
     size_ += text.size();
