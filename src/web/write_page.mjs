@@ -36,11 +36,6 @@ function lookClass(look) {
   return looks.get(declarations);
 }
 
-// The side strips are the largest pictures of the exact sheet: asked for at
-// once where a mouse points (the exact sheet is then shown), as its fonts
-// are, rather than once laid out.
-const stripPreloads = [];
-
 // The element standing for a control: the frame and the captions with their
 // text, the buttons with theirs, the pictures, the separating lines.
 function markup(row, id, classes) {
@@ -54,9 +49,7 @@ function markup(row, id, classes) {
     case 'picture':
       // The title picture shows in both views, early; the side strips,
       // which the column leaves out, only when drawn.
-      if (row.name === fixed.title) return `<img ${attributes} src="artwork/${row.picture}.svg" alt="">`;
-      stripPreloads.push(`<link rel="preload" href="artwork/${row.picture}.svg" as="image" media="(pointer: fine)">`);
-      return `<img ${attributes} src="artwork/${row.picture}.svg" alt="" loading="lazy">`;
+      return `<img ${attributes} src="artwork/${row.picture}.svg" alt=""${row.name === fixed.title ? '' : ' loading="lazy"'}>`;
     case 'line':
       return `<div ${attributes}></div>`;
     default:
@@ -96,6 +89,12 @@ const style = [
   '',
 ].join('\n');
 writeFileSync(path.join(siteDir, 'sheet.css'), readFileSync(path.join(pageDir, 'sheet.css'), 'utf8') + style);
+
+// The side strips are the largest pictures of the exact sheet: asked for at
+// once where a mouse points (the exact sheet is then shown), as its fonts
+// are, rather than once laid out.
+const stripPreloads = rows.filter((row) => row.kind === 'picture' && row.name !== fixed.title)
+  .map((row) => `<link rel="preload" href="artwork/${row.picture}.svg" as="image" media="(pointer: fine)">`);
 
 const template = readFileSync(path.join(pageDir, 'index.html'), 'utf8');
 for (const place of [PLACE, STRIPS]) if (!template.includes(place)) throw new Error(`index.html has no "${place}"`);

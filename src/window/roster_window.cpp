@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -39,9 +38,7 @@ constexpr const char* kLinesFilter = "Fiches en JSON Lines, pour orvandel-cli (*
 constexpr const char* kImportFilter = "Personnages (*.json *.jsonl);;Tous les fichiers (*)";
 constexpr const char* kPrintTitle = "Imprimer les personnages";
 constexpr const char* kPdfTitle = "Enregistrer les personnages en PDF";
-constexpr const char* kPdfFilter = "Document PDF (*.pdf)";
 constexpr const char* kPrintedName = "personnages";  // print queues, and the suggested PDF
-constexpr const char* kPrintFailed = "L’impression n’a pas pu se faire : vérifiez l’imprimante choisie.";
 constexpr const char* kNoName = "Donnez un nom au personnage.";
 constexpr const char* kNothingOpened =
     "Ouvrez d’abord un personnage de la liste : « Mettre à jour » le remplace par la fiche affichée.";
@@ -295,19 +292,15 @@ void RosterWindow::askFileAndExport() {
 
 void RosterWindow::askPrinterAndPrint() {
   if (!chosen()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(sheetPageLayout());
-  printer.setDocName(QString::fromUtf8(kPrintedName));
-  QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QString::fromUtf8(kPrintTitle));
-  if (dialog.exec() == QDialog::Accepted && !printOn(printer)) tell(QString::fromUtf8(kPrintFailed));
+  tell(printThroughDialog(*this, QString::fromUtf8(kPrintTitle), QString::fromUtf8(kPrintedName),
+                          [this](QPrinter& printer) { return printOn(printer); }));
 }
 
 void RosterWindow::askFileAndSavePdf() {
   if (!chosen()) return;
-  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kPdfTitle),
-                                                    QString::fromUtf8(kPrintedName) + QStringLiteral(".pdf"),
-                                                    QString::fromUtf8(kPdfFilter));
+  const QString path =
+      QFileDialog::getSaveFileName(this, QString::fromUtf8(kPdfTitle),
+                                   QString::fromUtf8(kPrintedName) + QStringLiteral(".pdf"), pdfFilter());
   if (!path.isEmpty()) tell(saveAsPdf(path));
 }
 

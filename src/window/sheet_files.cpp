@@ -49,9 +49,10 @@ struct PictureForm {
   const char* label;
   bool (*write)(QWidget& window, QIODevice& out);
 };
+constexpr PictureForm kPdfForm{"pdf", "Document PDF", writePdf};
 constexpr auto kPictureForms = std::to_array<PictureForm>({
     {"png", "Image PNG", writePng},
-    {"pdf", "Document PDF", writePdf},
+    kPdfForm,
 });
 
 QString filter(std::string_view label, std::string_view suffix) {
@@ -125,6 +126,8 @@ QString saveFilters() {
   for (const PictureForm& f : kPictureForms) filters << filter(f.label, f.suffix);
   return filters.join(QStringLiteral(";;"));
 }
+
+QString pdfFilter() { return filter(kPdfForm.label, kPdfForm.suffix); }
 
 QString openFilters() {
   const SheetFormat& json = sheetFormats().front();

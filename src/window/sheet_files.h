@@ -27,6 +27,8 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
 // The file dialogs' filters: the forms saveSheet writes, JSON first; what
 // readSheet reads, and any file.
 QString saveFilters();
+// The dialogs' filter of PDF files alone.
+QString pdfFilter();
 QString openFilters();
 
 // The text of the file `path`, read up to one byte past `largest` (so that

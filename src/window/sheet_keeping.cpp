@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <variant>
@@ -25,7 +24,6 @@ constexpr const char* kOpenTitle = "Ouvrir une fiche";
 constexpr const char* kPrintTitle = "Imprimer la fiche";
 constexpr const char* kSuggestedName = "personnage.json";
 constexpr const char* kPrintedName = "personnage";  // print queues, and the file when printing to one
-constexpr const char* kPrintFailed = "L’impression n’a pas pu commencer : vérifiez l’imprimante choisie.";
 
 // "Image PNG (*.png)" -> "png"
 QString suffixOfFilter(const QString& filter) {
@@ -81,13 +79,10 @@ void SheetKeeping::open(const QString& path) {
 }
 
 void SheetKeeping::print() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(sheetPageLayout());
-  printer.setDocName(QString::fromUtf8(kPrintedName));
-  QPrintDialog dialog(&printer, &window_);
-  dialog.setWindowTitle(QString::fromUtf8(kPrintTitle));
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!printOn(printer)) warn(QString::fromUtf8(kPrintFailed));
+  const auto failed =
+      printThroughDialog(window_, QString::fromUtf8(kPrintTitle), QString::fromUtf8(kPrintedName),
+                         [this](QPrinter& printer) { return printOn(printer); });
+  if (failed) warn(*failed);
 }
 
 void SheetKeeping::warn(const QString& message) {

@@ -5,6 +5,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPicture>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
@@ -182,6 +184,17 @@ bool paintSheets(const std::vector<Personnage>& sheets, QPagedPaintDevice& devic
     playCentred(painter, paper.recorded(sheets[i]), device);
   }
   return painter.end();
+}
+
+std::optional<QString> printThroughDialog(QWidget& parent, const QString& title, const QString& job,
+                                          const std::function<bool(QPrinter&)>& paint) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(sheetPageLayout());
+  printer.setDocName(job);
+  QPrintDialog dialog(&printer, &parent);
+  dialog.setWindowTitle(title);
+  if (dialog.exec() != QDialog::Accepted || paint(printer)) return std::nullopt;
+  return QString::fromUtf8("L’impression n’a pas pu commencer : vérifiez l’imprimante choisie.");
 }
 
 }  // namespace orvandel

@@ -4,12 +4,16 @@
 #pragma once
 
 #include <QPageLayout>
+#include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/sheet.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;
+class QPrinter;
 class QWidget;
 
 namespace orvandel {
@@ -24,5 +28,11 @@ bool paintSheet(QWidget& window, QPaintDevice& device);
 // Draws each of `sheets` on a page of its own of `device`, as paintSheet
 // draws the window's. Returns whether the device took every page.
 bool paintSheets(const std::vector<Personnage>& sheets, QPagedPaintDevice& device);
+
+// Asks for a printer in a dialog titled `title` (A4 landscape proposed) and
+// has `paint` draw on it, the job named `job` in print queues. Why printing
+// failed, in French; nothing when it went through or the player cancelled.
+std::optional<QString> printThroughDialog(QWidget& parent, const QString& title, const QString& job,
+                                          const std::function<bool(QPrinter&)>& paint);
 
 }  // namespace orvandel
