@@ -16,7 +16,8 @@ import { pathToFileURL } from 'node:url';
 const [layoutProgram, pageDir, siteDir] = process.argv.slice(2);
 const page = (name) => pathToFileURL(path.join(pageDir, name)).href;
 const { fontStyle, paintOrder } = await import(page('sheet_view.js'));
-const { columnPlaces, readableInk } = await import(page('phone_view.js'));
+const { columnPlaces } = await import(page('phone_view.js'));
+const { readableInk } = await import(page('inks.js'));
 
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
 const { facts, fixed, rows } = layout;
@@ -36,6 +37,14 @@ function lookClass(look) {
   return looks.get(declarations);
 }
 
+// A picture of the site's artwork as a data address. Only the characters
+// that an address or an HTML attribute cannot hold are escaped: the rest
+// reads and compresses as the SVG does.
+function inlined(picture) {
+  const svg = readFileSync(path.join(siteDir, 'artwork', `${picture}.svg`), 'utf8');
+  return `data:image/svg+xml,${svg.replace(/[\r\n%#<>"&]/g, (c) => `%${c.charCodeAt(0).toString(16).toUpperCase().padStart(2, '0')}`)}`;
+}
+
 // The element standing for a control: the frame and the captions with their
 // text, the buttons with theirs, the pictures, the separating lines.
 function markup(row, id, classes) {
@@ -47,9 +56,11 @@ function markup(row, id, classes) {
     case 'button':
       return `<div ${attributes}>${escaped(row.caption)}</div>`;
     case 'picture':
-      // The title picture shows in both views, early; the side strips,
-      // which the column leaves out, only when drawn.
-      return `<img ${attributes} src="artwork/${row.picture}.svg" alt=""${row.name === fixed.title ? '' : ' loading="lazy"'}>`;
+      // The title picture shows in both views, early. The side strips, the
+      // largest pictures of the exact sheet, come within the page, so that
+      // they are drawn with the first picture rather than after a round
+      // trip of their own.
+      return `<img ${attributes} src="${row.name === fixed.title ? `artwork/${row.picture}.svg` : inlined(row.picture)}" alt="">`;
     case 'line':
       return `<div ${attributes}></div>`;
     default:
@@ -82,7 +93,7 @@ const height = pixels(facts.heightTwips);
 const style = [
   '',
   '/* The sheet before the engine arrives, written from the layout table when the site is built. */',
-  `#stage{width:${width};height:${height}}`,
+  `#stage{width:calc(${width} * var(--fit, 1));height:calc(${height} * var(--fit, 1))}`,
   `.first-picture{width:${width};height:${height};${fontStyle(facts.font)}}`,
   ...[...looks].map(([declarations, name]) => `.first-picture .${name}{${declarations}}`),
   ...rules,
@@ -90,9 +101,9 @@ const style = [
 ].join('\n');
 writeFileSync(path.join(siteDir, 'sheet.css'), readFileSync(path.join(pageDir, 'sheet.css'), 'utf8') + style);
 
-// The side strips are the largest pictures of the exact sheet: asked for at
-// once where a mouse points (the exact sheet is then shown), as its fonts
-// are, rather than once laid out.
+// The engine's sheet draws the side strips from the site's artwork: asked
+// for at once where a mouse points (the exact sheet is then shown), as its
+// fonts are, so that they are there when it takes the first picture's place.
 const stripPreloads = rows.filter((row) => row.kind === 'picture' && row.name !== fixed.title)
   .map((row) => `<link rel="preload" href="artwork/${row.picture}.svg" as="image" media="(pointer: fine)">`);
 

@@ -61,13 +61,28 @@ for (const [device, use] of Object.entries(devices)) {
   });
 }
 
-test('a phone whose player chose the exact sheet opens on it before the engine', async ({ browser }) => {
-  const page = await (await browser.newContext(devices.phone)).newPage();
-  await page.addInitScript(() => localStorage.setItem('orvandel.vue', 'exacte'));
+test('a phone whose player chose the exact sheet opens on it before the engine, fitted to the width as the engine fits it', async ({ browser }) => {
+  const chosen = async () => {
+    const page = await (await browser.newContext(devices.phone)).newPage();
+    await page.addInitScript(() => localStorage.setItem('orvandel.vue', 'exacte'));
+    return page;
+  };
+  const drawn = (page, selector) => page.locator(selector).evaluate((client) => {
+    const box = client.getBoundingClientRect();
+    return { box: [box.x, box.y, box.width, box.height].map(Math.round), sideways: document.documentElement.scrollWidth > innerWidth };
+  });
+  const page = await chosen();
   await page.route('**/engine.wasm', (route) => route.abort());
   await page.goto(process.env.ORVANDEL_ROOT_URL);
   await expect(page.locator('.first-picture')).toBeVisible();
   await expect(page.locator('html')).not.toHaveClass(/\bphone\b/);
+  const first = await drawn(page, '.first-picture');
+  expect(first.box[2]).toBe(devices.phone.viewport.width);
+  expect(first.sideways).toBe(false);
+
+  const ready = await chosen();
+  await openSheet(ready, '');
+  expect(await drawn(ready, '#stage > .client')).toEqual(first);
 });
 
 test('the roster, the journal and the share links are fetched when first used, and answer that first use', async ({ page }) => {

@@ -1,12 +1,10 @@
 // Start-up: the engine, the session of this page (the clock's dice, or the
 // seeded dice of ?seed=N, as orvandel-cli --seed N), the sheet drawn from the
 // layout table in the order it is filled in, and the actions wired to it.
-// The modules talk through events: the actions say when the sheet changed,
-// the choice of view when the view changed.
+// The modules talk through events: the actions say when the sheet changed.
 import createEngine from './engine.js';
 import { SheetView, fontStyle } from './sheet_view.js';
 import { SheetActions } from './actions.js';
-import { fitToViewport } from './fit.js';
 import { Keeping } from './keeping.js';
 import { arrangeForPhone, ViewChoice } from './phone_view.js';
 import { listenToShortcuts } from './shortcuts.js';
@@ -26,10 +24,7 @@ const stage = document.getElementById('stage');
 const fixed = engine.fixedControls();
 const view = new SheetView(engine.layoutRows(), facts, fixed);
 arrangeForPhone(view, engine.tabOrder(), fixed);
-const choice = new ViewChoice(document.getElementById('view-switch'));
-// Fitted before it joins the page, so that reading the viewport's width
-// costs no layout of the whole sheet.
-fitToViewport(view, stage, choice);
+new ViewChoice(document.getElementById('view-switch'));
 await nextTask();
 stage.replaceChildren(view.client);
 document.getElementById('waiting').remove();

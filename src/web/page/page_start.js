@@ -9,8 +9,8 @@
 //
 // The engine and the page's modules are asked for once the sheet's first
 // picture (written into the page) is drawn, all at once, the WebAssembly
-// first: before that, they would share the thin pipe of a slow phone with
-// the style sheets that picture waits for.
+// first: before that, they would share a slow phone's thin pipe and its
+// processor with the style sheets and the drawing that picture waits for.
 globalThis.orvandelView = {
   storageKey: 'orvandel.vue',
   narrow: window.matchMedia(
@@ -29,9 +29,24 @@ globalThis.orvandelView = {
 };
 document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone(null));
 
+// The exact sheet is drawn at 100 % of the browser's own zoom: a page zoomed
+// to 200 % draws it at 200 % and scrolls. Only on a touch screen narrower
+// than the sheet is it scaled down to the width (the style sheet's --fit),
+// so that a phone shows it whole without scrolling sideways; pinching
+// still zooms. Set before the first picture is drawn, and on each resize.
 (() => {
-  const MODULES = ['engine.js', 'main.js', 'sheet_view.js', 'phone_view.js', 'fill_order.js', 'actions.js',
-    'message.js', 'fit.js', 'keeping.js', 'offline.js', 'shortcuts.js'];
+  const root = document.documentElement;
+  const touch = window.matchMedia('(pointer: coarse)');
+  const fit = () => root.style.setProperty('--fit',
+    touch.matches ? Math.min(1, root.clientWidth / Number(root.dataset.sheetWidth)) : 1);
+  fit();
+  window.addEventListener('resize', fit);
+  touch.addEventListener('change', fit);
+})();
+
+(() => {
+  const MODULES = ['engine.js', 'main.js', 'sheet_view.js', 'inks.js', 'phone_view.js', 'fill_order.js', 'actions.js',
+    'message.js', 'keeping.js', 'offline.js', 'shortcuts.js'];
   let started = false;
   const hint = (attributes) => document.head.appendChild(Object.assign(document.createElement('link'), attributes));
   const start = () => {
@@ -41,10 +56,11 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
     for (const module of MODULES) hint({ rel: 'modulepreload', href: module });
     import('./main.js');
   };
-  // After the first frame is painted; at once in a tab that paints nothing,
-  // or where the service worker serves the site from its cache (no pipe to
-  // share).
+  // After the first frame is painted, even where the service worker serves
+  // the site from its cache: compiling the engine and the modules would
+  // hold that frame back on a slow phone's processor. At once in a tab
+  // that paints nothing.
   requestAnimationFrame(() => setTimeout(start));
-  if (document.visibilityState === 'hidden' || navigator.serviceWorker?.controller) start();
+  if (document.visibilityState === 'hidden') start();
   document.addEventListener('visibilitychange', start, { once: true });
 })();

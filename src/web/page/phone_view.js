@@ -6,28 +6,7 @@
 // values and listeners stay as they are. Printing always prints the exact
 // sheet: the column's rules hold on screens only.
 import { fillSections } from './fill_order.js';
-
-const READABLE = 4.5;
-
-const channel = (c) => {
-  const v = c / 255;
-  return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
-};
-const luminance = ([r, g, b]) => 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
-export const contrast = (a, b) => {
-  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
-  return (light + 0.05) / (dark + 0.05);
-};
-const rgbOf = (text) => text.match(/\d+/g).map(Number);
-
-// The darkest needed shade of the same hue: the ink scaled towards black
-// until it reads at 4.5:1 on its paper.
-export function readableInk(ink, paper) {
-  let shade = rgbOf(ink);
-  const back = rgbOf(paper ?? 'rgb(255,255,255)');
-  while (contrast(shade, back) < READABLE) shade = shade.map((c) => Math.floor(c * 0.9));
-  return `rgb(${shade.join(',')})`;
-}
+import { readableInk } from './inks.js';
 
 // The document order: the Tab order, each control preceded by the
 // controls that come before it in the fill order and take no Tab (its
@@ -90,13 +69,11 @@ export function arrangeForPhone(view, tabOrder, fixed) {
 
 // The player's choice of view, remembered; the switch says which view it
 // leads to. The rule that picks the view where nobody chose is the one the
-// page applied before its first paint (page_start.js). Tells the page of
-// each change with a 'viewchange' event.
+// page applied before its first paint (page_start.js).
 const rule = globalThis.orvandelView;
 
-export class ViewChoice extends EventTarget {
+export class ViewChoice {
   constructor(button) {
-    super();
     this.button = button;
     rule.narrow.addEventListener('change', () => this.apply());
     button.addEventListener('click', () => this.choose(this.phone ? 'exacte' : 'colonne'));
@@ -121,6 +98,5 @@ export class ViewChoice extends EventTarget {
     const phone = rule.phone(this.chosen ?? null);
     document.documentElement.classList.toggle('phone', phone);
     this.button.textContent = phone ? 'Fiche exacte' : 'Vue en colonne';
-    this.dispatchEvent(new Event('viewchange'));
   }
 }

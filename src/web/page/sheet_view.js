@@ -3,6 +3,8 @@
 // carrying its control name in data-control. Texts from the sheet go in
 // through textContent and value only, never as markup.
 
+import { inkEdge } from './inks.js';
+
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
   `url(artwork/${cursor.picture}.svg) ${cursor.hotX} ${cursor.hotY}, ${fallback}`;
@@ -49,9 +51,12 @@ function makeElement(row, pressable, longest) {
     }
     case 'picture': {
       const picture = document.createElement('img');
-      picture.src = `artwork/${row.picture}.svg`;
       picture.alt = pressable ? '' : row.tooltip ?? '';
       picture.draggable = false;
+      // The side strips, which the column leaves out, are fetched only
+      // where they are drawn.
+      if (!pressable) picture.loading = 'lazy';
+      picture.src = `artwork/${row.picture}.svg`;
       if (!pressable) return picture;
       const button = document.createElement('button');
       button.type = 'button';
@@ -82,7 +87,7 @@ function dress(element, row, pixels, origin) {
   element.style.cssText =
     `left:${pixels(left)}px;top:${pixels(top)}px;width:${pixels(width)}px;height:${pixels(height)}px;` +
     `${fontStyle(font)}text-align:${align === 'centre' ? 'center' : 'left'};` +
-    `${ink ? `color:${ink};` : ''}${paper ? `background-color:${paper};` : ''}`;
+    `${ink ? `color:${ink};-webkit-text-stroke:${inkEdge(ink, paper)};` : ''}${paper ? `background-color:${paper};` : ''}`;
   if (row.tooltip) element.title = row.tooltip;
 }
 
