@@ -22,7 +22,7 @@ const { readableInk } = await import(page('inks.js'));
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
 const { facts, fixed, rows } = layout;
 const PLACE = '<!-- the sheet before the engine arrives -->';
-const STRIPS = "<!-- the exact sheet's side strips -->";
+const PICTURES = "<!-- the sheet's pictures -->";
 
 const pixels = (twips) => `${Math.round((twips / facts.twipsPerPixel) * 100) / 100}px`;
 const escaped = (text) => text.replaceAll('&', '&amp;').replaceAll('<', '&lt;').replaceAll('>', '&gt;');
@@ -56,11 +56,10 @@ function markup(row, id, classes) {
     case 'button':
       return `<div ${attributes}>${escaped(row.caption)}</div>`;
     case 'picture':
-      // The title picture shows in both views, early. The side strips, the
-      // largest pictures of the exact sheet, come within the page, so that
-      // they are drawn with the first picture rather than after a round
-      // trip of their own.
-      return `<img ${attributes} src="${row.name === fixed.title ? `artwork/${row.picture}.svg` : inlined(row.picture)}" alt="">`;
+      // The pictures (the title, in both views, and the exact sheet's side
+      // strips, its largest) come within the page, so that they are drawn
+      // with the first picture rather than after a round trip of their own.
+      return `<img ${attributes} src="${inlined(row.picture)}" alt="">`;
     case 'line':
       return `<div ${attributes}></div>`;
     default:
@@ -101,14 +100,16 @@ const style = [
 ].join('\n');
 writeFileSync(path.join(siteDir, 'sheet.css'), readFileSync(path.join(pageDir, 'sheet.css'), 'utf8') + style);
 
-// The engine's sheet draws the side strips from the site's artwork: asked
-// for at once where a mouse points (the exact sheet is then shown), as its
-// fonts are, so that they are there when it takes the first picture's place.
-const stripPreloads = rows.filter((row) => row.kind === 'picture' && row.name !== fixed.title)
-  .map((row) => `<link rel="preload" href="artwork/${row.picture}.svg" as="image" media="(pointer: fine)">`);
+// The engine's sheet draws the pictures from the site's artwork: asked for
+// at once, after what the first picture needs, so that they are there when
+// it takes the first picture's place; the side strips only where a mouse
+// points (the exact sheet is then shown), as its fonts are.
+const picturePreloads = rows.filter((row) => row.kind === 'picture')
+  .map((row) => `<link rel="preload" href="artwork/${row.picture}.svg" as="image" fetchpriority="low"` +
+    `${row.name === fixed.title ? '' : ' media="(pointer: fine)"'}>`);
 
 const template = readFileSync(path.join(pageDir, 'index.html'), 'utf8');
-for (const place of [PLACE, STRIPS]) if (!template.includes(place)) throw new Error(`index.html has no "${place}"`);
+for (const place of [PLACE, PICTURES]) if (!template.includes(place)) throw new Error(`index.html has no "${place}"`);
 const picture = `<div class="client first-picture" aria-hidden="true">${elements.join('')}</div>`;
-writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture).replace(STRIPS, stripPreloads.join('\n'))
+writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture).replace(PICTURES, picturePreloads.join('\n'))
   .replace('<html lang="fr">', `<html lang="fr" data-sheet-width="${facts.widthTwips / facts.twipsPerPixel}">`));
