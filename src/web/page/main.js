@@ -11,8 +11,9 @@ import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
 
 // The start-up is cut into a few tasks, so that the page answers between
-// them on a slow phone: the engine, the sheet built apart, then the sheet
-// shown and wired.
+// them on a slow phone: the engine, the layout's rows, the sheet built
+// apart, its column arranged, then the sheet shown and wired in one go (a
+// box shown unwired would lose what is typed into it).
 const nextTask = () => new Promise((resolve) => setTimeout(resolve));
 const engine = await createEngine();
 await nextTask();
@@ -22,7 +23,10 @@ document.title = facts.title;
 document.getElementById('message').style.cssText = fontStyle(facts.font);
 const stage = document.getElementById('stage');
 const fixed = engine.fixedControls();
-const view = new SheetView(engine.layoutRows(), facts, fixed);
+const rows = engine.layoutRows();
+await nextTask();
+const view = new SheetView(rows, facts, fixed);
+await nextTask();
 arrangeForPhone(view, engine.tabOrder(), fixed);
 new ViewChoice(document.getElementById('view-switch'));
 await nextTask();
