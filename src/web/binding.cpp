@@ -42,8 +42,8 @@ std::unique_ptr<Dice> makeDice(const std::optional<std::uint64_t>& seed) {
   return std::make_unique<ClockDice>();
 }
 
-// A JSON value as the page's own object.
-val parsed(const nlohmann::json& value) { return val::global("JSON").call<val>("parse", value.dump()); }
+// JSON text as the page's own object.
+val parsed(const std::string& text) { return val::global("JSON").call<val>("parse", text); }
 
 // The rows of the window's layout table, parents before children.
 val layoutRows() { return parsed(layoutRowsJson()); }
@@ -65,7 +65,7 @@ val windowFacts() {
   facts.set("twipsPerPixel", kTwipsPerPixel);
   // The most characters a box takes: a longer text would be no sheet.
   facts.set("longestBoxText", static_cast<double>(kLongestBoxText));
-  facts.set("font", parsed(fontOf(kWindowFont)));
+  facts.set("font", parsed(fontJson(kWindowFont)));
   facts.set("sheetCursor", cursorOf(kSheetCursor));
   facts.set("titleCursor", cursorOf(kTitleCursor));
   return facts;

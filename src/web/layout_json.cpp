@@ -3,6 +3,7 @@
 // the page shows them before its engine has arrived. Run under node at
 // build time; the rows are the engine's layoutRows().
 #include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "layout/layout.h"
 #include "layout_rows.h"
@@ -16,14 +17,14 @@ int main() {
        {{"widthTwips", kClientWidthTwips},
         {"heightTwips", kClientHeightTwips},
         {"twipsPerPixel", kTwipsPerPixel},
-        {"font", fontOf(kWindowFont)}}},
+        {"font", json::parse(fontJson(kWindowFont))}}},
       {"fixed",
        {{"client", kClientArea},
         {"frame", kSheetFrame},
         {"title", kTitlePicture},
         {"typedEntry", kTypedEntryButton},
         {"quit", kQuitButton}}},
-      {"rows", layoutRowsJson()},
+      {"rows", json::parse(layoutRowsJson())},
   };
   std::cout << layout.dump() << '\n';
 }

@@ -1,8 +1,11 @@
 #include "layout_rows.h"
 
+#include <initializer_list>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvandel {
 
@@ -10,12 +13,44 @@ using nlohmann::json;
 
 namespace {
 
-json colour(const std::optional<Rgb>& rgb) {
-  if (!rgb) return nullptr;
-  std::string text = "rgb(";
+// The rows are written out as JSON text member by member: the page asks
+// for them as it starts, and building them as JSON values before writing
+// them took some ten times as long.
+
+// A text or a number as JSON text, escaped as JSON escapes it.
+template <typename Value>
+std::string jsonText(const Value& value) {
+  return json(value).dump();
+}
+
+std::string textOrNull(const char* text) { return text ? jsonText(text) : "null"; }
+
+std::string colour(const std::optional<Rgb>& rgb) {
+  if (!rgb) return "null";
+  std::string text = "\"rgb(";
   text.append(std::to_string(rgb->red)).append(",").append(std::to_string(rgb->green));
-  text.append(",").append(std::to_string(rgb->blue)).append(")");
+  text.append(",").append(std::to_string(rgb->blue)).append(")\"");
   return text;
+}
+
+const char* truth(bool value) { return value ? "true" : "false"; }
+
+// An object's members, each as its key and its value's JSON text.
+using Members = std::initializer_list<std::pair<const char*, std::string>>;
+
+void appendObject(std::string& out, Members members) {
+  out += '{';
+  for (const auto& [key, text] : members) {
+    if (out.back() != '{') out += ',';
+    out.append("\"").append(key).append("\":").append(text);
+  }
+  out += '}';
+}
+
+std::string objectText(Members members) {
+  std::string out;
+  appendObject(out, members);
+  return out;
 }
 
 const char* kindName(ControlKind kind) {
@@ -52,29 +87,28 @@ const char* focusName(Focus focus) {
   return "none";
 }
 
-json rowOf(const ControlRow& row) {
+void appendRow(std::string& out, const ControlRow& row) {
   const Look& look = row.look;
-  return {
-      {"name", row.name},
-      {"kind", kindName(row.kind)},
-      {"container", row.container == Container::Frame ? "frame" : "window"},
-      {"twips",
-       {{"left", row.place.left},
-        {"top", row.place.top},
-        {"width", row.place.width},
-        {"height", row.place.height}}},
-      {"caption", row.caption},
-      {"look",
-       {{"font", fontOf(look.font)},
-        {"align", look.align == Align::Centre ? "centre" : "left"},
-        {"ink", colour(look.ink)},
-        {"paper", colour(look.paper)},
-        {"editable", look.editable}}},
-      {"picture", row.picture ? json(artworkName(row.picture)) : json(nullptr)},
-      {"tooltip", row.tooltip ? json(row.tooltip) : json(nullptr)},
-      {"standsAbove", standsAbove(row.kind)},
-      {"focus", focusName(focusOf(row))},
-  };
+  appendObject(out,
+               {
+                   {"name", jsonText(row.name)},
+                   {"kind", jsonText(kindName(row.kind))},
+                   {"container", jsonText(row.container == Container::Frame ? "frame" : "window")},
+                   {"twips", objectText({{"left", std::to_string(row.place.left)},
+                                         {"top", std::to_string(row.place.top)},
+                                         {"width", std::to_string(row.place.width)},
+                                         {"height", std::to_string(row.place.height)}})},
+                   {"caption", jsonText(row.caption)},
+                   {"look", objectText({{"font", fontJson(look.font)},
+                                        {"align", jsonText(look.align == Align::Centre ? "centre" : "left")},
+                                        {"ink", colour(look.ink)},
+                                        {"paper", colour(look.paper)},
+                                        {"editable", truth(look.editable)}})},
+                   {"picture", row.picture ? jsonText(artworkName(row.picture)) : "null"},
+                   {"tooltip", textOrNull(row.tooltip)},
+                   {"standsAbove", truth(standsAbove(row.kind))},
+                   {"focus", jsonText(focusName(focusOf(row)))},
+               });
 }
 
 }  // namespace
@@ -85,18 +119,22 @@ std::string artworkName(const char* resource) {
   return std::string(path.substr(start, path.rfind('.') - start));
 }
 
-json fontOf(const NamedFont& font) {
-  return {{"family", font.family},
-          {"face", standInFace(font.family)},
-          {"points", font.points},
-          {"bold", font.bold},
-          {"underline", font.underline}};
+std::string fontJson(const NamedFont& font) {
+  return objectText({{"family", jsonText(font.family)},
+                     {"face", jsonText(standInFace(font.family))},
+                     {"points", jsonText(font.points)},
+                     {"bold", truth(font.bold)},
+                     {"underline", truth(font.underline)}});
 }
 
-json layoutRowsJson() {
-  json rows = json::array();
-  for (const auto& row : characterWindowLayout()) rows.push_back(rowOf(row));
-  return rows;
+std::string layoutRowsJson() {
+  std::string out = "[";
+  for (const auto& row : characterWindowLayout()) {
+    if (out.size() > 1) out += ',';
+    appendRow(out, row);
+  }
+  out += ']';
+  return out;
 }
 
 }  // namespace orvandel

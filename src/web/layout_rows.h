@@ -4,19 +4,18 @@
 // build step that writes the sheet's first picture into the page.
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <string>
 
 #include "layout/layout.h"
 
 namespace orvandel {
 
-// The rows, parents before children.
-nlohmann::json layoutRowsJson();
+// The rows, parents before children, as JSON text.
+std::string layoutRowsJson();
 
-// A font of the sheet: its family, the face that stands in for it, its size
-// in points, bold and underline.
-nlohmann::json fontOf(const NamedFont& font);
+// A font of the sheet, as JSON text: its family, the face that stands in
+// for it, its size in points, bold and underline.
+std::string fontJson(const NamedFont& font);
 
 // ":/artwork/title.pixels" -> "title": the page draws the same piece from
 // its SVG.
