@@ -104,6 +104,22 @@ val selectorTips() {
   return tips;
 }
 
+// The values a press spends an improvement roll on: `clicks`, the controls
+// a click spends one on; `keys`, those where Space or Enter does, as in the
+// window.
+val improvementControls() {
+  val clicks = val::array();
+  val keys = val::array();
+  for (const auto& row : characterWindowLayout()) {
+    if (improvementTarget(row.name)) clicks.call<void>("push", row.name);
+    if (keyedImprovementTarget(row.name)) keys.call<void>("push", row.name);
+  }
+  val controls = val::object();
+  controls.set("clicks", clicks);
+  controls.set("keys", keys);
+  return controls;
+}
+
 // The page's handle on the engine's session: the same actions as the
 // window's, addressed by control name and answered in values the page reads.
 class Session {
@@ -139,13 +155,6 @@ class Session {
   bool improve(const std::string& name) { return spend(improvementTarget(name)); }
   // Space or Enter on the value box `name`, as in the window.
   bool improveByKey(const std::string& name) { return spend(keyedImprovementTarget(name)); }
-
-  // Whether a click on `name` is an improvement click.
-  static bool isImprovementTarget(const std::string& name) { return improvementTarget(name).has_value(); }
-  // Whether Space or Enter on `name` is one.
-  static bool takesImprovementKeys(const std::string& name) {
-    return keyedImprovementTarget(name).has_value();
-  }
 
   // A sheet the player brings (a file or a link): null once it is shown, or
   // why it is not a sheet, in French, with the sheet unchanged.
@@ -350,6 +359,7 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   emscripten::function("fixedControls", &fixedControls);
   emscripten::function("blueBoxes", &blueBoxes);
   emscripten::function("selectorTips", &selectorTips);
+  emscripten::function("improvementControls", &improvementControls);
   emscripten::constant("largestSheet", static_cast<double>(kLargestSheet));
   emscripten::constant("largestRoster", static_cast<double>(kLargestRoster));
   emscripten::function("proposedName", &proposedNameOf);
@@ -370,9 +380,7 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("canUndo", &Session::canUndo)
       .function("canRedo", &Session::canRedo)
       .function("spokenNames", &Session::spokenNames)
-      .function("journalLines", &Session::journalLines)
-      .class_function("isImprovementTarget", &Session::isImprovementTarget)
-      .class_function("takesImprovementKeys", &Session::takesImprovementKeys);
+      .function("journalLines", &Session::journalLines);
   emscripten::class_<RosterHandle>("Roster")
       .constructor<const val&>()
       .function("loadProblems", &RosterHandle::loadProblems)

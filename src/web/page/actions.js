@@ -26,8 +26,8 @@ function onEnter(element, run) {
 }
 
 export class SheetActions extends EventTarget {
-  // engine: the fixed controls, the Tab order and the Session class's
-  // improvement questions.
+  // engine: the fixed controls, the Tab order and the values a press spends
+  // an improvement roll on.
   constructor(session, view, engine) {
     super();
     this.session = session;
@@ -40,6 +40,8 @@ export class SheetActions extends EventTarget {
     view.element(fixed.typedEntry).addEventListener('click', () => this.typedEntry());
     view.element(fixed.quit).addEventListener('click', () => this.quit());
     const hint = document.getElementById('improve-hint');
+    const improvement = engine.improvementControls();
+    const [clicked, keyed] = [new Set(improvement.clicks), new Set(improvement.keys)];
     // Each tick box says what a tick does, as the window's tooltip does.
     const tips = engine.selectorTips();
     for (const row of view.rows) {
@@ -50,11 +52,11 @@ export class SheetActions extends EventTarget {
       // the value box beside it is the same press, named after the skill,
       // so the keyboard and screen readers meet each skill once.
       if (row.focus === 'click') element.tabIndex = -1;
-      if (engine.Session.isImprovementTarget(row.name)) {
+      if (clicked.has(row.name)) {
         element.classList.add('clickable');
         element.addEventListener('click', () => this.improve(row.name));
       }
-      if (engine.Session.takesImprovementKeys(row.name)) {
+      if (keyed.has(row.name)) {
         element.setAttribute('aria-describedby', hint.id);
         onActivation(element, () => this.improveByKey(row.name));
       }
