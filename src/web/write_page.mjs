@@ -17,7 +17,7 @@ const [layoutProgram, pageDir, siteDir] = process.argv.slice(2);
 const page = (name) => pathToFileURL(path.join(pageDir, name)).href;
 const { fontStyle, paintOrder } = await import(page('sheet_view.js'));
 const { columnPlaces } = await import(page('phone_view.js'));
-const { readableInk } = await import(page('inks.js'));
+const { inkStyle } = await import(page('inks.js'));
 
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
 const { facts, fixed, rows } = layout;
@@ -27,11 +27,12 @@ const PICTURES = "<!-- the sheet's pictures -->";
 const pixels = (twips) => `${Math.round((twips / facts.twipsPerPixel) * 100) / 100}px`;
 const escaped = (text) => text.replaceAll('&', '&amp;').replaceAll('<', '&lt;').replaceAll('>', '&gt;');
 
-// One class a look: font, alignment, colours, and the column's darker ink.
+// One class a look: font, alignment, colours (with the inks' edges and the
+// column's darker shades).
 const looks = new Map();
 function lookClass(look) {
   const declarations = `${fontStyle(look.font)}text-align:${look.align === 'centre' ? 'center' : 'left'};` +
-    `${look.ink ? `color:${look.ink};--phone-ink:${readableInk(look.ink, look.paper)};` : ''}` +
+    `${look.ink ? inkStyle(look.ink, look.paper) : ''}` +
     `${look.paper ? `background-color:${look.paper};` : ''}`;
   if (!looks.has(declarations)) looks.set(declarations, `look${looks.size}`);
   return looks.get(declarations);

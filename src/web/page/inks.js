@@ -5,7 +5,7 @@
 // that reads there, so that the text stands out; the column writes in that
 // shade outright.
 
-export const READABLE = 4.5;
+const READABLE = 4.5;
 
 const channel = (c) => {
   const v = c / 255;
@@ -21,7 +21,7 @@ const WHITE = 'rgb(255,255,255)';
 
 // The lightest shade of the same hue that reads at 4.5:1 on the paper: the
 // ink scaled towards black step by step.
-export function readableInk(ink, paper) {
+function readableInk(ink, paper) {
   let shade = rgbOf(ink);
   const back = rgbOf(paper ?? WHITE);
   while (contrast(shade, back) < READABLE) shade = shade.map((c) => Math.floor(c * 0.9));
@@ -31,7 +31,12 @@ export function readableInk(ink, paper) {
 // The edge of a letter whose ink reads under 4.5:1 on its paper: a stroke
 // 0.04 em wide (half a pixel in the sheet's 13 px texts) in the shade that
 // reads there; none for an ink that reads by itself.
-export function inkEdge(ink, paper) {
+function inkEdge(ink, paper) {
   if (contrast(rgbOf(ink), rgbOf(paper ?? WHITE)) >= READABLE) return '0';
   return `0.04em ${readableInk(ink, paper)}`;
 }
+
+// The declarations of a text in `ink` on `paper` (null for white): the ink,
+// its edge in the exact sheet, and the shade the column writes in.
+export const inkStyle = (ink, paper) =>
+  `color:${ink};-webkit-text-stroke:${inkEdge(ink, paper)};--phone-ink:${readableInk(ink, paper)};`;

@@ -6,7 +6,6 @@
 // values and listeners stay as they are. Printing always prints the exact
 // sheet: the column's rules hold on screens only.
 import { fillSections } from './fill_order.js';
-import { readableInk } from './inks.js';
 
 // The document order: the Tab order, each control preceded by the
 // controls that come before it in the fill order and take no Tab (its
@@ -60,9 +59,6 @@ export function arrangeForPhone(view, tabOrder, fixed) {
     element.classList.add('phone-heading');
     element.setAttribute('role', 'heading');
     element.setAttribute('aria-level', '2');
-  }
-  for (const row of view.rows) {
-    if (row.look.ink) view.element(row.name).style.setProperty('--phone-ink', readableInk(row.look.ink, row.look.paper));
   }
   view.arrange(documentOrder(places.map((place) => place.name), tabOrder));
 }
