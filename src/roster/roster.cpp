@@ -84,17 +84,20 @@ void Roster::restore(std::size_t at, KeptCharacter character) {
                      std::move(character));
 }
 
+RosterSearch::RosterSearch(std::string_view words) : wanted_(folded(words)) {}
+
+bool RosterSearch::finds(const KeptCharacter& character) const {
+  for (const std::string* text :
+       {&character.name, &character.sheet.profession_nom, &character.sheet.nationalite_nom})
+    if (folded(*text).find(wanted_) != std::string::npos) return true;
+  return false;
+}
+
 std::vector<std::size_t> Roster::search(std::string_view words) const {
-  const std::string wanted = folded(words);
+  const RosterSearch search(words);
   std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < characters_.size(); ++i) {
-    const KeptCharacter& c = characters_[i];
-    for (const std::string* text : {&c.name, &c.sheet.profession_nom, &c.sheet.nationalite_nom})
-      if (folded(*text).find(wanted) != std::string::npos) {
-        found.push_back(i);
-        break;
-      }
-  }
+  for (std::size_t i = 0; i < characters_.size(); ++i)
+    if (search.finds(characters_[i])) found.push_back(i);
   return found;
 }
 

@@ -23,6 +23,19 @@ struct KeptCharacter {
 // and nationality ("Chasseur Guerrier, Plaine des Cendres").
 std::string proposedName(const Personnage& sheet);
 
+// The words a player searches the roster for, compared with each character
+// as they are folded once: a character is found when its name, profession
+// or nationality holds the words, ignoring case and accents; every
+// character is found by empty words.
+class RosterSearch {
+ public:
+  explicit RosterSearch(std::string_view words);
+  bool finds(const KeptCharacter& character) const;
+
+ private:
+  std::string wanted_;
+};
+
 class Roster {
  public:
   Roster() = default;
@@ -43,8 +56,7 @@ class Roster {
   // Puts a removed character back where it stood.
   void restore(std::size_t at, KeptCharacter character);
 
-  // The places of the characters whose name, profession or nationality holds
-  // `words`, ignoring case and accents; every place for empty words.
+  // The places of the characters that RosterSearch(words) finds.
   std::vector<std::size_t> search(std::string_view words) const;
 
   bool operator==(const Roster&) const = default;
