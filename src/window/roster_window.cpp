@@ -5,19 +5,24 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 #include <variant>
 
 #include "roster/roster_file.h"
+#include "roster/roster_session.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
+#include "window/roster_filter.h"
+#include "window/roster_model.h"
 #include "window/roster_store.h"
 #include "window/sheet_files.h"
 #include "window/sheet_paper.h"
@@ -39,22 +44,8 @@ constexpr const char* kImportFilter = "Personnages (*.json *.jsonl);;Tous les fi
 constexpr const char* kPrintTitle = "Imprimer les personnages";
 constexpr const char* kPdfTitle = "Enregistrer les personnages en PDF";
 constexpr const char* kPrintedName = "personnages";  // print queues, and the suggested PDF
-constexpr const char* kNoName = "Donnez un nom au personnage.";
-constexpr const char* kNothingOpened =
-    "Ouvrez d’abord un personnage de la liste : « Mettre à jour » le remplace par la fiche affichée.";
 constexpr const char* kExportFailed =
     "L’écriture de « %1 » a échoué (disque plein ou dossier protégé ?). Le fichier n’a pas été modifié.";
-
-// "Aldo — Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"
-// A character still under the name proposed from its sheet is not named twice.
-QString line(const KeptCharacter& c) {
-  QString text = qtText(c.name);
-  if (const std::string facts = proposedName(c.sheet); facts != c.name)
-    text += QStringLiteral(" — ") + qtText(facts);
-  if (!c.sheet.pv.empty()) text += QStringLiteral(" · PV ") + qtText(c.sheet.pv);
-  if (!c.sheet.san.empty()) text += QStringLiteral(" · SAN ") + qtText(c.sheet.san);
-  return text;
-}
 
 QPushButton* button(const char* text, QWidget* parent) {
   return new QPushButton(QString::fromUtf8(text), parent);
@@ -67,9 +58,10 @@ RosterWindow::RosterWindow(const Personnage& shown, QString path, QWidget* paren
   setObjectName(QStringLiteral("roster"));
   setWindowTitle(QString::fromUtf8(kTitle));
   LoadedRoster loaded = loadRoster(path_);
-  roster_ = std::move(loaded.roster);
+  model_ = new RosterModel(std::move(loaded.roster), this);
   build();
-  list();
+  keepACurrentCharacter();
+  showState();
   if (!loaded.problems.isEmpty()) tell(loaded.problems.join(u'\n'));
 }
 
@@ -78,17 +70,20 @@ void RosterWindow::build() {
   search_->setAccessibleName(QString::fromUtf8(kSearchName));
   search_->setPlaceholderText(QString::fromUtf8(kSearchHint));
   search_->setClearButtonEnabled(true);
-  connect(search_, &QLineEdit::textChanged, this, &RosterWindow::list);
+  filter_ = new RosterFilter(*model_, this);
+  connect(search_, &QLineEdit::textChanged, filter_, &RosterFilter::setWords);
 
-  list_ = new QListWidget(this);
+  list_ = new QListView(this);
+  list_->setModel(filter_);
   list_->setObjectName(QStringLiteral("roster_list"));
   list_->setAccessibleName(QString::fromUtf8(kTitle));
   // Several characters are chosen for paper as files are in a file manager:
   // Ctrl or Shift with a click or the arrows, Ctrl+A for all.
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  connect(list_, &QListWidget::itemActivated, this, [this] {
+  connect(list_, &QListView::activated, this, [this] {
     if (const auto at = chosen()) open(*at);
   });
+  connect(filter_, &QAbstractItemModel::rowsInserted, this, &RosterWindow::keepACurrentCharacter);
 
   auto* openButton = button("Ouvrir", this);
   auto* renameButton = button("Renommer…", this);
@@ -146,28 +141,41 @@ void RosterWindow::build() {
   resize(640, 360);
 }
 
-void RosterWindow::list() {
-  // The character chosen before stays chosen, or the one now in its place.
-  const int row = std::max(0, list_->currentRow());
-  list_->clear();
-  for (const std::size_t at : roster_.search(search_->text().toStdString())) {
-    auto* item = new QListWidgetItem(line(roster_.characters()[at]), list_);
-    item->setData(Qt::UserRole, QVariant::fromValue(at));
-  }
-  if (list_->count() > 0) list_->setCurrentRow(std::min(row, list_->count() - 1));
-  update_->setEnabled(openedAt_.has_value());
-  undoRemoval_->setEnabled(!removed_.empty());
-}
+const Roster& RosterWindow::roster() const { return model_->session().roster(); }
+
+RosterSession& RosterWindow::session() { return model_->session(); }
 
 std::optional<std::size_t> RosterWindow::chosen() const {
-  const QListWidgetItem* item = list_->currentItem();
-  if (!item) return std::nullopt;
-  return item->data(Qt::UserRole).value<std::size_t>();
+  const QModelIndex current = list_->currentIndex();
+  if (!current.isValid()) return std::nullopt;
+  return static_cast<std::size_t>(filter_->mapToSource(current).row());
+}
+
+// The character at `row` of the list becomes the current one, or the last
+// when the list is shorter now.
+void RosterWindow::choose(int row) {
+  const int count = filter_->rowCount();
+  if (count > 0) list_->setCurrentIndex(filter_->index(std::clamp(row, 0, count - 1), 0));
+}
+
+// A list that shows characters always has one to open, remove or print.
+void RosterWindow::keepACurrentCharacter() {
+  if (!list_->currentIndex().isValid()) choose(0);
+}
+
+void RosterWindow::showState() {
+  update_->setEnabled(model_->session().opened().has_value());
+  undoRemoval_->setEnabled(model_->session().canUndoRemoval());
 }
 
 std::optional<QString> RosterWindow::save() {
-  list();
-  return saveRoster(roster_, path_);
+  showState();
+  return saveRoster(roster(), path_);
+}
+
+std::optional<QString> RosterWindow::savedUnless(const std::optional<std::string>& refusal) {
+  if (refusal) return qtText(*refusal);
+  return save();
 }
 
 void RosterWindow::tell(const std::optional<QString>& problem) {
@@ -177,45 +185,35 @@ void RosterWindow::tell(const std::optional<QString>& problem) {
 }
 
 std::optional<QString> RosterWindow::keep(const QString& name) {
-  if (name.trimmed().isEmpty()) return QString::fromUtf8(kNoName);
-  openedAt_ = roster_.keep(name.trimmed().toStdString(), shown_);
-  return save();
+  return savedUnless(session().keep(name.toStdString(), shown_));
 }
 
 std::optional<QString> RosterWindow::rename(std::size_t at, const QString& name) {
-  if (name.trimmed().isEmpty()) return QString::fromUtf8(kNoName);
-  roster_.rename(at, name.trimmed().toStdString());
-  return save();
+  return savedUnless(session().rename(at, name.toStdString()));
 }
 
-std::optional<QString> RosterWindow::updateOpened() {
-  if (!openedAt_) return QString::fromUtf8(kNothingOpened);
-  roster_.update(*openedAt_, shown_);
-  return save();
-}
+std::optional<QString> RosterWindow::updateOpened() { return savedUnless(session().update(shown_)); }
 
+// The character that takes the place of the one removed is the current one,
+// as the one put back is again.
 std::optional<QString> RosterWindow::remove(std::size_t at) {
-  removed_.emplace_back(at, roster_.remove(at));
-  if (openedAt_ == at)
-    openedAt_.reset();
-  else if (openedAt_ && *openedAt_ > at)
-    --*openedAt_;
-  return save();
+  const int row = list_->currentIndex().row();
+  const auto refusal = session().remove(at);
+  choose(row);
+  return savedUnless(refusal);
 }
 
 std::optional<QString> RosterWindow::undoRemoval() {
-  if (removed_.empty()) return std::nullopt;
-  auto [at, character] = std::move(removed_.back());
-  removed_.pop_back();
-  if (openedAt_ && *openedAt_ >= at) ++*openedAt_;
-  roster_.restore(at, std::move(character));
+  const int row = list_->currentIndex().row();
+  if (!session().undoRemoval()) return std::nullopt;
+  choose(row);
   return save();
 }
 
 void RosterWindow::open(std::size_t at) {
-  openedAt_ = at;
-  update_->setEnabled(true);
-  emit opened(roster_.characters()[at].sheet);
+  if (const auto refusal = session().open(at)) return tell(qtText(*refusal));
+  showState();
+  emit opened(roster().characters()[at].sheet);
 }
 
 QStringList RosterWindow::importFrom(const QString& path) {
@@ -225,28 +223,28 @@ QStringList RosterWindow::importFrom(const QString& path) {
   QStringList problems;
   for (const std::string& problem : imported.problems) problems << qtText(problem);
   if (imported.characters.empty()) return problems;
-  roster_.keepAll(std::move(imported.characters));
+  session().keepAll(std::move(imported.characters));
   if (const auto error = save()) problems << *error;
   return problems;
 }
 
 std::optional<QString> RosterWindow::exportTo(const QString& path) {
   const std::string text = path.endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive)
-                               ? rosterToJsonLines(roster_.characters())
-                               : rosterToJson(roster_.characters());
+                               ? rosterToJsonLines(roster().characters())
+                               : rosterToJson(roster().characters());
   if (writeWhole(path, text)) return std::nullopt;
   return QString::fromUtf8(kExportFailed).arg(QFileInfo(path).fileName());
 }
 
 std::vector<Personnage> RosterWindow::chosenSheets() const {
   std::vector<std::size_t> places;
-  for (const QListWidgetItem* item : list_->selectedItems())
-    places.push_back(item->data(Qt::UserRole).value<std::size_t>());
+  for (const QModelIndex& selected : list_->selectionModel()->selectedIndexes())
+    places.push_back(static_cast<std::size_t>(filter_->mapToSource(selected).row()));
   if (places.empty())
     if (const auto at = chosen()) places.push_back(*at);
   std::sort(places.begin(), places.end());
   std::vector<Personnage> sheets;
-  for (const std::size_t at : places) sheets.push_back(roster_.characters()[at].sheet);
+  for (const std::size_t at : places) sheets.push_back(roster().characters()[at].sheet);
   return sheets;
 }
 
@@ -270,7 +268,7 @@ void RosterWindow::askNameAndRename() {
   bool accepted = false;
   const QString name =
       QInputDialog::getText(this, QString::fromUtf8(kRenameTitle), QString::fromUtf8(kNameLabel),
-                            QLineEdit::Normal, qtText(roster_.characters()[*at].name), &accepted);
+                            QLineEdit::Normal, qtText(roster().characters()[*at].name), &accepted);
   if (accepted) tell(rename(*at, name));
 }
 

@@ -9,18 +9,22 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "core/sheet.h"
 #include "roster/roster.h"
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPrinter;
 class QPushButton;
 
 namespace orvandel {
+
+class RosterFilter;
+class RosterModel;
+class RosterSession;
 
 class RosterWindow : public QWidget {
   Q_OBJECT
@@ -30,7 +34,7 @@ class RosterWindow : public QWidget {
   // it must outlive the window. The roster is read from `path`.
   RosterWindow(const Personnage& shown, QString path, QWidget* parent = nullptr);
 
-  const Roster& roster() const { return roster_; }
+  const Roster& roster() const;
 
   // The actions, as the buttons and keys start them once the player has
   // chosen a name or a file. Each returns what went wrong, in French, or
@@ -58,9 +62,14 @@ class RosterWindow : public QWidget {
 
  private:
   void build();
-  void list();
+  RosterSession& session();
   std::optional<std::size_t> chosen() const;
+  void choose(int row);
+  void keepACurrentCharacter();
+  void showState();
   std::optional<QString> save();
+  // A refusal of the session, or else the roster written.
+  std::optional<QString> savedUnless(const std::optional<std::string>& refusal);
   void tell(const std::optional<QString>& problem);
   void askNameAndRename();
   void askFileAndImport();
@@ -71,11 +80,10 @@ class RosterWindow : public QWidget {
 
   const Personnage& shown_;
   QString path_;
-  Roster roster_;
-  std::optional<std::size_t> openedAt_;
-  std::vector<std::pair<std::size_t, KeptCharacter>> removed_;
+  RosterModel* model_ = nullptr;
+  RosterFilter* filter_ = nullptr;
   QLineEdit* search_ = nullptr;
-  QListWidget* list_ = nullptr;
+  QListView* list_ = nullptr;
   QPushButton* update_ = nullptr;
   QPushButton* undoRemoval_ = nullptr;
 };

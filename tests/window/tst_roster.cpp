@@ -4,7 +4,8 @@
 // character and say why each bad one was left out.
 
 #include <QAction>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -107,6 +108,38 @@ class RosterTest : public QObject {
     QCOMPARE(importCharacters(before.toStdString()).characters.size(), 1U);
   }
 
+  // The list follows each change without being rebuilt: the character that
+  // takes a removed one's place is the current one, the one put back is
+  // current again, and the search (which folds accents) follows a rename.
+  void theListFollowsEachChange() {
+    const Personnage shown;
+    RosterWindow roster(shown, data_.filePath(QStringLiteral("suivie.json")));
+    for (const char* name : {"Aldo", "Élise", "Brune"}) QVERIFY(!roster.keep(QString::fromUtf8(name)));
+    auto* list = roster.findChild<QListView*>(QStringLiteral("roster_list"));
+    const auto rows = [list] {
+      QStringList names;
+      for (int row = 0; row < list->model()->rowCount(); ++row)
+        names << list->model()->index(row, 0).data().toString();
+      return names;
+    };
+    const auto current = [list] { return list->currentIndex().data().toString(); };
+    QCOMPARE(current(), QStringLiteral("Aldo"));
+
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QVERIFY(!roster.remove(1));
+    QCOMPARE(current(), QStringLiteral("Brune"));
+    QVERIFY(!roster.undoRemoval());
+    QCOMPARE(rows(), (QStringList{"Aldo", "Élise", "Brune"}));
+    QCOMPARE(current(), QStringLiteral("Élise"));
+
+    roster.findChild<QLineEdit*>()->setText(QStringLiteral("ELI"));
+    QCOMPARE(rows(), QStringList{"Élise"});
+    QVERIFY(!roster.rename(1, QStringLiteral("Zoé")));
+    QCOMPARE(rows(), QStringList());
+    roster.findChild<QLineEdit*>()->clear();
+    QCOMPARE(rows(), (QStringList{"Aldo", "Zoé", "Brune"}));
+  }
+
   void importsKeepTheGoodAndNameTheBad() {
     const QString batch = data_.filePath(QStringLiteral("lot.jsonl"));
     std::string lines;
@@ -155,10 +188,10 @@ class RosterTest : public QObject {
       QVERIFY(!window.roster().keep(QStringLiteral("Personnage %1").arg(i)));
     }
     const Personnage shown = window.sheet();
-    auto* list = window.roster().findChild<QListWidget*>(QStringLiteral("roster_list"));
+    auto* list = window.roster().findChild<QListView*>(QStringLiteral("roster_list"));
     list->clearSelection();
-    list->item(2)->setSelected(true);
-    list->item(0)->setSelected(true);
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
 
     const QString path = data_.filePath(QStringLiteral("personnages.pdf"));
     if (printed) {
@@ -192,7 +225,7 @@ class RosterTest : public QObject {
     window.randomEntry();
     window.showRoster();
     QVERIFY(QTest::qWaitForWindowExposed(&window.roster()));
-    auto* list = window.roster().findChild<QListWidget*>(QStringLiteral("roster_list"));
+    auto* list = window.roster().findChild<QListView*>(QStringLiteral("roster_list"));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(window.sheet() == kept);
