@@ -5,14 +5,11 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <variant>
 #include <vector>
 
 #include "core/dice.h"
@@ -25,8 +22,6 @@
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
 #include "layout_rows.h"
-#include "roster/roster.h"
-#include "roster/roster_file.h"
 #include "session/sheet_session.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
@@ -196,158 +191,6 @@ class Session {
   SheetSession session_;
 };
 
-// Why a name is refused, as the window says it.
-constexpr const char* kNoName = "Donnez un nom au personnage.";
-constexpr const char* kNothingOpened =
-    "Ouvrez d’abord un personnage de la liste : « Mettre à jour » le remplace par la fiche affichée.";
-constexpr const char* kGone = "Ce personnage n’est plus dans la liste.";
-
-// The name as the player meant it: without the spaces around it.
-std::string trimmed(const std::string& name) {
-  const auto first = name.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return name.substr(first, name.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-val textList(const std::vector<std::string>& texts) {
-  val list = val::array();
-  for (const auto& text : texts) list.call<void>("push", text);
-  return list;
-}
-
-// The bytes of a JavaScript Uint8Array as text, copied in one call: a
-// string argument is encoded character by character, which for a roster of
-// a thousand characters (5 MB) took longer than reading it.
-std::string textOf(const val& bytes) {
-  std::string text(bytes["length"].as<std::size_t>(), '\0');
-  val(emscripten::typed_memory_view(text.size(), reinterpret_cast<unsigned char*>(text.data())))
-      .call<void>("set", bytes);
-  return text;
-}
-
-// The page's handle on the characters it keeps: the roster library, the
-// character last opened from it (which "Mettre à jour" replaces) and the
-// removals of this visit, to put back. The page stores toJson() as it is,
-// the same roster file as the window's.
-class RosterHandle {
- public:
-  // `stored`: the bytes of the roster file as the page last stored it,
-  // empty for none.
-  explicit RosterHandle(const val& stored) {
-    const std::string text = textOf(stored);
-    if (text.empty()) return;
-    ImportedCharacters read = importCharacters(text);
-    roster_ = Roster(std::move(read.characters));
-    loadProblems_ = std::move(read.problems);
-  }
-
-  // Why characters of the stored roster could not be read, in French.
-  val loadProblems() const { return textList(loadProblems_); }
-
-  // [{name, profession, nationality, pv, san}] in the roster's order.
-  val characters() const {
-    val list = val::array();
-    for (const KeptCharacter& c : roster_.characters()) {
-      val entry = val::object();
-      entry.set("name", c.name);
-      entry.set("profession", c.sheet.profession_nom);
-      entry.set("nationality", c.sheet.nationalite_nom);
-      entry.set("pv", c.sheet.pv);
-      entry.set("san", c.sheet.san);
-      list.call<void>("push", entry);
-    }
-    return list;
-  }
-  std::size_t size() const { return roster_.size(); }
-  val search(const std::string& words) const {
-    val places = val::array();
-    for (const std::size_t at : roster_.search(words)) places.call<void>("push", at);
-    return places;
-  }
-
-  // Each returns null once done, or why not, in French.
-  val keep(const std::string& name, const std::string& sheetJson) {
-    const std::string kept = trimmed(name);
-    if (kept.empty()) return val(std::string(kNoName));
-    auto sheet = sheetForPlayer(sheetJson);
-    if (auto* reason = std::get_if<std::string>(&sheet)) return val(*reason);
-    opened_ = roster_.keep(kept, std::move(std::get<Personnage>(sheet)));
-    return val::null();
-  }
-  val rename(std::size_t at, const std::string& name) {
-    if (at >= roster_.size()) return val(std::string(kGone));
-    const std::string kept = trimmed(name);
-    if (kept.empty()) return val(std::string(kNoName));
-    roster_.rename(at, kept);
-    return val::null();
-  }
-  // "Mettre à jour": the character last opened takes the sheet on screen.
-  val update(const std::string& sheetJson) {
-    if (!opened_) return val(std::string(kNothingOpened));
-    auto sheet = sheetForPlayer(sheetJson);
-    if (auto* reason = std::get_if<std::string>(&sheet)) return val(*reason);
-    roster_.update(*opened_, std::move(std::get<Personnage>(sheet)));
-    return val::null();
-  }
-  val remove(std::size_t at) {
-    if (at >= roster_.size()) return val(std::string(kGone));
-    removed_.emplace_back(at, roster_.remove(at));
-    if (opened_ == at)
-      opened_.reset();
-    else if (opened_ && *opened_ > at)
-      --*opened_;
-    return val::null();
-  }
-  // Puts the last character removed back where it stood; its place, or -1
-  // when none was removed.
-  int undoRemoval() {
-    if (removed_.empty()) return -1;
-    auto [at, character] = std::move(removed_.back());
-    removed_.pop_back();
-    if (opened_ && *opened_ >= at) ++*opened_;
-    roster_.restore(at, std::move(character));
-    return static_cast<int>(std::min(at, roster_.size() - 1));
-  }
-  bool canUndoRemoval() const { return !removed_.empty(); }
-
-  // The sheet of the character at `at`, which is now the one opened; empty
-  // when there is none there.
-  std::string open(std::size_t at) {
-    if (at >= roster_.size()) return {};
-    opened_ = at;
-    return sheetJson(at);
-  }
-  // The place of the character last opened or kept, or -1.
-  int opened() const { return opened_ ? static_cast<int>(*opened_) : -1; }
-  std::string sheetJson(std::size_t at) const {
-    return at < roster_.size() ? sheetToJson(roster_.characters()[at].sheet) : std::string();
-  }
-
-  std::string toJson() const { return rosterToJson(roster_.characters()); }
-  std::string toJsonLines() const { return rosterToJsonLines(roster_.characters()); }
-
-  // Adds the characters of a roster file or of JSON Lines of sheets, given
-  // as bytes; why each bad one was left out.
-  val importBytes(const val& bytes) {
-    ImportedCharacters imported = importCharacters(textOf(bytes));
-    roster_.keepAll(std::move(imported.characters));
-    return textList(imported.problems);
-  }
-
- private:
-  Roster roster_;
-  std::vector<std::string> loadProblems_;
-  std::optional<std::size_t> opened_;
-  std::vector<std::pair<std::size_t, KeptCharacter>> removed_;
-};
-
-// The name a sheet is kept under until the player gives one.
-std::string proposedNameOf(const std::string& sheetJson) {
-  auto sheet = sheetForPlayer(sheetJson);
-  if (const auto* read = std::get_if<Personnage>(&sheet)) return proposedName(*read);
-  return proposedName(Personnage{});
-}
-
 }  // namespace
 }  // namespace orvandel
 
@@ -361,8 +204,6 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   emscripten::function("selectorTips", &selectorTips);
   emscripten::function("improvementControls", &improvementControls);
   emscripten::constant("largestSheet", static_cast<double>(kLargestSheet));
-  emscripten::constant("largestRoster", static_cast<double>(kLargestRoster));
-  emscripten::function("proposedName", &proposedNameOf);
   emscripten::class_<Session>("Session")
       .constructor<const std::string&>()
       .function("json", &Session::json)
@@ -381,22 +222,4 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("canRedo", &Session::canRedo)
       .function("spokenNames", &Session::spokenNames)
       .function("journalLines", &Session::journalLines);
-  emscripten::class_<RosterHandle>("Roster")
-      .constructor<const val&>()
-      .function("loadProblems", &RosterHandle::loadProblems)
-      .function("characters", &RosterHandle::characters)
-      .function("size", &RosterHandle::size)
-      .function("search", &RosterHandle::search)
-      .function("keep", &RosterHandle::keep)
-      .function("rename", &RosterHandle::rename)
-      .function("update", &RosterHandle::update)
-      .function("remove", &RosterHandle::remove)
-      .function("undoRemoval", &RosterHandle::undoRemoval)
-      .function("canUndoRemoval", &RosterHandle::canUndoRemoval)
-      .function("open", &RosterHandle::open)
-      .function("opened", &RosterHandle::opened)
-      .function("sheetJson", &RosterHandle::sheetJson)
-      .function("toJson", &RosterHandle::toJson)
-      .function("toJsonLines", &RosterHandle::toJsonLines)
-      .function("importBytes", &RosterHandle::importBytes);
 }

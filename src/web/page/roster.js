@@ -50,16 +50,6 @@ function download(text, name, type) {
 
 const inTextBox = (element) => element.matches('input:not([type="checkbox"]), textarea');
 
-// "Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"; a character still
-// under the name proposed from its sheet is not named twice.
-function factsOf(character) {
-  const who = [character.profession, character.nationality].filter(Boolean).join(', ');
-  const facts = [who === character.name ? '' : who];
-  if (character.pv) facts.push(`PV ${character.pv}`);
-  if (character.san) facts.push(`SAN ${character.san}`);
-  return facts.filter(Boolean).join(' · ');
-}
-
 export class RosterPanel {
   // engine: the binding (its Roster, proposedName, largestRoster and the
   // layout that prints a sheet); actions: shows the sheet after an opening.
@@ -267,7 +257,7 @@ export class RosterPanel {
     name.textContent = character.name;
     const facts = open.appendChild(document.createElement('span'));
     facts.className = 'roster-facts';
-    facts.textContent = factsOf(character) + (opened ? ' · ouvert' : '');
+    facts.textContent = character.summary + (opened ? ' · ouvert' : '');
     for (const [action, text] of [['rename', 'Renommer'], ['remove', 'Supprimer']]) {
       const button = item.appendChild(document.createElement('button'));
       button.type = 'button';
@@ -309,6 +299,11 @@ export class RosterPanel {
     if (this.panel.open) this.search.focus();
   }
 
+  // The name of the character opened or just kept, as the engine kept it.
+  openedName() {
+    return this.roster.characters()[this.roster.opened()].name;
+  }
+
   async named() {
     const name = this.nameBox.value;
     const reason = this.purpose === 'rename'
@@ -321,7 +316,7 @@ export class RosterPanel {
     }
     const fromBar = this.purpose === 'keep-character';
     this.closeForm();
-    this.tell(this.purpose === 'rename' ? 'Personnage renommé.' : `« ${name.trim()} » gardé dans les personnages.`);
+    this.tell(this.purpose === 'rename' ? 'Personnage renommé.' : `« ${this.openedName()} » gardé dans les personnages.`);
     await this.save();
     // Kept from the command bar: back to the sheet, which stays as it was.
     if (fromBar) {
@@ -344,7 +339,7 @@ export class RosterPanel {
 
   async update() {
     const reason = this.roster.update(this.session.json());
-    this.tell(reason ?? `« ${this.roster.characters()[this.roster.opened()].name} » mis à jour avec la fiche affichée.`);
+    this.tell(reason ?? `« ${this.openedName()} » mis à jour avec la fiche affichée.`);
     if (reason === null) await this.save();
   }
 

@@ -1,0 +1,162 @@
+// The roster as the browser edition sees it: the page's handle on the
+// roster session, addressed by place and answered in values the page reads.
+// The page shows what it is given (each character's name and summary, the
+// name proposed for a sheet, each refusal) and stores the roster file as it
+// is, the same file as the window's.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "core/sheet.h"
+#include "roster/roster.h"
+#include "roster/roster_file.h"
+#include "roster/roster_session.h"
+#include "sheet_io/sheet_json.h"
+#include "sheet_io/sheet_reasons.h"
+
+namespace orvandel {
+namespace {
+
+using emscripten::val;
+
+val textList(const std::vector<std::string>& texts) {
+  val list = val::array();
+  for (const auto& text : texts) list.call<void>("push", text);
+  return list;
+}
+
+// A refusal as the page reads it: null once done.
+val refusalOf(const std::optional<std::string>& refusal) { return refusal ? val(*refusal) : val::null(); }
+
+// The bytes of a JavaScript Uint8Array as text, copied in one call: a
+// string argument is encoded character by character, which for a roster of
+// a thousand characters (5 MB) took longer than reading it.
+std::string textOf(const val& bytes) {
+  std::string text(bytes["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(text.size(), reinterpret_cast<unsigned char*>(text.data())))
+      .call<void>("set", bytes);
+  return text;
+}
+
+class RosterHandle {
+ public:
+  // `stored`: the bytes of the roster file as the page last stored it,
+  // empty for none.
+  explicit RosterHandle(const val& stored) {
+    const std::string text = textOf(stored);
+    if (text.empty()) return;
+    ImportedCharacters read = importCharacters(text);
+    session_ = RosterSession(Roster(std::move(read.characters)));
+    loadProblems_ = std::move(read.problems);
+  }
+
+  // Why characters of the stored roster could not be read, in French.
+  val loadProblems() const { return textList(loadProblems_); }
+
+  // [{name, summary}] in the roster's order.
+  val characters() const {
+    val list = val::array();
+    for (const KeptCharacter& c : session_.characters()) {
+      val entry = val::object();
+      entry.set("name", c.name);
+      entry.set("summary", summary(c));
+      list.call<void>("push", entry);
+    }
+    return list;
+  }
+  std::size_t size() const { return session_.characters().size(); }
+  val search(const std::string& words) const {
+    val places = val::array();
+    for (const std::size_t at : session_.roster().search(words)) places.call<void>("push", at);
+    return places;
+  }
+
+  // Each returns null once done, or why not, in French.
+  val keep(const std::string& name, const std::string& sheetJson) {
+    auto sheet = sheetForPlayer(sheetJson);
+    if (auto* reason = std::get_if<std::string>(&sheet)) return val(*reason);
+    return refusalOf(session_.keep(name, std::move(std::get<Personnage>(sheet))));
+  }
+  val rename(std::size_t at, const std::string& name) { return refusalOf(session_.rename(at, name)); }
+  // "Mettre à jour": the character last opened takes the sheet on screen.
+  val update(const std::string& sheetJson) {
+    auto sheet = sheetForPlayer(sheetJson);
+    if (auto* reason = std::get_if<std::string>(&sheet)) return val(*reason);
+    return refusalOf(session_.update(std::move(std::get<Personnage>(sheet))));
+  }
+  val remove(std::size_t at) { return refusalOf(session_.remove(at)); }
+  // Puts the last character removed back where it stood; its place, or -1
+  // when none was removed.
+  int undoRemoval() {
+    const auto at = session_.undoRemoval();
+    return at ? static_cast<int>(*at) : -1;
+  }
+  bool canUndoRemoval() const { return session_.canUndoRemoval(); }
+
+  // The sheet of the character at `at`, which is now the one opened; empty
+  // when there is none there.
+  std::string open(std::size_t at) { return session_.open(at) ? std::string() : sheetJson(at); }
+  // The place of the character last opened or kept, or -1.
+  int opened() const {
+    const auto at = session_.opened();
+    return at ? static_cast<int>(*at) : -1;
+  }
+  std::string sheetJson(std::size_t at) const {
+    return at < size() ? sheetToJson(session_.characters()[at].sheet) : std::string();
+  }
+
+  std::string toJson() const { return rosterToJson(session_.characters()); }
+  std::string toJsonLines() const { return rosterToJsonLines(session_.characters()); }
+
+  // Adds the characters of a roster file or of JSON Lines of sheets, given
+  // as bytes; why each bad one was left out.
+  val importBytes(const val& bytes) {
+    ImportedCharacters imported = importCharacters(textOf(bytes));
+    session_.keepAll(std::move(imported.characters));
+    return textList(imported.problems);
+  }
+
+ private:
+  RosterSession session_;
+  std::vector<std::string> loadProblems_;
+};
+
+// The name a sheet is kept under until the player gives one.
+std::string proposedNameOf(const std::string& sheetJson) {
+  auto sheet = sheetForPlayer(sheetJson);
+  if (const auto* read = std::get_if<Personnage>(&sheet)) return proposedName(*read);
+  return proposedName(Personnage{});
+}
+
+}  // namespace
+}  // namespace orvandel
+
+EMSCRIPTEN_BINDINGS(orvandel_roster) {
+  using namespace orvandel;
+  emscripten::constant("largestRoster", static_cast<double>(kLargestRoster));
+  emscripten::function("proposedName", &proposedNameOf);
+  emscripten::class_<RosterHandle>("Roster")
+      .constructor<const val&>()
+      .function("loadProblems", &RosterHandle::loadProblems)
+      .function("characters", &RosterHandle::characters)
+      .function("size", &RosterHandle::size)
+      .function("search", &RosterHandle::search)
+      .function("keep", &RosterHandle::keep)
+      .function("rename", &RosterHandle::rename)
+      .function("update", &RosterHandle::update)
+      .function("remove", &RosterHandle::remove)
+      .function("undoRemoval", &RosterHandle::undoRemoval)
+      .function("canUndoRemoval", &RosterHandle::canUndoRemoval)
+      .function("open", &RosterHandle::open)
+      .function("opened", &RosterHandle::opened)
+      .function("sheetJson", &RosterHandle::sheetJson)
+      .function("toJson", &RosterHandle::toJson)
+      .function("toJsonLines", &RosterHandle::toJsonLines)
+      .function("importBytes", &RosterHandle::importBytes);
+}
