@@ -6,12 +6,11 @@
 #include "cli/arguments.h"
 #include "cli/command_line.h"
 #include "cli/runs.h"
+#include "core/improving_controls.h"
 #include "sheet_io/sheet_formats.h"
 
 namespace orvandel {
 namespace {
-
-const char* const kTargets = "comp(1..73), arme_att(1..6) ou arme_par(1..6)";
 
 std::vector<std::string_view> sheetFormatNames() {
   std::vector<std::string_view> names;
@@ -75,7 +74,8 @@ void addGenerateOptions(CLI::App& command, Options& options, TypedValues& typed)
 
 void addImproveOptions(CLI::App& command, Options& options, TypedValues& typed) {
   addSheetOptions(command, options, typed);
-  command.add_option("CASE", options.target, std::string(kTargets) + " (voir orvandel-cli controls)")
+  command
+      .add_option("CASE", options.target, std::string(improvementTargets()) + " (voir orvandel-cli controls)")
       ->required()
       ->type_name("");
 }
@@ -122,6 +122,9 @@ const auto kCommands = std::to_array<CommandRow>({
 
 std::span<const CommandRow> commandRows() { return kCommands; }
 
-std::string_view improvementTargets() { return kTargets; }
+std::string_view improvementTargets() {
+  static const std::string targets = clickTargetsText();
+  return targets;
+}
 
 }  // namespace orvandel

@@ -38,7 +38,7 @@ struct CommandRow {
 
 std::span<const CommandRow> commandRows();
 
-// What improve takes: "comp(1..73), arme_att(1..6) ou arme_par(1..6)".
+// What improve takes: the controls a click improves, with their ranges.
 std::string_view improvementTargets();
 
 }  // namespace orvandel

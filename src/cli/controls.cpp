@@ -7,6 +7,7 @@
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
 #include "generation/skills.h"
+#include "layout/control_catalogue.h"
 #include "layout/layout.h"
 
 namespace orvandel {
@@ -29,11 +30,9 @@ std::string labelledShows(std::string_view name) {
 }
 
 // The field that selector des_ok(`selector`) rolls anew.
-std::string_view rerolledField(int selector) {
-  if (selector == kDesCompSelector) return "des_comp";
-  for (const auto& blue : kBlueBoxes)
-    if (blue.selector == selector) return blue.name;
-  return {};
+std::string rerolledField(int selector) {
+  const CatalogueEntry* entry = catalogueEntry(selectorName(selector));
+  return entry ? entry->rerolls : std::string();
 }
 
 std::string weapon(int i, const std::string& what) { return "arme " + std::to_string(i) + " : " + what; }

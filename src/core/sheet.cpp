@@ -3,7 +3,7 @@
 namespace orvandel {
 
 Personnage::Personnage() {
-  for (int i = 1; i <= 6; ++i) {
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) {
     arme_nom(i) = kBlankWeaponName;
     arme_deg(i) = kBlankWeaponDamage;
   }
@@ -11,12 +11,12 @@ Personnage::Personnage() {
 
 void Personnage::resetOutputs() {
   for (const auto& row : kCharacteristics) (this->*row.race).clear();
-  for (int i = 1; i <= 73; ++i) comp(i).clear();
-  for (int i = 1; i <= 73; ++i) Text1(i).clear();
-  for (int i = 1; i <= 6; ++i) arme_nom(i) = kBlankWeaponName;
-  for (int i = 1; i <= 6; ++i) arme_deg(i) = kBlankWeaponDamage;
-  for (int i = 1; i <= 6; ++i) arme_att(i).clear();
-  for (int i = 1; i <= 6; ++i) arme_par(i).clear();
+  for (int i = SkillSlots::kFirst; i <= SkillSlots::kLast; ++i) comp(i).clear();
+  for (int i = SkillSlots::kFirst; i <= SkillSlots::kLast; ++i) Text1(i).clear();
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_nom(i) = kBlankWeaponName;
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_deg(i) = kBlankWeaponDamage;
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_att(i).clear();
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_par(i).clear();
 }
 
 }  // namespace orvandel

@@ -60,6 +60,12 @@ inline constexpr const char* kBlankWeaponName = "............................"; 
 inline constexpr const char* kBlankWeaponDamage =
     "....................................................";  // 52
 
+// The numbered rows of the sheet: the skill slots (comp, Text1) and the
+// weapon rows (arme_nom, arme_deg, arme_att, arme_par). Every loop over a
+// row and every bound of a slot index reads its first and last from here.
+using SkillSlots = Slots<1, 73>;
+using WeaponSlots = Slots<1, 6>;
+
 struct Personnage {
   // The blue boxes: rolls typed by the player or rolled by the generation.
   std::string forc, con, tai, dex, intl, pou, cha;
@@ -73,8 +79,8 @@ struct Personnage {
   std::string bonus_perception, bonus_discretion, bonus_connaissance, bonus_communication;
   std::string bonus_dommages, equipement, des_comp;
 
-  Slots<1, 73> comp, Text1;
-  Slots<1, 6> arme_nom, arme_deg, arme_att, arme_par;
+  SkillSlots comp, Text1;
+  WeaponSlots arme_nom, arme_deg, arme_att, arme_par;
   Selectors des_ok;
 
   // The launch state: every text empty, weapon rows dotted, nothing ticked.

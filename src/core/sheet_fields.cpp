@@ -65,12 +65,18 @@ struct ArrayField {
 };
 
 constexpr auto kArrayFields = std::to_array<ArrayField>({
-    {"comp", 1, 73, [](Personnage& p, int i) -> std::string& { return p.comp(i); }},
-    {"Text1", 1, 73, [](Personnage& p, int i) -> std::string& { return p.Text1(i); }},
-    {"arme_nom", 1, 6, [](Personnage& p, int i) -> std::string& { return p.arme_nom(i); }},
-    {"arme_deg", 1, 6, [](Personnage& p, int i) -> std::string& { return p.arme_deg(i); }},
-    {"arme_att", 1, 6, [](Personnage& p, int i) -> std::string& { return p.arme_att(i); }},
-    {"arme_par", 1, 6, [](Personnage& p, int i) -> std::string& { return p.arme_par(i); }},
+    {"comp", SkillSlots::kFirst, SkillSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.comp(i); }},
+    {"Text1", SkillSlots::kFirst, SkillSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.Text1(i); }},
+    {"arme_nom", WeaponSlots::kFirst, WeaponSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.arme_nom(i); }},
+    {"arme_deg", WeaponSlots::kFirst, WeaponSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.arme_deg(i); }},
+    {"arme_att", WeaponSlots::kFirst, WeaponSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.arme_att(i); }},
+    {"arme_par", WeaponSlots::kFirst, WeaponSlots::kLast,
+     [](Personnage& p, int i) -> std::string& { return p.arme_par(i); }},
 });
 
 constexpr std::string_view kSelectorName = "des_ok";

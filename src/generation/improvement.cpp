@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <variant>
 
 #include "core/number.h"
 #include "core/sheet_fields.h"
@@ -14,28 +15,7 @@ namespace {
 constexpr double kCeiling = 90;
 
 std::string& raisedField(Personnage& sheet, ImprovementTarget target) {
-  switch (target.kind) {
-    case ImprovementKind::Attack:
-      return sheet.arme_att(target.index);
-    case ImprovementKind::Parry:
-      return sheet.arme_par(target.index);
-    case ImprovementKind::Skill:
-      break;
-  }
-  return sheet.Text1(target.index);
-}
-
-// "Text1(17)", "arme_att(2)": the value a click raises.
-std::string controlName(ImprovementTarget target) {
-  switch (target.kind) {
-    case ImprovementKind::Attack:
-      return indexedName("arme_att", target.index);
-    case ImprovementKind::Parry:
-      return indexedName("arme_par", target.index);
-    case ImprovementKind::Skill:
-      break;
-  }
-  return indexedName("Text1", target.index);
+  return *std::get<std::string*>(*findField(sheet, raisedControl(target)));
 }
 
 // The clicked skill as the sheet names it, or the weapon value.
@@ -54,21 +34,11 @@ std::string clickedName(const Personnage& sheet, ImprovementTarget target) {
 }  // namespace
 
 std::optional<ImprovementTarget> improvementTarget(std::string_view controlName) {
-  const auto name = splitControlName(controlName);
-  if (!name || !name->index) return std::nullopt;
-  const int i = *name->index;
-  if (name->base == "comp" && Slots<1, 73>::exists(i)) return ImprovementTarget{ImprovementKind::Skill, i};
-  if (name->base == "arme_att" && Slots<1, 6>::exists(i))
-    return ImprovementTarget{ImprovementKind::Attack, i};
-  if (name->base == "arme_par" && Slots<1, 6>::exists(i)) return ImprovementTarget{ImprovementKind::Parry, i};
-  return std::nullopt;
+  return improvementOf(controlName, PressBy::Click);
 }
 
 std::optional<ImprovementTarget> keyedImprovementTarget(std::string_view controlName) {
-  const auto name = splitControlName(controlName);
-  if (name && name->base == "Text1" && name->index && Slots<1, 73>::exists(*name->index))
-    return ImprovementTarget{ImprovementKind::Skill, *name->index};
-  return improvementTarget(controlName);
+  return improvementOf(controlName, PressBy::Key);
 }
 
 bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* journal) {
@@ -78,7 +48,9 @@ bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* j
   const auto left = readStrict(sheet.des_comp);
   if (!left || *left <= 0) {
     book.note(Stage::Amelioration, [&](Note& note) {
-      note.subject(clickedName(sheet, target)).control(controlName(target)).result("aucun jet à dépenser : ");
+      note.subject(clickedName(sheet, target))
+          .control(raisedControl(target))
+          .result("aucun jet à dépenser : ");
       if (count.empty())
         note.result("Suplé. était vide et vaut maintenant -1");
       else
@@ -98,7 +70,7 @@ bool improve(Personnage& sheet, ImprovementTarget target, Dice& dice, Journal* j
   if (capped) value = writeWhole(kCeiling);
   book.note(Stage::Amelioration, [&](Note& note) {
     note.subject(clickedName(sheet, target))
-        .control(controlName(target))
+        .control(raisedControl(target))
         .result(writeWhole(start), " + ", writeWhole(std::floor(r / 2.0)), " (moitié du jet ", r,
                 ") = ", reached);
     if (capped) note.result(", ramené au plafond de ", value);

@@ -6,17 +6,11 @@
 #include <string_view>
 
 #include "core/dice.h"
+#include "core/improving_controls.h"
 #include "core/sheet.h"
 #include "generation/journal.h"
 
 namespace orvandel {
-
-enum class ImprovementKind { Skill, Attack, Parry };
-
-struct ImprovementTarget {
-  ImprovementKind kind;
-  int index;  // 1..73 for a skill, 1..6 for a weapon
-};
 
 // The target of a click on the control "comp(i)", "arme_att(i)" or
 // "arme_par(i)"; nothing for any other control.

@@ -12,8 +12,6 @@
 namespace orvandel {
 namespace {
 
-using SkillSlots = decltype(Personnage::comp);
-
 // A slot that the profession training may fill with a skill of its own.
 constexpr std::string_view kFreeSlot = "....................";
 
@@ -40,7 +38,7 @@ constexpr SkillCategory kConnaissance = SkillCategory::Connaissance;
 constexpr SkillCategory kCommunication = SkillCategory::Communication;
 constexpr SkillCategory kInvocation = SkillCategory::Invocation;
 
-// Slots 1 to 73 in order.
+// The skill slots in order.
 constexpr auto kCatalogue = std::to_array<Skill>({
     {"Déplacemnts silencieux (10%)", kDiscretion, kTenPercent},
     {"Se cacher  (10%)", kDiscretion, kTenPercent},

@@ -1,4 +1,4 @@
-// The skill catalogue: the 73 skill names and the base values every
+// The skill catalogue: the name of every skill slot and the base values every
 // character starts with.
 #pragma once
 
@@ -56,14 +56,14 @@ inline constexpr int kHautVeskareen = 26;
 inline constexpr int kCredit = 40;
 }  // namespace skill_slot
 
-// Writes the 73 skill names and the base values of the skills that have one.
+// Writes the skill names and the base values of the skills that have one.
 void competence(Generation& g);
 
-// The catalogue name of skill slot `slot` (1..73), as competence writes it
+// The catalogue name of skill slot `slot`, as competence writes it
 // into comp(slot). Throws std::out_of_range for any other slot.
 std::string_view catalogueName(int slot);
 
-// The heading under which slot `slot` (1..73) stands. Throws std::out_of_range
+// The heading under which slot `slot` stands. Throws std::out_of_range
 // for any other slot.
 SkillCategory catalogueCategory(int slot);
 

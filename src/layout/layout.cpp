@@ -1,14 +1,13 @@
 #include "layout/layout.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "core/sheet.h"
 #include "core/sheet_fields.h"
-#include "generation/improvement.h"
 #include "generation/skills.h"
 
 namespace orvandel {
@@ -318,7 +317,7 @@ class Builder {
   }
 
   void weapons() {
-    for (int k = Slots<1, 6>::kFirst; k <= Slots<1, 6>::kLast; ++k) {
+    for (int k = WeaponSlots::kFirst; k <= WeaponSlots::kLast; ++k) {
       const int y = kWeaponPitch * (k - 1);
       const std::string weapon = indexed("arme_nom", k);
       add(weapon, ControlKind::Caption, {0, 7800 + y, 1695, 255}, "", kWindowCaption, "", kWeaponNameColumn);
@@ -403,39 +402,10 @@ bool standsAbove(ControlKind kind) {
   return kind != ControlKind::Caption && kind != ControlKind::Picture && kind != ControlKind::Line;
 }
 
-Focus focusOf(const ControlRow& row) {
-  // The skill and weapon values take Space and Enter as an improvement click.
-  if (keyedImprovementTarget(row.name)) return Focus::Tab;
-  switch (row.kind) {
-    case ControlKind::Selector:
-    case ControlKind::Button:
-      return Focus::Tab;
-    case ControlKind::Field:
-    case ControlKind::MultiLine:
-      return row.look.editable ? Focus::Tab : Focus::Click;
-    case ControlKind::Picture:
-      return row.name == kTitlePicture ? Focus::Tab : Focus::None;
-    case ControlKind::Frame:
-    case ControlKind::Caption:
-    case ControlKind::Line:
-      return Focus::None;
-  }
-  return Focus::None;
-}
-
-const std::vector<std::string>& tabOrder() {
-  static const std::vector<std::string> order = [] {
-    std::vector<std::string> names;
-    for (const auto& blue : kBlueBoxes) {
-      names.emplace_back(blue.name);
-      names.push_back(selectorName(blue.selector));
-    }
-    for (const auto& row : characterWindowLayout())
-      if (focusOf(row) == Focus::Tab && std::find(names.begin(), names.end(), row.name) == names.end())
-        names.push_back(row.name);
-    return names;
-  }();
-  return order;
+const char* categoryHeading(SkillCategory category) {
+  for (const auto& h : kHeadings)
+    if (h.category == category) return h.name;
+  throw std::out_of_range("no heading for a skill category");
 }
 
 int twipsToPixels(int twips, double zoom) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "generation/skills.h"
+
 namespace orvandel {
 
 enum class ControlKind {
@@ -126,25 +128,18 @@ inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(int twips, double zoom = 1.0);
 
 // The controls with a role of their own, by name.
-inline constexpr const char* kClientArea = "Form1";           // the window's own surface
-inline constexpr const char* kSheetFrame = "Frame1";          // the frame that holds the sheet
-inline constexpr const char* kTitlePicture = "orvandel";      // rolls a random character
-inline constexpr const char* kTypedEntryButton = "Command1";  // "Saisie/Reroll"
-inline constexpr const char* kQuitButton = "Command2";        // "QUITTER"
+inline constexpr const char* kClientArea = "Form1";              // the window's own surface
+inline constexpr const char* kSheetFrame = "Frame1";             // the frame that holds the sheet
+inline constexpr const char* kTitlePicture = "orvandel";         // rolls a random character
+inline constexpr const char* kTypedEntryButton = "Command1";     // "Saisie/Reroll"
+inline constexpr const char* kQuitButton = "Command2";           // "QUITTER"
+inline constexpr const char* kImprovementRollsBox = "des_comp";  // des_ok(17) rerolls it
 
 // Whether the kind is a window of its own (edit box, selector, button,
 // frame): those lie above the captions, pictures and lines they touch.
 bool standsAbove(ControlKind kind);
 
-// How a control takes the keyboard: not at all, by a click only (the
-// read-only boxes, whose text can be selected), or also by Tab (what the
-// player can change or press).
-enum class Focus { None, Click, Tab };
-Focus focusOf(const ControlRow& row);
-
-// Every control that Tab reaches, in order: the blue boxes in reading order,
-// each followed by the selector that rerolls it, then the others in layout
-// order.
-const std::vector<std::string>& tabOrder();
+// The caption heading the skills of `category` on the sheet.
+const char* categoryHeading(SkillCategory category);
 
 }  // namespace orvandel

@@ -5,6 +5,7 @@
 
 #include "core/sheet_fields.h"
 #include "generation/skills.h"
+#include "layout/control_catalogue.h"
 
 namespace orvandel {
 namespace {
@@ -32,18 +33,12 @@ constexpr const char* kImprovementPress =
 constexpr const char* kTitlePress = "Appuyer (Espace ou Entrée) tire un nouveau personnage au hasard.";
 constexpr const char* kSorcery = "Magie";
 constexpr const char* kImprovementRolls = "Jets d’amélioration";
-// The box of the improvement rolls, which des_ok(17) gives to the typed entry.
-constexpr std::string_view kImprovementRollsBox = "des_comp";
 
 // What a tick does: the box it rerolls follows.
 constexpr const char* kRerollName = "Relancer ";
 constexpr const char* kRerollTip = "Cochée : « Saisie/Reroll » relance %1 au lieu de garder votre jet.";
 constexpr const char* kImprovementRollsTip =
     "Cochée : « Saisie/Reroll » tire aussi les jets d’amélioration (Suplé.).";
-
-bool startsWith(std::string_view text, std::string_view start) {
-  return text.substr(0, start.size()) == start;
-}
 
 // Runs of spaces (the catalogue's names hold some) read as one, none at the ends.
 std::string simplified(std::string_view text) {
@@ -86,16 +81,14 @@ bool hasLetterOrDigit(std::string_view text) {
   return false;
 }
 
-// How many of the fields `prefix`(1..`last`) read as `text`.
-int timesShown(const Personnage& sheet, const char* prefix, int last, const std::string& text) {
+// How many of the fields of the row `base` read as `text`.
+template <typename Row>
+int timesShown(const Personnage& sheet, std::string_view base, const std::string& text) {
   int times = 0;
-  for (int i = 1; i <= last; ++i)
-    times += simplified(fieldText(sheet, prefix + std::to_string(i) + ")")) == text;
+  for (int i = Row::kFirst; i <= Row::kLast; ++i)
+    times += simplified(fieldText(sheet, indexedName(base, i))) == text;
   return times;
 }
-
-constexpr int kWeaponRows = 6;
-constexpr int kSkillSlots = 73;
 
 // A weapon by its name; by its row where it has none, or shares it.
 std::string weaponName(std::string_view control, const char* value, const Personnage& sheet) {
@@ -103,7 +96,7 @@ std::string weaponName(std::string_view control, const char* value, const Person
   std::string name = simplified(fieldText(sheet, "arme_nom(" + index + ")"));
   if (!hasLetterOrDigit(name))
     name = "Arme " + index;
-  else if (timesShown(sheet, "arme_nom(", kWeaponRows, name) > 1)
+  else if (timesShown<WeaponSlots>(sheet, "arme_nom", name) > 1)
     name += " (arme " + index + ")";
   return name + value;
 }
@@ -116,16 +109,27 @@ std::string skillName(std::string_view control, const Personnage& sheet) {
   const std::string where =
       std::string(categoryRow(catalogueCategory(std::stoi(index))).heading) + ", compétence " + index;
   if (!hasLetterOrDigit(skill)) return where;
-  if (timesShown(sheet, "comp(", kSkillSlots, skill) > 1) return skill + " (" + where + ")";
+  if (timesShown<SkillSlots>(sheet, "comp", skill) > 1) return skill + " (" + where + ")";
   return skill;
 }
 
 // The name of the box that selector `control` rerolls.
 std::string rerolledBox(std::string_view control) {
-  for (const auto& blue : kBlueBoxes)
-    if (control == selectorName(blue.selector)) return blue.name;
-  if (control == selectorName(kDesCompSelector)) return std::string(kImprovementRollsBox);
-  return {};
+  const CatalogueEntry* entry = catalogueEntry(control);
+  return entry ? entry->rerolls : std::string();
+}
+
+// A value box named by the field beside it: what it improves tells which.
+std::string valueName(const CatalogueEntry& entry, const Personnage& sheet) {
+  switch (entry.key->kind) {
+    case ImprovementKind::Skill:
+      return skillName(entry.row->name, sheet);
+    case ImprovementKind::Attack:
+      return weaponName(entry.row->name, " : attaque", sheet);
+    case ImprovementKind::Parry:
+      break;
+  }
+  return weaponName(entry.row->name, " : parade", sheet);
 }
 
 std::string spokenNameOf(std::string_view control) {
@@ -136,17 +140,14 @@ std::string spokenNameOf(std::string_view control) {
 }  // namespace
 
 std::string spokenNameSource(std::string_view control) {
-  if (startsWith(control, "Text1(")) return "comp(" + indexOf(control) + ")";
-  if (startsWith(control, "arme_att(") || startsWith(control, "arme_par("))
-    return "arme_nom(" + indexOf(control) + ")";
-  return {};
+  const CatalogueEntry* entry = catalogueEntry(control);
+  return entry ? entry->nameSource : std::string();
 }
 
 std::string spokenName(const ControlRow& row, const Personnage& sheet) {
   const std::string_view control = row.name;
-  if (startsWith(control, "Text1(")) return skillName(control, sheet);
-  if (startsWith(control, "arme_att(")) return weaponName(control, " : attaque", sheet);
-  if (startsWith(control, "arme_par(")) return weaponName(control, " : parade", sheet);
+  const CatalogueEntry* entry = catalogueEntry(control);
+  if (entry && entry->key && !entry->nameSource.empty()) return valueName(*entry, sheet);
   if (row.kind == ControlKind::Selector) {
     const std::string box = rerolledBox(control);
     return box.empty() ? std::string() : kRerollName + spokenNameOf(box);
@@ -163,9 +164,12 @@ std::string spokenName(const ControlRow& row, const Personnage& sheet) {
 }
 
 std::string spokenDescription(std::string_view control) {
-  if (startsWith(control, "Text1(") || startsWith(control, "arme_att(") || startsWith(control, "arme_par("))
+  const CatalogueEntry* entry = catalogueEntry(control);
+  if (!entry) return {};
+  // A skill's name is pressed as its value box is, which says so.
+  if (entry->press == PressAction::Improve && entry->row->kind != ControlKind::Caption)
     return kImprovementPress;
-  if (control == kTitlePicture) return kTitlePress;
+  if (entry->press == PressAction::RollCharacter) return kTitlePress;
   return {};
 }
 

@@ -8,8 +8,6 @@
 namespace orvandel {
 namespace {
 
-using SkillSlots = decltype(Personnage::comp);
-
 // Width in characters of UTF-8 text, for alignment.
 std::size_t width(std::string_view text) {
   std::size_t n = 0;
@@ -112,7 +110,7 @@ void bonuses(std::string& out, const Personnage& p) {
 
 void weapons(std::string& out, const Personnage& p) {
   out += "\nArmes                         Attaque  Parade\n";
-  for (int i = 1; i <= 6; ++i) {
+  for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) {
     if (p.arme_att(i).empty() && p.arme_par(i).empty()) continue;
     emit(out,
          "  " + padded(p.arme_nom(i), 28) + rightAligned(p.arme_att(i), 9) + rightAligned(p.arme_par(i), 8),

@@ -19,6 +19,7 @@
 #include "generation/driver.h"
 #include "generation/improvement.h"
 #include "generation/journal.h"
+#include "layout/control_catalogue.h"
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
 #include "layout_rows.h"
@@ -66,6 +67,9 @@ val windowFacts() {
   return facts;
 }
 
+// The phone column's places, in the order a player fills the sheet.
+val columnPlaces() { return parsed(columnPlacesJson()); }
+
 // Every control that Tab reaches, in the window's order.
 val tabOrderNames() {
   val names = val::array();
@@ -105,9 +109,9 @@ val selectorTips() {
 val improvementControls() {
   val clicks = val::array();
   val keys = val::array();
-  for (const auto& row : characterWindowLayout()) {
-    if (improvementTarget(row.name)) clicks.call<void>("push", row.name);
-    if (keyedImprovementTarget(row.name)) keys.call<void>("push", row.name);
+  for (const auto& entry : controlCatalogue()) {
+    if (entry.click) clicks.call<void>("push", entry.row->name);
+    if (entry.key) keys.call<void>("push", entry.row->name);
   }
   val controls = val::object();
   controls.set("clicks", clicks);
@@ -199,6 +203,7 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   emscripten::function("layoutRows", &layoutRows);
   emscripten::function("windowFacts", &windowFacts);
   emscripten::function("tabOrder", &tabOrderNames);
+  emscripten::function("columnPlaces", &columnPlaces);
   emscripten::function("fixedControls", &fixedControls);
   emscripten::function("blueBoxes", &blueBoxes);
   emscripten::function("selectorTips", &selectorTips);

@@ -1,7 +1,8 @@
 // Writes the layout table to standard output as JSON, for the build step
 // that draws the sheet's frame and captions into the page (write_page.mjs):
 // the page shows them before its engine has arrived. Run under node at
-// build time; the rows are the engine's layoutRows().
+// build time; the rows and places are the engine's layoutRows() and
+// columnPlaces().
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -25,6 +26,7 @@ int main() {
         {"typedEntry", kTypedEntryButton},
         {"quit", kQuitButton}}},
       {"rows", json::parse(layoutRowsJson())},
+      {"places", json::parse(columnPlacesJson())},
   };
   std::cout << layout.dump() << '\n';
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "layout/control_catalogue.h"
+
 namespace orvandel {
 
 using nlohmann::json;
@@ -107,7 +109,7 @@ void appendRow(std::string& out, const ControlRow& row) {
                    {"picture", row.picture ? jsonText(artworkName(row.picture)) : "null"},
                    {"tooltip", textOrNull(row.tooltip)},
                    {"standsAbove", truth(standsAbove(row.kind))},
-                   {"focus", jsonText(focusName(focusOf(row)))},
+                   {"focus", jsonText(focusName(catalogueEntry(row.name)->focus))},
                });
 }
 
@@ -132,6 +134,21 @@ std::string layoutRowsJson() {
   for (const auto& row : characterWindowLayout()) {
     if (out.size() > 1) out += ',';
     appendRow(out, row);
+  }
+  out += ']';
+  return out;
+}
+
+std::string columnPlacesJson() {
+  std::string out = "[";
+  for (const CatalogueEntry* entry : columnOrder()) {
+    if (out.size() > 1) out += ',';
+    const ColumnPlace& place = *entry->place;
+    appendObject(out, {{"name", jsonText(entry->row->name)},
+                       {"section", std::to_string(place.section)},
+                       {"line", std::to_string(place.line)},
+                       {"column", jsonText(place.column)},
+                       {"heading", truth(place.heading)}});
   }
   out += ']';
   return out;

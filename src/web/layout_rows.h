@@ -13,6 +13,10 @@ namespace orvandel {
 // The rows, parents before children, as JSON text.
 std::string layoutRowsJson();
 
+// The phone column's places in fill order, as JSON text: each control's
+// name, section, grid line, grid columns and whether it heads its section.
+std::string columnPlacesJson();
+
 // A font of the sheet, as JSON text: its family, the face that stands in
 // for it, its size in points, bold and underline.
 std::string fontJson(const NamedFont& font);

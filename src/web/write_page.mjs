@@ -4,8 +4,9 @@
 // picture, placed by rules added to sheet.css, so that a slow phone shows
 // the sheet before the engine, the fonts and the scripts have arrived; the
 // engine's sheet takes its place when ready. Everything comes from the
-// layout table (read from the program that prints it) and from the page's
-// own modules: where each control stands, its look, its line in the column.
+// layout table and the control catalogue (read from the program that prints
+// them) and from the page's own modules: where each control stands, its
+// look, its line in the column.
 // The page's Content-Security-Policy takes no style attribute, hence one
 // rule an element.
 import { execFileSync } from 'node:child_process';
@@ -16,11 +17,10 @@ import { pathToFileURL } from 'node:url';
 const [layoutProgram, pageDir, siteDir] = process.argv.slice(2);
 const page = (name) => pathToFileURL(path.join(pageDir, name)).href;
 const { fontStyle, paintOrder } = await import(page('sheet_view.js'));
-const { columnPlaces } = await import(page('phone_view.js'));
 const { inkStyle } = await import(page('inks.js'));
 
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
-const { facts, fixed, rows } = layout;
+const { facts, fixed, rows, places: columnPlaces } = layout;
 const PLACE = '<!-- the sheet before the engine arrives -->';
 const PICTURES = "<!-- the sheet's pictures -->";
 
@@ -68,7 +68,7 @@ function markup(row, id, classes) {
   }
 }
 
-const places = new Map(columnPlaces(rows, fixed).map((place) => [place.name, place]));
+const places = new Map(columnPlaces.map((place) => [place.name, place]));
 const frame = rows.find((row) => row.name === fixed.frame).twips;
 const elements = [];
 const rules = [];

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "core/sheet_fields.h"
+#include "layout/control_catalogue.h"
 #include "window/qt_text.h"
 #include "window/sheet_widgets.h"
 
@@ -66,7 +67,8 @@ SheetView::SheetView(QWidget& window, const Personnage& sheet, double zoom)
     placed_.emplace_back(w, &row);
     byName_.emplace(row.name, w);
     bind(row, w);
-    if (improvementTarget(row.name) || keyedImprovementTarget(row.name) || row.name == kTitlePicture)
+    if (const PressAction press = catalogueEntry(row.name)->press;
+        press == PressAction::Improve || press == PressAction::RollCharacter)
       w->installEventFilter(this);
   }
   for (const auto& [w, row] : placed_)

@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "layout/spoken_names.h"
+#include "layout/control_catalogue.h"
 #include "sheet_io/sheet_reasons.h"
 #include "window/fonts.h"
 #include "window/picture_set.h"
@@ -110,8 +110,15 @@ QWidget* makeCaption(const ControlRow& row, QWidget* parent) {
   return label;
 }
 
+// Whether a press on the control does something, which makes it a button
+// for screen readers.
+bool isPressed(const ControlRow& row) {
+  const CatalogueEntry* entry = catalogueEntry(row.name);
+  return entry && entry->press != PressAction::Nothing;
+}
+
 QWidget* makeField(const ControlRow& row, QWidget* parent) {
-  auto* edit = spokenDescription(row.name).empty() ? new QLineEdit(parent) : new PressedValue(parent);
+  auto* edit = isPressed(row) ? new PressedValue(parent) : new QLineEdit(parent);
   edit->setReadOnly(!row.look.editable);
   edit->setMaxLength(static_cast<int>(kLongestBoxText));
   edit->setAlignment(alignment(row.look, Qt::AlignVCenter));
@@ -163,7 +170,7 @@ QWidget* makeButton(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* makePicture(const ControlRow& row, QWidget* parent) {
-  return spokenDescription(row.name).empty() ? new QLabel(parent) : new PressedPicture(parent);
+  return isPressed(row) ? new PressedPicture(parent) : new QLabel(parent);
 }
 
 QWidget* makeLine(QWidget* parent) {
@@ -219,7 +226,7 @@ QStyle* makeSheetStyle(QObject* owner) {
 QWidget* makeSheetWidget(const ControlRow& row, QWidget* parent, QStyle* sheetStyle, double zoom) {
   QWidget* w = makeBare(row, parent, sheetStyle);
   w->setObjectName(qtText(row.name));
-  w->setFocusPolicy(focusPolicy(focusOf(row)));
+  w->setFocusPolicy(focusPolicy(catalogueEntry(row.name)->focus));
   if (row.tooltip) w->setToolTip(QString::fromUtf8(row.tooltip));
   placeSheetWidget(w, row, zoom);
   return w;

@@ -19,6 +19,7 @@
 #include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "layout/control_catalogue.h"
 #include "layout/layout.h"
 #include "window/character_window.h"
 

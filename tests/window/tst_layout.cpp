@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "core/dice.h"
+#include "layout/control_catalogue.h"
 #include "window/character_window.h"
 #include "window/sheet_widgets.h"
 
@@ -77,6 +78,18 @@ QStringList recordedControls(QWidget& window) {
   return lines;
 }
 
+Qt::FocusPolicy focusPolicyOf(Focus focus) {
+  switch (focus) {
+    case Focus::Tab:
+      return Qt::StrongFocus;
+    case Focus::Click:
+      return Qt::ClickFocus;
+    case Focus::None:
+      break;
+  }
+  return Qt::NoFocus;
+}
+
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -85,13 +98,31 @@ class LayoutTest : public QObject {
  private slots:
   void initTestCase() { window_ = std::make_unique<CharacterWindow>(std::make_unique<SeededDice>(1)); }
 
+  // The window is the layout's client area, at its size in pixels.
   void window() {
-    QCOMPARE(window_->objectName(), "Form1");
-    QCOMPARE(window_->windowTitle(), "Générateur Personnage ORVANDEL                         v1.0");
-    QCOMPARE(window_->size(), clientPixelSize());
-    QCOMPARE(control("orvandel")->toolTip(), "Cliquez ici pour générez un personnage aléatoire");
-    QCOMPARE(control("Command1")->toolTip(),
-             "Pour créer le personnage avec vos jets. Saisir les cases bleus avant de cliquez ici.");
+    QCOMPARE(window_->objectName(), QString::fromUtf8(kClientArea));
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8(kWindowTitle));
+    QCOMPARE(window_->size(), QSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips)));
+  }
+
+  // Each control is the one widget its catalogue entry calls for: a box or
+  // picture that a press acts on is a widget of its own class (a button to
+  // screen readers), the keyboard reaches it as catalogued, in the frame or
+  // the window as the layout puts it, with the layout's tooltip.
+  void widgetsFollowTheCatalogue() {
+    for (const CatalogueEntry& entry : controlCatalogue()) {
+      const ControlRow& row = *entry.row;
+      const QString name = QString::fromStdString(row.name);
+      QWidget* w = control(name);
+      if (!w) QFAIL(qPrintable(name + " is not one widget"));
+      const bool pressedClass = qobject_cast<PressedValue*>(w) || qobject_cast<PressedPicture*>(w);
+      const bool pressable = row.kind == ControlKind::Field || row.kind == ControlKind::Picture;
+      QVERIFY2(pressedClass == (pressable && entry.press != PressAction::Nothing), qPrintable(name));
+      QVERIFY2(w->focusPolicy() == focusPolicyOf(entry.focus), qPrintable(name));
+      const QString parent = row.container == Container::Frame ? kSheetFrame : kClientArea;
+      QVERIFY2(w->parentWidget()->objectName() == parent, qPrintable(name));
+      if (row.tooltip) QCOMPARE(w->toolTip(), QString::fromUtf8(row.tooltip));
+    }
   }
 
   void controls() {

@@ -27,7 +27,7 @@ const rows = engine.layoutRows();
 await nextTask();
 const view = new SheetView(rows, facts, fixed);
 await nextTask();
-arrangeForPhone(view, engine.tabOrder(), fixed);
+arrangeForPhone(view, engine.tabOrder(), engine.columnPlaces());
 new ViewChoice(document.getElementById('view-switch'));
 await nextTask();
 stage.replaceChildren(view.client);

@@ -45,7 +45,7 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
 })();
 
 (() => {
-  const MODULES = ['engine.js', 'main.js', 'sheet_view.js', 'inks.js', 'phone_view.js', 'fill_order.js', 'actions.js',
+  const MODULES = ['engine.js', 'main.js', 'sheet_view.js', 'inks.js', 'phone_view.js', 'actions.js',
     'message.js', 'keeping.js', 'offline.js', 'shortcuts.js'];
   let started = false;
   const hint = (attributes) => document.head.appendChild(Object.assign(document.createElement('link'), attributes));

@@ -1,11 +1,10 @@
 // The phone view: the same controls as the exact sheet, in one column, in
-// the order a player fills the sheet (fill_order.js). Both views are one
-// document: the exact sheet places each control at its twip place, and the
-// column (sheet.css, under html.phone) puts each on its line and column of
-// a grid. Switching views moves nothing, so focus,
+// the order a player fills the sheet (the engine's columnPlaces). Both
+// views are one document: the exact sheet places each control at its twip
+// place, and the column (sheet.css, under html.phone) puts each on its line
+// and column of a grid. Switching views moves nothing, so focus,
 // values and listeners stay as they are. Printing always prints the exact
 // sheet: the column's rules hold on screens only.
-import { fillSections } from './fill_order.js';
 
 // The document order: the Tab order, each control preceded by the
 // controls that come before it in the fill order and take no Tab (its
@@ -24,32 +23,11 @@ function documentOrder(filled, tabOrder) {
   return [...tabOrder.flatMap((name) => [...(before.get(name) ?? []), name]), ...pending];
 }
 
-// Where each control stands in the phone view's grid: {name, line, column,
-// heading} in the fill order, from the layout table's rows. The page's
-// first picture, written when the site is built, places its copies the
-// same way.
-export function columnPlaces(rows, fixed) {
-  const places = [];
-  let line = 0;
-  for (const section of fillSections(rows, fixed)) {
-    if (section.heading) {
-      line += 1;
-      places.push({ name: section.heading, line, column: '1 / -1', heading: true });
-    }
-    for (const controls of section.lines) {
-      line += 1;
-      for (const [name, column] of controls) places.push({ name, line, column, heading: false });
-    }
-  }
-  return places;
-}
-
 // Lays the controls of `view` out for both views: each gets its line and
 // column in the phone view's grid, and the document lists them in the Tab
-// order (tabOrder: every control Tab reaches, in order; fixed: the controls
-// with a role of their own).
-export function arrangeForPhone(view, tabOrder, fixed) {
-  const places = columnPlaces(view.rows, fixed);
+// order (tabOrder: every control Tab reaches, in order; places: {name,
+// line, column, heading} in the order a player fills the sheet).
+export function arrangeForPhone(view, tabOrder, places) {
   for (const { name, line, column, heading } of places) {
     const element = view.element(name);
     element.style.setProperty('--line', line);
