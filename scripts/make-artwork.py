@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-# Writes the program's artwork, src/window/artwork/*.svg and artwork.qrc.
+# Writes the program's artwork, src/artwork/*.svg and artwork.qrc.
 #
 # Run by hand (the build does not run it); the SVG files it writes are
 # committed and are what the program uses:
@@ -21,7 +21,7 @@ import sys
 
 FONT = "/usr/share/fonts/truetype/klaudia-berenika/Berenika-Bold.ttf"
 HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "..", "src", "window", "artwork")
+OUT = os.path.join(HERE, "..", "src", "artwork")
 
 # The palette shared by every picture: midnight-blue stone, gold, steel.
 NAVY_LIGHT = "#2c4468"
