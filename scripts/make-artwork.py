@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-# Writes the program's artwork, src/window/artwork/*.svg and artwork.qrc.
+# Writes the program's artwork, src/artwork/*.svg.
 #
 # Run by hand (the build does not run it); the SVG files it writes are
 # committed and are what the program uses:
@@ -21,7 +21,7 @@ import sys
 
 FONT = "/usr/share/fonts/truetype/klaudia-berenika/Berenika-Bold.ttf"
 HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "..", "src", "window", "artwork")
+OUT = os.path.join(HERE, "..", "src", "artwork")
 
 # The palette shared by every picture: midnight-blue stone, gold, steel.
 NAVY_LIGHT = "#2c4468"
@@ -586,13 +586,6 @@ def cursor(rows, colours, hot):
     return svg_doc(32, 32, note + pixels(rows, colours))
 
 
-def qrc(names):
-    files = "".join("        <file>%s</file>\n" % n for n in names)
-    return ('<!DOCTYPE RCC>\n<RCC version="1.0">\n'
-            '    <qresource prefix="/artwork">\n%s    </qresource>\n'
-            '</RCC>\n' % files)
-
-
 def main():
     os.makedirs(OUT, exist_ok=True)
     write("title.svg", title())
@@ -601,9 +594,6 @@ def main():
     write("icon.svg", icon())
     write("cursor_sheet.svg", cursor(SWORD, SWORD_COLOURS, (12, 1)))
     write("cursor_title.svg", cursor(HAND, HAND_COLOURS, (6, 0)))
-    write("artwork.qrc", qrc(["title.svg", "strip_left.svg", "strip_right.svg",
-                              "cursor_sheet.svg", "cursor_title.svg",
-                              "icon.svg"]))
 
 
 if __name__ == "__main__":

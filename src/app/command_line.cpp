@@ -29,7 +29,7 @@ LaunchRequest refused(const std::string& why) {
 
 }  // namespace
 
-LaunchRequest readCommandLine(const std::vector<std::string>& arguments) {
+LaunchRequest readWindowCommandLine(const std::vector<std::string>& arguments) {
   auto asked = [&](const char* shortName, const char* longName) {
     return std::any_of(arguments.begin(), arguments.end(),
                        [&](const std::string& a) { return a == shortName || a == longName; });

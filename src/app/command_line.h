@@ -18,7 +18,7 @@ struct LaunchRequest {
 // Reads the arguments after the program's name. Qt's own options (-platform,
 // -display ...) must be gone from them; --help and --version are read
 // before Qt starts, so that they open no window and need no display.
-LaunchRequest readCommandLine(const std::vector<std::string>& arguments);
+LaunchRequest readWindowCommandLine(const std::vector<std::string>& arguments);
 
 // The exit status of a refused command line.
 inline constexpr int kRefusedArguments = 2;

@@ -18,13 +18,13 @@ std::vector<std::string> argumentsOf(int argc, char* argv[]) { return {argv + 1,
 int main(int argc, char* argv[]) {
   using Answer = orvandel::LaunchRequest::Answer;
   // --help and --version answer before Qt starts: no window, no display.
-  const auto early = orvandel::readCommandLine(argumentsOf(argc, argv));
+  const auto early = orvandel::readWindowCommandLine(argumentsOf(argc, argv));
   if (early.answer == Answer::Help || early.answer == Answer::Version) {
     std::fputs(early.text.c_str(), stdout);
     return 0;
   }
   QApplication app(argc, argv);  // takes Qt's own options out of argv
-  const auto request = orvandel::readCommandLine(argumentsOf(argc, argv));
+  const auto request = orvandel::readWindowCommandLine(argumentsOf(argc, argv));
   if (request.answer == Answer::Refused) {
     std::fputs(request.text.c_str(), stderr);
     return orvandel::kRefusedArguments;

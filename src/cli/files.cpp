@@ -1,14 +1,10 @@
 #include "cli/files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <istream>
-#include <ostream>
+
+#include "files/capped_read.h"
 
 namespace orvandel {
 namespace {
@@ -41,31 +37,12 @@ std::string reason(int error) {
   }
 }
 
-FileProblem cannotRead(std::string_view what, const std::string& path, const std::string& why) {
-  return {"impossible de lire " + std::string(what) + " " + quotedPath(path) + " : " + why};
+FileProblem cannotRead(std::string_view what, const std::string& path, std::error_code error) {
+  return {"impossible de lire " + std::string(what) + " " + quotedPath(path) + " : " + reason(error.value())};
 }
 
 FileProblem cannotWrite(const std::string& path, const std::string& why) {
   return {"impossible d'écrire " + quotedPath(path) + " : " + why};
-}
-
-// A folder opens as a file would and fails only at the first read, with an
-// exception in English: it is refused before. Devices and pipes (/dev/null,
-// a shell's <(...)) are read as files are, within the caller's bounds.
-struct stat checkReadable(const std::string& path, std::string_view what) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) throw cannotRead(what, path, reason(errno));
-  if (S_ISDIR(status.st_mode)) throw cannotRead(what, path, reason(EISDIR));
-  if (::access(path.c_str(), R_OK) != 0) throw cannotRead(what, path, reason(errno));
-  return status;
-}
-
-// The bytes of `in` up to cap + 1, so that "more than cap" shows.
-std::string readUpTo(std::istream& in, std::size_t cap) {
-  std::string text(cap + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  return text;
 }
 
 }  // namespace
@@ -85,102 +62,62 @@ std::string quotedPath(std::string_view path) {
 
 std::optional<std::string> readCapped(const std::string& path, std::istream& in, std::size_t cap,
                                       std::string_view what) {
-  if (path == "-") {
-    std::string text = readUpTo(in, cap);
-    if (text.size() > cap) return std::nullopt;
-    return text;
-  }
-  const struct stat status = checkReadable(path, what);
-  if (S_ISREG(status.st_mode) && static_cast<std::size_t>(status.st_size) > cap) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw cannotRead(what, path, reason(errno));
-  std::string text = readUpTo(file, cap);
-  if (file.bad()) throw cannotRead(what, path, reason(EIO));
-  if (text.size() > cap) return std::nullopt;
-  return text;
+  FileText read = path == "-" ? orvandel::readCapped(in, cap) : orvandel::readCapped(path, cap);
+  if (read.error == std::errc::file_too_large) return std::nullopt;
+  if (read.error) throw cannotRead(what, path, read.error);
+  return std::move(read.text);
 }
 
 void openForReading(const std::string& path, std::ifstream& file, std::string_view what) {
-  checkReadable(path, what);
-  file.open(path, std::ios::binary);
-  if (!file) throw cannotRead(what, path, reason(errno));
+  if (const std::error_code error = orvandel::openForReading(path, file)) throw cannotRead(what, path, error);
 }
 
-Output::Output(const std::optional<std::string>& path, std::ostream& out) : direct_(&out) {
+Output::Output(const std::optional<std::string>& path, std::ostream& out, FileSystem& files)
+    : direct_(&out), fileStream_(this) {
   if (!path || *path == "-") return;
-  // A link is followed, so the file it names is replaced and the link kept.
-  std::error_code ignored;
-  const std::string target = std::filesystem::is_symlink(*path, ignored)
-                                 ? std::filesystem::weakly_canonical(*path, ignored).string()
-                                 : *path;
-  struct stat status {};
-  if (::stat(target.c_str(), &status) == 0) {
-    if (S_ISDIR(status.st_mode)) throw cannotWrite(*path, reason(EISDIR));
-    if (::access(target.c_str(), W_OK) != 0) throw cannotWrite(*path, reason(errno));
-    if (!S_ISREG(status.st_mode)) {
-      // A device or a pipe (/dev/null, /dev/stdout) cannot be renamed over:
-      // it is written as standard output is.
-      devicePath_ = *path;
-      device_.open(target, std::ios::binary);
-      if (!device_) throw cannotWrite(*path, reason(errno));
-      direct_ = &device_;
-      return;
-    }
-    mode_ = status.st_mode & 07777;
-  } else if (errno != ENOENT) {
-    throw cannotWrite(*path, reason(errno));
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode_ = 0666 & ~mask;
-  }
-  target_ = target;
-  stageBeside(*path);
-}
-
-Output::~Output() {
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
-}
-
-// The temporary file sits in the target's own folder, so that the rename
-// that replaces the target is atomic (one file system).
-void Output::stageBeside(const std::string& path) {
-  const std::filesystem::path target(target_);
-  const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  // A hidden name beside the target: ".fiche.json.XXXXXX".
-  const std::string hidden = std::string(".").append(target.filename().string()).append(".XXXXXX");
-  std::string name = (folder / hidden).string();
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    const int error = errno;
+  path_ = *path;
+  file_.emplace(files);
+  if (const std::error_code error = file_->open(path_)) {
+    if (error != std::errc::no_such_file_or_directory) throw cannotWrite(path_, reason(error.value()));
+    const std::filesystem::path target(file_->target());
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::error_code ignored;
-    if (error == ENOENT && !std::filesystem::exists(folder, ignored))
-      throw cannotWrite(path, "le dossier " + quotedPath(folder.string()) + " n'existe pas");
-    throw cannotWrite(path, error == ENOENT ? "impossible d'y créer un fichier" : reason(error));
+    if (!std::filesystem::exists(folder, ignored))
+      throw cannotWrite(path_, "le dossier " + quotedPath(folder.string()) + " n'existe pas");
+    throw cannotWrite(path_, "impossible d'y créer un fichier");
   }
-  temporary_ = name;
-  ::fchmod(fd, static_cast<mode_t>(mode_));
-  ::close(fd);
-  staging_.open(temporary_, std::ios::binary | std::ios::trunc);
-  if (!staging_) throw cannotWrite(path, reason(errno));
+  block_.resize(1 << 16);
+  setp(block_.data(), block_.data() + block_.size());
+}
+
+// The file's stream hands its bytes to the replacement a block at a time.
+Output::int_type Output::overflow(int_type c) {
+  if (sync() != 0) return traits_type::eof();
+  if (!traits_type::eq_int_type(c, traits_type::eof())) {
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+  }
+  return traits_type::not_eof(c);
+}
+
+int Output::sync() {
+  if (!writeError_) writeError_ = file_->append({pbase(), static_cast<std::size_t>(pptr() - pbase())});
+  setp(block_.data(), block_.data() + block_.size());
+  return writeError_ ? -1 : 0;
 }
 
 void Output::commit() {
-  if (target_.empty()) {
+  if (!file_) {
     if (direct_->flush()) return;
-    if (device_.is_open()) throw cannotWrite(devicePath_, "l'écriture a échoué (plus de place ?)");
     throw FileProblem{"l'écriture a échoué (disque plein ou sortie fermée ?)"};
   }
-  staging_.close();
-  if (staging_.fail()) throw cannotWrite(target_, "l'écriture a échoué (disque plein ?)");
-  // The data reach the disk before the name does, so that a crash leaves
-  // the old file or the new one, never an empty one.
-  if (const int fd = ::open(temporary_.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
+  if (file_->direct()) {
+    if (fileStream_.flush() && !file_->commit()) return;
+    throw cannotWrite(path_, "l'écriture a échoué (plus de place ?)");
   }
-  if (std::rename(temporary_.c_str(), target_.c_str()) != 0) throw cannotWrite(target_, reason(errno));
-  temporary_.clear();
+  if (!fileStream_.flush()) throw cannotWrite(file_->target(), "l'écriture a échoué (disque plein ?)");
+  if (const std::error_code error = file_->commit())
+    throw cannotWrite(file_->target(), reason(error.value()));
 }
 
 }  // namespace orvandel

@@ -7,8 +7,14 @@
 #include <fstream>
 #include <iosfwd>
 #include <optional>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "files/file_replacement.h"
+#include "files/file_system.h"
 
 namespace orvandel {
 
@@ -32,32 +38,30 @@ std::optional<std::string> readCapped(const std::string& path, std::istream& in,
 void openForReading(const std::string& path, std::ifstream& file, std::string_view what);
 
 // Where a run's output goes: standard output for no path or "-", else the
-// file `path`. A file is written to a temporary file beside it and renamed
-// over it by commit(), so that until then the file is exactly as it was (or
-// absent). Standard output, a device or a pipe gets the output as it comes.
-class Output {
+// file `path`, replaced whole by commit() (see FileReplacement), so that
+// until then the file is exactly as it was (or absent). Standard output, a
+// device or a pipe gets the output as it comes.
+class Output : private std::streambuf {
  public:
   // Throws FileProblem when `path` cannot be written (a folder, a missing
   // folder, no permission).
-  Output(const std::optional<std::string>& path, std::ostream& out);
-  ~Output();
-  Output(const Output&) = delete;
-  Output& operator=(const Output&) = delete;
+  Output(const std::optional<std::string>& path, std::ostream& out,
+         FileSystem& files = FileSystem::standard());
 
-  std::ostream& stream() { return staging_.is_open() ? staging_ : *direct_; }
+  std::ostream& stream() { return file_ ? fileStream_ : *direct_; }
   // Throws FileProblem when the output could not be written whole.
   void commit();
 
  private:
-  void stageBeside(const std::string& path);
+  int_type overflow(int_type c) override;
+  int sync() override;
 
   std::ostream* direct_;
-  std::ofstream device_;
-  std::string devicePath_;
-  std::string target_;     // the file renamed over at commit; empty otherwise
-  std::string temporary_;  // its temporary file, until renamed
-  std::ofstream staging_;
-  unsigned mode_ = 0;
+  std::string path_;
+  std::optional<FileReplacement> file_;
+  std::error_code writeError_;
+  std::vector<char> block_;
+  std::ostream fileStream_;
 };
 
 }  // namespace orvandel

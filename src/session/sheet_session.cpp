@@ -8,7 +8,8 @@
 
 namespace orvandel {
 
-SheetSession::SheetSession(std::unique_ptr<Dice> dice) : dice_(std::move(dice)) {}
+SheetSession::SheetSession(std::unique_ptr<Dice> dice, std::size_t depth)
+    : dice_(std::move(dice)), history_(depth) {}
 
 bool SheetSession::setText(std::string_view control, std::string text) {
   const auto field = findField(sheet_, control);
@@ -60,9 +61,9 @@ std::optional<std::string> SheetSession::open(std::string_view json) {
 
 void SheetSession::open(Personnage sheet) { keepStep(std::exchange(sheet_, std::move(sheet)), {}); }
 
-bool SheetSession::undo() { return show(history_.undo(sheet_), pastJournals_, futureJournals_); }
+bool SheetSession::undo() { return show(history_.undo({sheet_, journal_})); }
 
-bool SheetSession::redo() { return show(history_.redo(sheet_), futureJournals_, pastJournals_); }
+bool SheetSession::redo() { return show(history_.redo({sheet_, journal_})); }
 
 void SheetSession::restart(std::unique_ptr<Dice> dice) {
   dice_ = std::move(dice);
@@ -74,18 +75,14 @@ void SheetSession::keepStep(Personnage before, Journal journal) {
     journal_ = std::move(journal);
     return;
   }
-  history_.record(std::move(before));
-  futureJournals_.clear();
-  pastJournals_.push_back(std::exchange(journal_, std::move(journal)));
-  while (pastJournals_.size() > SheetHistory::kDefaultDepth) pastJournals_.pop_front();
+  history_.record({std::move(before), std::exchange(journal_, std::move(journal))});
   tell(SheetChange::Stepped);
 }
 
-bool SheetSession::show(std::optional<Personnage> sheet, std::deque<Journal>& from, std::deque<Journal>& to) {
-  if (!sheet) return false;
-  sheet_ = std::move(*sheet);
-  to.push_back(std::exchange(journal_, std::move(from.back())));
-  from.pop_back();
+bool SheetSession::show(std::optional<Step> step) {
+  if (!step) return false;
+  sheet_ = std::move(step->sheet);
+  journal_ = std::move(step->journal);
   tell(SheetChange::Stepped);
   return true;
 }

@@ -4,7 +4,7 @@
 // leaves behind are written once, whatever the front end.
 #pragma once
 
-#include <deque>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,7 +16,7 @@
 #include "generation/driver.h"
 #include "generation/improvement.h"
 #include "generation/journal.h"
-#include "history/sheet_history.h"
+#include "history/step_history.h"
 
 namespace orvandel {
 
@@ -29,8 +29,9 @@ enum class SheetChange {
 
 class SheetSession {
  public:
+  // `depth`: how many steps back the player can go.
   // REQUIRES: dice is not null.
-  explicit SheetSession(std::unique_ptr<Dice> dice);
+  explicit SheetSession(std::unique_ptr<Dice> dice, std::size_t depth = kHistoryDepth);
 
   const Personnage& sheet() const { return sheet_; }
   // How the sheet shown was made: the journal of the generation that made
@@ -73,21 +74,23 @@ class SheetSession {
   void restart(std::unique_ptr<Dice> dice);
 
  private:
+  // A sheet with the journal that made it: they go back and forth together.
+  struct Step {
+    Personnage sheet;
+    Journal journal;
+  };
+
   // Keeps `before` as a step when the action changed the sheet; `journal`
   // tells how the sheet now shown was made.
   void keepStep(Personnage before, Journal journal);
-  // Shows a sheet that undo or redo gave, with its journal taken from `from`;
-  // the journal left behind goes to `to`.
-  bool show(std::optional<Personnage> sheet, std::deque<Journal>& from, std::deque<Journal>& to);
+  // Shows the step that undo or redo gave; whether there was one.
+  bool show(std::optional<Step> step);
   void tell(SheetChange change);
 
   Personnage sheet_;
   std::unique_ptr<Dice> dice_;
-  SheetHistory history_;
+  StepHistory<Step> history_;
   Journal journal_;
-  // The journals of the sheets history_ keeps, in the same order.
-  std::deque<Journal> pastJournals_;
-  std::deque<Journal> futureJournals_;
   std::function<void(SheetChange)> listener_;
 };
 

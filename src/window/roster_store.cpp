@@ -1,10 +1,11 @@
 #include "window/roster_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "files/file_replacement.h"
 #include "roster/roster_file.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
@@ -21,8 +22,12 @@ QString defaultRosterPath() {
       .filePath(QString::fromUtf8(kFileName));
 }
 
+// A roster past its bound is refused in the roster library's own words,
+// which it gives for any text that long.
 std::variant<std::string, QString> readRosterText(const QString& path) {
-  return readFileText(path, kLargestRoster);
+  return readFileText(path, kLargestRoster, [] {
+    return qtText(importCharacters(std::string(kLargestRoster + 1, ' ')).problems.front());
+  });
 }
 
 LoadedRoster loadRoster(const QString& path) {
@@ -35,18 +40,13 @@ LoadedRoster loadRoster(const QString& path) {
   return loaded;
 }
 
-bool writeWhole(const QString& path, const std::string& text) {
-  QSaveFile file(path);
-  // Unbuffered, so that a write cut short by a full disk is seen before the
-  // old file is replaced: a buffered one is reported whole.
-  return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-         file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-         file.commit();
+bool writeWhole(const QString& path, const std::string& text, FileSystem& files) {
+  return !replaceFile(QFile::encodeName(path).toStdString(), text, files);
 }
 
-std::optional<QString> saveRoster(const Roster& roster, const QString& path) {
+std::optional<QString> saveRoster(const Roster& roster, const QString& path, FileSystem& files) {
   QDir().mkpath(QFileInfo(path).absolutePath());
-  if (writeWhole(path, rosterToJson(roster.characters()))) return std::nullopt;
+  if (writeWhole(path, rosterToJson(roster.characters()), files)) return std::nullopt;
   return QString::fromUtf8(
              "La liste des personnages n’a pas pu être enregistrée dans %1 (disque plein ou dossier "
              "protégé ?). La liste enregistrée avant est intacte.")

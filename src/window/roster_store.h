@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "files/file_system.h"
 #include "roster/roster.h"
 
 namespace orvandel {
@@ -25,14 +26,15 @@ struct LoadedRoster {
 LoadedRoster loadRoster(const QString& path);
 
 // Writes `roster` to `path` whole; what went wrong, in French, or nothing.
-std::optional<QString> saveRoster(const Roster& roster, const QString& path);
+std::optional<QString> saveRoster(const Roster& roster, const QString& path,
+                                  FileSystem& files = FileSystem::standard());
 
 // Writes `text` to `path` beside the old file and renames it over it only
 // once written whole; whether it was.
-bool writeWhole(const QString& path, const std::string& text);
+bool writeWhole(const QString& path, const std::string& text, FileSystem& files = FileSystem::standard());
 
-// The text of a file to import, read up to one byte past the largest roster;
-// or why it cannot be read.
+// The text of a file to import, up to the largest roster; or why it cannot
+// be read.
 std::variant<std::string, QString> readRosterText(const QString& path);
 
 }  // namespace orvandel

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -12,6 +11,8 @@
 #include <optional>
 #include <string_view>
 
+#include "files/capped_read.h"
+#include "files/file_replacement.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_reasons.h"
 #include "window/qt_text.h"
@@ -81,21 +82,24 @@ std::optional<std::function<bool(QIODevice&)>> writerFor(const QString& suffix, 
   return std::nullopt;
 }
 
+// The path as the system spells it.
+std::string systemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 // Writes `path` with what `write` makes of it.
-FileError saveMade(const QString& path, const std::function<bool(QIODevice&)>& write) {
+FileError saveMade(const QString& path, const std::function<bool(QIODevice&)>& write, FileSystem& files) {
   // The whole file is made in memory (a sheet, a picture or pages of a few
-  // hundred kilobytes each) and written in one unbuffered call, so that a write
-  // cut short by a full disk is seen before the old file is replaced;
-  // through Qt's buffer, or in a writer's many small writes, it is not.
-  QBuffer made;
-  made.open(QIODevice::WriteOnly);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+  // hundred kilobytes each) before it is written.
+  FileReplacement file(files);
+  if (file.open(systemPath(path)))
     return QString::fromUtf8(
                "Impossible de créer %1 : le dossier n’existe pas ou vous n’avez pas le droit "
                "d’y écrire.")
         .arg(shownName(path));
-  if (!write(made) || file.write(made.data()) != made.size() || !file.commit())
+  QBuffer made;
+  made.open(QIODevice::WriteOnly);
+  const QByteArray& bytes = made.data();
+  if (!write(made) || file.append({bytes.constData(), static_cast<std::size_t>(bytes.size())}) ||
+      file.commit())
     return QString::fromUtf8("L’écriture de %1 a échoué (disque plein ?). Le fichier n’a pas été modifié.")
         .arg(shownName(path));
   return std::nullopt;
@@ -103,21 +107,24 @@ FileError saveMade(const QString& path, const std::function<bool(QIODevice&)>& w
 
 }  // namespace
 
-FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path) {
+FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path, FileSystem& files) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   const auto write = writerFor(suffix, window, sheet);
   if (!write)
     return QString::fromUtf8("Le nom %1 ne dit pas quoi enregistrer : terminez-le par %2.")
         .arg(shownName(path), suffixList());
-  return saveMade(path, *write);
+  return saveMade(path, *write, files);
 }
 
 FileError saveSheetsAsPdf(const std::vector<Personnage>& sheets, const QString& title, const QString& path) {
-  return saveMade(path, [&](QIODevice& out) {
-    QPdfWriter pdf(&out);
-    describePdf(pdf, title);
-    return paintSheets(sheets, pdf);
-  });
+  return saveMade(
+      path,
+      [&](QIODevice& out) {
+        QPdfWriter pdf(&out);
+        describePdf(pdf, title);
+        return paintSheets(sheets, pdf);
+      },
+      FileSystem::standard());
 }
 
 QString saveFilters() {
@@ -134,18 +141,20 @@ QString openFilters() {
   return filter(json.label, json.suffix) + QString::fromUtf8(";;Tous les fichiers (*)");
 }
 
-std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest,
+                                                const std::function<QString()>& tooBig) {
+  FileText read = readCapped(systemPath(path), largest);
+  if (read.error == std::errc::file_too_large) return tooBig();
+  if (read.error)
     return QString::fromUtf8(
                "Impossible de lire %1 : le fichier n’existe pas ou vous n’avez pas le droit "
                "de le lire.")
         .arg(shownName(path));
-  return file.read(static_cast<qint64>(largest) + 1).toStdString();
+  return std::move(read.text);
 }
 
 std::variant<std::string, QString> readSheetText(const QString& path) {
-  return readFileText(path, kLargestSheet);
+  return readFileText(path, kLargestSheet, [&] { return notASheet(path, std::string(kSheetTooBig)); });
 }
 
 QString notASheet(const QString& path, const std::string& reason) {

@@ -5,12 +5,14 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "core/sheet.h"
+#include "files/file_system.h"
 
 class QWidget;
 
@@ -22,7 +24,8 @@ using FileError = std::optional<QString>;
 // Writes `path` in the form its suffix names: .json, .png or .pdf (any case).
 // A failure, an unknown suffix included, leaves any earlier file at `path` as
 // it was.
-FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path);
+FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path,
+                    FileSystem& files = FileSystem::standard());
 
 // The file dialogs' filters: the forms saveSheet writes, JSON first; what
 // readSheet reads, and any file.
@@ -31,12 +34,12 @@ QString saveFilters();
 QString pdfFilter();
 QString openFilters();
 
-// The text of the file `path`, read up to one byte past `largest` (so that
-// a bigger file tells it is too big without being read whole); or why it
-// cannot be read.
-std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest);
+// The whole text of the file `path`; or why it cannot be read, what
+// `tooBig` says when it holds more than `largest` bytes (refused unread).
+std::variant<std::string, QString> readFileText(const QString& path, std::size_t largest,
+                                                const std::function<QString()>& tooBig);
 
-// The same for a sheet file: up to one byte past the largest sheet.
+// The same for a sheet file, up to the largest sheet.
 std::variant<std::string, QString> readSheetText(const QString& path);
 
 // Why the file `path` is no sheet, from the reason its text is not one.

@@ -32,7 +32,7 @@ TEST(CommandLine, AnswersEachWayOfCallingIt) {
       {{"a.json", "b.json"}, Answer::Refused, "", "une seule fiche à la fois, pas « a.json » et « b.json »"},
   };
   for (const Case& c : cases) {
-    const LaunchRequest request = readCommandLine(c.arguments);
+    const LaunchRequest request = readWindowCommandLine(c.arguments);
     const std::string call = c.arguments.empty() ? "(none)" : c.arguments.front();
     EXPECT_EQ(request.answer, c.answer) << call;
     EXPECT_EQ(request.sheetFile, c.sheetFile) << call;

@@ -11,7 +11,9 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/files.h"
 #include "sheet_io/sheet_reasons.h"
+#include "support/failing_file_system.h"
 
 namespace orvandel {
 namespace {
@@ -179,6 +181,43 @@ TEST_F(CliFilesTest, OutputIsReplacedWholeWhenTheRunSucceeds) {
                               "--output", at("fiche.json")});
   EXPECT_EQ(inPlace.status, 0) << inPlace.err;
   EXPECT_NE(contents(at("fiche.json")).find(R"j("arme_att(2)":"58")j"), std::string::npos);
+}
+
+// A disk that fills while a long output is written, at its first byte, in
+// its middle or at its last, or a rename refused: the failure is told and
+// the file keeps every byte.
+TEST_F(CliFilesTest, OutputCutShortIsToldAndLeavesTheFileAsItWas) {
+  const std::string line(999, 'x');
+  constexpr std::size_t kLines = 200;
+  const struct {
+    std::size_t fullAt;
+    bool refuseRename;
+    std::string says;
+  } cases[] = {
+      {0, false, "l'écriture a échoué (disque plein ?)"},
+      {kLines * 1000 / 2, false, "l'écriture a échoué (disque plein ?)"},
+      {kLines * 1000 - 1, false, "l'écriture a échoué (disque plein ?)"},
+      {kLines * 1000, true, "accès non permis"},
+  };
+  for (const auto& c : cases) {
+    write(at("keep.json"), "gardé");
+    FailingFileSystem disk;
+    disk.fullAt = c.fullAt;
+    disk.refuseRename = c.refuseRename;
+    {
+      std::ostringstream out;
+      Output output(at("keep.json"), out, disk);
+      for (std::size_t i = 0; i < kLines; ++i) output.stream() << line << '\n';
+      try {
+        output.commit();
+        ADD_FAILURE() << c.says << ": the failure went unsaid";
+      } catch (const FileProblem& problem) {
+        EXPECT_EQ(problem.message, "impossible d'écrire " + quotedPath(at("keep.json")) + " : " + c.says);
+      }
+    }
+    EXPECT_EQ(contents(at("keep.json")), "gardé") << c.says;
+    EXPECT_EQ(entries(), 1U) << c.says;
+  }
 }
 
 // Standard input that never ends (or is just too big) is read up to the

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/scripted_dice.h"
@@ -46,6 +47,31 @@ TEST(SheetSessionTest, TypedEntryKeepsTheTypingAsItsStep) {
   EXPECT_EQ(w.told, std::vector{SheetChange::Stepped});
   ASSERT_TRUE(w.session.undo());
   EXPECT_EQ(w.session.sheet(), typed);
+}
+
+// Each step holds a sheet with the journal that made it, at any depth: past
+// it the oldest step goes, sheet and journal together.
+TEST(SheetSessionTest, StepsKeepEachSheetWithItsJournalAtAnyDepth) {
+  for (const std::size_t depth : {std::size_t{2}, kHistoryDepth + 10}) {
+    SheetSession session(std::make_unique<SeededDice>(3), depth);
+    std::vector<std::pair<Personnage, Journal>> shown;
+    for (std::size_t i = 0; i < depth + 2; ++i) {
+      session.randomEntry();
+      shown.emplace_back(session.sheet(), session.journal());
+    }
+    for (std::size_t back = 1; back <= depth; ++back) {
+      ASSERT_TRUE(session.undo()) << depth << " " << back;
+      const auto& [sheet, journal] = shown[shown.size() - 1 - back];
+      EXPECT_EQ(session.sheet(), sheet) << depth << " " << back;
+      EXPECT_TRUE(session.journal() == journal) << depth << " " << back;
+    }
+    EXPECT_FALSE(session.undo()) << depth;
+    for (std::size_t forth = depth; forth-- > 0;) {
+      ASSERT_TRUE(session.redo()) << depth << " " << forth;
+      EXPECT_EQ(session.sheet(), shown[shown.size() - 1 - forth].first) << depth << " " << forth;
+      EXPECT_TRUE(session.journal() == shown[shown.size() - 1 - forth].second) << depth << " " << forth;
+    }
+  }
 }
 
 TEST(SheetSessionTest, ClickThatSpendsNothingKeepsNoStep) {

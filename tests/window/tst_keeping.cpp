@@ -16,7 +16,7 @@
 #include "core/dice.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
-#include "support/file_size_limit.h"
+#include "support/failing_file_system.h"
 #include "support/tool_says.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
@@ -284,14 +284,19 @@ class KeepingTest : public QObject {
     QVERIFY(QDir(dir.path()).isEmpty());
   }
 
-  void saveCutShortByAFullDiskLeavesTheFileAsItWas_data() {
+  void saveCutShortLeavesTheFileAsItWas_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("refuseRename");
     for (const char* name : {"fiche.json", "fiche.txt", "fiche.png", "fiche.pdf"})
-      QTest::newRow(name) << name;
+      QTest::newRow(name) << name << false;
+    QTest::newRow("rename refused") << "fiche.pdf" << true;
   }
 
-  void saveCutShortByAFullDiskLeavesTheFileAsItWas() {
+  // A disk that fills half-way through the old file's size, or a rename
+  // refused once the new file is whole.
+  void saveCutShortLeavesTheFileAsItWas() {
     QFETCH(QString, name);
+    QFETCH(bool, refuseRename);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     auto window = rolledWindow();
@@ -301,13 +306,14 @@ class KeepingTest : public QObject {
     const QByteArray before = saved.readAll();
     saved.close();
     window->randomEntry();
-    {
-      const FileSizeLimit fullDisk(static_cast<rlim_t>(before.size() / 2));
-      const auto error = window->saveTo(path);
-      QVERIFY(error && error->contains(QStringLiteral("disque plein")));
-    }
+    FailingFileSystem disk;
+    if (!refuseRename) disk.fullAt = static_cast<std::size_t>(before.size() / 2);
+    disk.refuseRename = refuseRename;
+    const auto error = saveSheet(*window, window->sheet(), path, disk);
+    QVERIFY(error && error->contains(QStringLiteral("disque plein")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), before);
+    QCOMPARE(QDir(dir.path()).count(), 3U);  // the file, "." and ".."
   }
 
   void pngIsTheWindowAsShown() {

@@ -14,7 +14,7 @@
 #include "core/dice.h"
 #include "roster/roster_file.h"
 #include "sheet_io/sheet_json.h"
-#include "support/file_size_limit.h"
+#include "support/failing_file_system.h"
 #include "support/rolled_sheet.h"
 #include "support/tool_says.h"
 #include "window/character_window.h"
@@ -92,18 +92,15 @@ class RosterTest : public QObject {
 
   void saveFailingHalfWayLeavesThePreviousRosterWhole() {
     const QString path = data_.filePath(QStringLiteral("interrupted.json"));
-    Personnage shown = rolled(1);
-    RosterWindow roster(shown, path);
-    QVERIFY(!roster.keep(QStringLiteral("Premier")));
+    Roster roster;
+    roster.keep("Premier", rolled(1));
+    QCOMPARE(saveRoster(roster, path), std::nullopt);
     const QByteArray before = contentsOf(path);
-    {
-      const FileSizeLimit fullDisk(static_cast<rlim_t>(before.size()) + 1000);
-      for (std::uint64_t seed = 2; seed < 6; ++seed) {
-        shown = rolled(seed);
-        roster.keep(QStringLiteral("Suivant"));
-      }
-      QVERIFY(roster.keep(QStringLiteral("Dernier")).has_value());  // the failure is told
-    }
+    for (std::uint64_t seed = 2; seed < 6; ++seed) roster.keep("Suivant", rolled(seed));
+    FailingFileSystem disk;
+    disk.fullAt = static_cast<std::size_t>(before.size()) + 1000;
+    const auto error = saveRoster(roster, path, disk);
+    QVERIFY(error && error->contains(QStringLiteral("La liste enregistrée avant est intacte")));
     QCOMPARE(contentsOf(path), before);
     QCOMPARE(importCharacters(before.toStdString()).characters.size(), 1U);
   }

@@ -7,7 +7,7 @@ import { showMessage } from './message.js';
 const PREFIX = '#fiche=';
 // A compressed sheet takes a few kilobytes; longer fragments are not links
 // this page made, and this page makes none longer.
-export const LONGEST_FRAGMENT = 64 * 1024;
+const LONGEST_FRAGMENT = 64 * 1024;
 // The compressed link is fed to the inflater this many bytes at a time, and
 // the next bytes only once the text so far has been read: deflate inflates
 // at most about a thousandfold, so no more than some 256 KiB past the

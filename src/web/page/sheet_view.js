@@ -122,9 +122,9 @@ export class SheetView {
     this.client.dataset.control = fixed.client;
     const pixels = (twips) => twips / facts.twipsPerPixel;
     // The sheet's size in CSS pixels at 100 %.
-    this.width = pixels(facts.widthTwips);
-    this.height = pixels(facts.heightTwips);
-    this.client.style.cssText = `width:${this.width}px;height:${this.height}px;${fontStyle(facts.font)}`;
+    const width = pixels(facts.widthTwips);
+    const height = pixels(facts.heightTwips);
+    this.client.style.cssText = `width:${width}px;height:${height}px;${fontStyle(facts.font)}`;
     this.client.style.cursor = cursorStyle(facts.sheetCursor, 'default');
     this.elements = new Map();
     this.rows = rows;

@@ -5,7 +5,7 @@
 // title picture is a button early in the Tab order for that).
 import { messageOpen } from './message.js';
 
-export const SHORTCUTS = [
+const SHORTCUTS = [
   { key: 'n', shift: false, command: 'random' },
   { key: 'z', shift: false, command: 'undo' },
   { key: 'z', shift: true, command: 'redo' },

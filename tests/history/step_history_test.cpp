@@ -1,10 +1,12 @@
 // Stepping back and forth through kept sheets: the order of the steps, the
 // redo branch dropped by a new action, and the depth kept.
-#include "history/sheet_history.h"
+#include "history/step_history.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "core/sheet.h"
 
 namespace orvandel {
 namespace {
@@ -17,8 +19,8 @@ Personnage sheetNumber(int n) {
 
 std::string forcOf(const std::optional<Personnage>& sheet) { return sheet ? sheet->forc : "none"; }
 
-TEST(SheetHistoryTest, StepsBackAndForthInOrder) {
-  SheetHistory history;
+TEST(StepHistoryTest, StepsBackAndForthInOrder) {
+  StepHistory<Personnage> history;
   history.record(sheetNumber(1));
   history.record(sheetNumber(2));
   EXPECT_EQ(forcOf(history.undo(sheetNumber(3))), "2");
@@ -30,8 +32,8 @@ TEST(SheetHistoryTest, StepsBackAndForthInOrder) {
   EXPECT_EQ(forcOf(history.undo(sheetNumber(3))), "2");
 }
 
-TEST(SheetHistoryTest, NewActionDropsTheRedoBranch) {
-  SheetHistory history;
+TEST(StepHistoryTest, NewActionDropsTheRedoBranch) {
+  StepHistory<Personnage> history;
   history.record(sheetNumber(1));
   EXPECT_EQ(forcOf(history.undo(sheetNumber(2))), "1");
   EXPECT_TRUE(history.canRedo());
@@ -42,8 +44,8 @@ TEST(SheetHistoryTest, NewActionDropsTheRedoBranch) {
   EXPECT_FALSE(history.canUndo());
 }
 
-TEST(SheetHistoryTest, KeepsTheLastFifty) {
-  SheetHistory history;
+TEST(StepHistoryTest, KeepsTheLastFifty) {
+  StepHistory<Personnage> history;
   for (int n = 1; n <= 60; ++n) history.record(sheetNumber(n));
   int current = 61;
   while (const auto back = history.undo(sheetNumber(current))) current = std::stoi(back->forc);
