@@ -271,8 +271,9 @@ TEST(TrainingTest, NobleSupplementAddsToCredit) {
   for (const Case& c : cases) expectTraining(c);
 }
 
-// The ceiling brings skill slots 1 to 50 above 90 down to 90 (a seed
-// included); slot 26 then needs an intelligence of 15.
+// The ceiling brings skill slots 1 to 50 above 90 down to 90, whoever
+// wrote them, and leaves the summonings alone; slot 26 then needs an
+// intelligence of 15.
 TEST(TrainingTest, FinalChecksCeilingAndIntelligence) {
   const std::vector<FieldText> priest{{"arme_att(1)", "31"}, {"arme_par(1)", "32"}, {"arme_nom(1)", "Dague"},
                                       {"Text1(37)", "47"},   {"Text1(33)", "47"},   {"Text1(40)", "33"},
@@ -299,6 +300,7 @@ TEST(TrainingTest, FinalChecksCeilingAndIntelligence) {
         {"Text1(45)", "90"}},
        false,
        {{"bonus_connaissance", "11"}}},
+      {"Ecrivain", "", {{"Text1(50)", "90"}}, false, {{"Text1(50)", "95"}, {"Text1(51)", "95"}}},
       {"Prêtre", "", with(priest, {{"Text1(26)", "Int<15"}}), false, {{"intl_tot", "14.9"}}},
       {"Prêtre", "", with(priest, {{"Text1(26)", "47"}}), false, {{"intl_tot", "15"}}},
   };
