@@ -15,46 +15,29 @@ namespace orvandel {
 namespace {
 
 TEST(SkillsTest, CatalogueRowsAsTheGameWritesThem) {
+  using enum SkillCategory;
   static const struct {
     int slot;
     const char* name;
     SkillCategory category;
   } cases[] = {
-      {1, "Déplacemnts silencieux (10%)", SkillCategory::Discretion},
-      {2, "Se cacher  (10%)", SkillCategory::Discretion},
-      {5, "Couper une bourse", SkillCategory::Discretion},
-      {6, "Chevaucher", SkillCategory::Agilite},
-      {8, "Grimper    (10%)", SkillCategory::Agilite},
-      {9, "Sauter      (10%)", SkillCategory::Agilite},
-      {11, "Eviter", SkillCategory::Agilite},
-      {12, "Faire/défaire des noeuds", SkillCategory::Manipulation},
-      {16, "crocheter", SkillCategory::Manipulation},
-      {17, "Voir          (10%)", SkillCategory::Perception},
-      {18, "Ecouter   (10%)", SkillCategory::Perception},
-      {21, "Equilibre   (10%)", SkillCategory::Perception},
-      {23, "Pister", SkillCategory::Perception},
-      {24, "Lier/écrire langue Commune", SkillCategory::Connaissance},
-      {25, "Lire/écrire         Bas Veskaréen", SkillCategory::Connaissance},
-      {26, "Lire/écrire       Haut Veskaréen", SkillCategory::Connaissance},
-      {32, "Artisanat", SkillCategory::Connaissance},
-      {36, "Connaissance   des plantes", SkillCategory::Connaissance},
-      {38, "Connaissance     de la musique", SkillCategory::Connaissance},
-      {39, "Persuader (10%)", SkillCategory::Communication},
-      {40, "Crédit", SkillCategory::Communication},
-      {42, "Chanter", SkillCategory::Communication},
-      {43, "....................", SkillCategory::Connaissance},
-      {45, "Parler Commun", SkillCategory::Connaissance},
-      {46, "....................", SkillCategory::Agilite},
-      {47, "....................", SkillCategory::Manipulation},
-      {48, "....................", SkillCategory::Perception},
-      {49, "....................", SkillCategory::Discretion},
-      {50, "....................", SkillCategory::Communication},
-      {51, "Elémentaire de Feu", SkillCategory::Invocation},
-      {55, "Demon Désir", SkillCategory::Invocation},
-      {64, "Vertu Protection", SkillCategory::Invocation},
-      {67, "Ferovax", SkillCategory::Invocation},
-      {70, "Terrabon", SkillCategory::Invocation},
-      {73, "Seigneur_bete3", SkillCategory::Invocation},
+      // clang-format off
+      {1, "Déplacemnts silencieux (10%)", Discretion}, {2, "Se cacher  (10%)", Discretion},
+      {5, "Couper une bourse", Discretion}, {6, "Chevaucher", Agilite}, {8, "Grimper    (10%)", Agilite},
+      {9, "Sauter      (10%)", Agilite}, {11, "Eviter", Agilite}, {12, "Faire/défaire des noeuds", Manipulation},
+      {16, "crocheter", Manipulation}, {17, "Voir          (10%)", Perception},
+      {18, "Ecouter   (10%)", Perception}, {21, "Equilibre   (10%)", Perception}, {23, "Pister", Perception},
+      {24, "Lier/écrire langue Commune", Connaissance}, {25, "Lire/écrire         Bas Veskaréen", Connaissance},
+      {26, "Lire/écrire       Haut Veskaréen", Connaissance}, {32, "Artisanat", Connaissance},
+      {36, "Connaissance   des plantes", Connaissance}, {38, "Connaissance     de la musique", Connaissance},
+      {39, "Persuader (10%)", Communication}, {40, "Crédit", Communication}, {42, "Chanter", Communication},
+      {43, "....................", Connaissance}, {45, "Parler Commun", Connaissance},
+      {46, "....................", Agilite}, {47, "....................", Manipulation},
+      {48, "....................", Perception}, {49, "....................", Discretion},
+      {50, "....................", Communication}, {51, "Elémentaire de Feu", Invocation},
+      {55, "Demon Désir", Invocation}, {64, "Vertu Protection", Invocation}, {67, "Ferovax", Invocation},
+      {70, "Terrabon", Invocation}, {73, "Seigneur_bete3", Invocation},
+      // clang-format on
   };
   Personnage sheet;
   testing::ScriptedGeneration run(sheet, "");
