@@ -94,7 +94,7 @@ TEST(ProfessionTest, LearnedNobleTakesASecondProfession) {
     sheet.profession_nom = c.profession;
     sheet.intl_tot = c.intl_tot;
     testing::ScriptedGeneration run(sheet, c.script);
-    run.g.noblesse = !c.noblesse;
+    run.g.noblesse = !c.noblesse;  // the step must set it either way
     run.run(nobleSecondProfession, c.script);
     EXPECT_EQ(run.g.noblesse, c.noblesse) << c.profession << " " << c.intl_tot;
     EXPECT_EQ(sheet.profession, c.rollAfter) << c.script;

@@ -29,12 +29,6 @@ inline void setFields(Personnage& sheet, const std::vector<FieldText>& fields) {
   }
 }
 
-inline void expectFields(const Personnage& sheet, const std::vector<FieldText>& fields,
-                         std::string_view what) {
-  for (const FieldText& field : fields)
-    EXPECT_EQ(fieldText(sheet, field.name), field.text) << what << ": " << field.name;
-}
-
 // Every text of `after` as in `before` except the `changes`: a stage that
 // writes a field the game's row does not name fails here.
 inline void expectOnlyChanged(const Personnage& before, const Personnage& after,
