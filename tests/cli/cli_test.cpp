@@ -119,20 +119,12 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"generate", "--sheet", "/nonexistent/sheet.json"},
        "",
        "impossible de lire la fiche \"/nonexistent/sheet.json\" : ce fichier n'existe pas"},
-      {{"generate", "--count", "0"}, "", "--count attend un nombre entier de 1 à 1000000, pas \"0\""},
-      {{"generate", "--count", "-1"}, "", "de 1 à 1000000, pas \"-1\""},
-      {{"generate", "--count", "abc"}, "", "de 1 à 1000000, pas \"abc\""},
-      {{"generate", "--count", "1000001"}, "", "de 1 à 1000000"},
-      {{"generate", "--seed", "-5"}, "", "sans signe de 0 à 18446744073709551615, pas \"-5\""},
-      {{"generate", "--seed", "+5"}, "", "pas \"+5\""},
-      {{"generate", "--seed", "18446744073709551616"}, "", "de 0 à 18446744073709551615"},
       {{"generate", "--seed"}, "", "--seed attend une valeur"},
       {{"generate", "--format", "xml"}, "", "--format attend json ou text, pas \"xml\""},
       {{"generate", "--cout", "3"},
        "",
        "option inconnue \"--cout\" pour generate ; la plus proche est --count"},
       {{"generate", "--seed", "1", "--dice", "6:1"}, "", "une seule source de dés"},
-      {{"improve", "comp(74)"}, "", "comp(1..73), arme_att(1..6) ou arme_par(1..6)"},
       {{"improve"}, "", "improve attend la case"},
       {{"generte"}, "", "commande inconnue \"generte\" ; la plus proche est generate"},
       {{"contrls", "--format", "json"}, "", "la plus proche est controls"},
@@ -172,6 +164,59 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
     EXPECT_EQ(lineCount(run.err), 1) << run.err;
     EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
   }
+}
+
+// Each value the command line reads at both ends of its range and one step
+// beyond: an end is taken, a step beyond refused with exit 2, nothing on
+// stdout and one French line that gives the range.
+TEST(CliTest, OptionsAtBothEndsOfTheirRange) {
+  const std::string kCount = "--count attend un nombre entier de 1 à 1000000, pas ";
+  const std::string kSeed = "--seed attend un nombre entier sans signe de 0 à 18446744073709551615, pas ";
+  const std::string kCase = " : comp(1..73), arme_att(1..6) ou arme_par(1..6)";
+  const std::string kSeeHelp = " (voir orvandel-cli --help)";
+  const struct {
+    std::vector<std::string> args;
+    std::string refusal;  // empty: taken
+  } cases[] = {
+      {{"generate", "--count", "1"}, ""},
+      {{"generate", "--count", "0"}, kCount + "\"0\"" + kSeeHelp},
+      {{"generate", "--count", "1000001"}, kCount + "\"1000001\"" + kSeeHelp},
+      {{"generate", "--count", "-1"}, kCount + "\"-1\"" + kSeeHelp},
+      {{"generate", "--count", "abc"}, kCount + "\"abc\"" + kSeeHelp},
+      {{"generate", "--seed", "0"}, ""},
+      {{"generate", "--seed", "18446744073709551615"}, ""},
+      {{"generate", "--seed", "18446744073709551616"}, kSeed + "\"18446744073709551616\"" + kSeeHelp},
+      {{"generate", "--seed", "-5"}, kSeed + "\"-5\"" + kSeeHelp},
+      {{"generate", "--seed", "+5"}, kSeed + "\"+5\"" + kSeeHelp},
+      {{"improve", "comp(1)"}, ""},
+      {{"improve", "comp(73)"}, ""},
+      {{"improve", "comp(0)"}, "case à améliorer inconnue \"comp(0)\"" + kCase},
+      {{"improve", "comp(74)"}, "case à améliorer inconnue \"comp(74)\"" + kCase},
+      {{"improve", "arme_att(1)"}, ""},
+      {{"improve", "arme_att(6)"}, ""},
+      {{"improve", "arme_att(7)"}, "case à améliorer inconnue \"arme_att(7)\"" + kCase},
+      {{"improve", "arme_par(6)"}, ""},
+      {{"improve", "arme_par(0)"}, "case à améliorer inconnue \"arme_par(0)\"" + kCase},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    if (args.front() == "improve") args.insert(args.end(), {"--sheet", "-", "--dice", "100:10"});
+    const CliRun run = cli(args, R"j({"des_comp":"1"})j");
+    const std::string what = args[1] + " " + args.back();
+    if (c.refusal.empty()) {
+      EXPECT_EQ(run.status, 0) << what << ": " << run.err;
+      EXPECT_EQ(lineCount(run.out), 1) << what;
+      continue;
+    }
+    EXPECT_EQ(run.status, 2) << what;
+    EXPECT_EQ(run.out, "") << what;
+    EXPECT_EQ(run.err, "orvandel-cli : " + c.refusal + "\n") << what;
+  }
+  // A million sheets would take too long to write here: the largest count
+  // is read, not run.
+  const Request largest = readCommandLine({"generate", "--count", "1000000"});
+  EXPECT_EQ(largest.error, "");
+  EXPECT_EQ(largest.options.count, 1000000);
 }
 
 TEST(CliTest, DiceScriptMisfitsExitThree) {
