@@ -13,9 +13,6 @@ namespace {
 
 using namespace roster_form;
 
-constexpr const char* kTooBig =
-    "le fichier est bien trop gros pour une liste de personnages (16 Mio au plus).";
-
 ImportedCharacters readJsonLines(std::string_view text) {
   ImportedCharacters imported;
   std::size_t number = 0;
@@ -68,7 +65,7 @@ std::string rosterToJsonLines(const std::vector<KeptCharacter>& characters) {
 }
 
 ImportedCharacters importCharacters(std::string_view text) {
-  if (text.size() > kLargestRoster) return {{}, {kTooBig}};
+  if (text.size() > kLargestRoster) return {{}, {std::string(kRosterTooBig)}};
   // A roster file is one JSON document; JSON Lines are not (unless they hold
   // a single sheet, which then reads as one line).
   RosterEvents roster;

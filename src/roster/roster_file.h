@@ -17,6 +17,9 @@ namespace orvandel {
 // A roster of a thousand characters is a few megabytes; a file much bigger
 // than that is the wrong file.
 inline constexpr std::size_t kLargestRoster = 16 << 20;
+// Why a file past kLargestRoster is refused, worded as the other reasons.
+inline constexpr std::string_view kRosterTooBig =
+    "le fichier est bien trop gros pour une liste de personnages (16 Mio au plus).";
 
 // The roster file: names and sheets, one character a line.
 std::string rosterToJson(const std::vector<KeptCharacter>& characters);

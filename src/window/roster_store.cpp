@@ -22,12 +22,9 @@ QString defaultRosterPath() {
       .filePath(QString::fromUtf8(kFileName));
 }
 
-// A roster past its bound is refused in the roster library's own words,
-// which it gives for any text that long.
+// A roster past its bound is refused in the roster library's own words.
 std::variant<std::string, QString> readRosterText(const QString& path) {
-  return readFileText(path, kLargestRoster, [] {
-    return qtText(importCharacters(std::string(kLargestRoster + 1, ' ')).problems.front());
-  });
+  return readFileText(path, kLargestRoster, [] { return qtText(kRosterTooBig); });
 }
 
 LoadedRoster loadRoster(const QString& path) {
