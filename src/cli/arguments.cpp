@@ -10,25 +10,16 @@
 
 namespace orvandel {
 
-// A count is typed as a seed is: plain digits, then a range.
-std::optional<std::uint64_t> readWholeNumber(std::string_view text, std::uint64_t first, std::uint64_t last) {
-  const auto value = readSeed(text);
-  if (!value || *value < first || *value > last) return std::nullopt;
-  return value;
-}
-
-std::string countProblem(std::string_view text) {
-  if (readWholeNumber(text, 1, kMaxCount)) return {};
-  return "--count attend un nombre entier de 1 à " + std::to_string(kMaxCount) + ", pas " + excerpt(text);
-}
-
-std::string seedProblem(std::string_view text) {
-  if (readWholeNumber(text, 0, std::numeric_limits<std::uint64_t>::max())) return {};
-  return "--seed attend un nombre entier sans signe de 0 à " +
-         std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", pas " + excerpt(text);
-}
-
 namespace {
+
+// A count is typed as a seed is: plain digits (no sign, space or fraction),
+// then a range; `refusal` opens the French line that names the range.
+TypedNumber readWholeNumber(std::string_view text, std::uint64_t first, std::uint64_t last,
+                            const std::string& refusal) {
+  const auto value = readSeed(text);
+  if (!value || *value < first || *value > last) return {std::nullopt, refusal + ", pas " + excerpt(text)};
+  return {value, {}};
+}
 
 std::size_t editDistance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> row(b.size() + 1);
@@ -46,6 +37,17 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+TypedNumber readCount(std::string_view text) {
+  return readWholeNumber(text, 1, kMaxCount,
+                         "--count attend un nombre entier de 1 à " + std::to_string(kMaxCount));
+}
+
+TypedNumber readSeedOption(std::string_view text) {
+  constexpr auto kLast = std::numeric_limits<std::uint64_t>::max();
+  return readWholeNumber(text, 0, kLast,
+                         "--seed attend un nombre entier sans signe de 0 à " + std::to_string(kLast));
+}
 
 std::optional<std::string_view> nearestName(std::string_view typed, std::span<const std::string_view> known) {
   if (known.empty()) return std::nullopt;

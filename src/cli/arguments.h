@@ -14,14 +14,15 @@ namespace orvandel {
 // finger (an extra zero or two) from filling a disk.
 inline constexpr long long kMaxCount = 1'000'000;
 
-// `text` as a whole number of plain digits within first..last; nothing for a
-// sign, a space, a fraction or anything else.
-std::optional<std::uint64_t> readWholeNumber(std::string_view text, std::uint64_t first, std::uint64_t last);
-
-// Why `text` is refused as a --count or a --seed, in one French line; empty
-// when it is accepted.
-std::string countProblem(std::string_view text);
-std::string seedProblem(std::string_view text);
+// A --count or a --seed as typed: its value, or why it is refused, in one
+// French line. Each range is checked where the value is read, so the two
+// cannot disagree.
+struct TypedNumber {
+  std::optional<std::uint64_t> value;
+  std::string problem;  // empty when value holds
+};
+TypedNumber readCount(std::string_view text);
+TypedNumber readSeedOption(std::string_view text);
 
 // The known name `typed` was most likely meant to be: the one it begins
 // (when it begins only one), or the nearest (fewest letters to add, drop or

@@ -189,11 +189,13 @@ std::string checkValues(const TypedValues& typed, Options& options, const Comman
     return "un seul journal à la fois : --journal ou --journal-json";
   if (auto problem = emptyPathProblem(options); !problem.empty()) return problem;
   if (auto problem = formatProblem(typed.format, command, options.format); !problem.empty()) return problem;
-  if (auto problem = countProblem(typed.count); !problem.empty()) return problem;
-  options.count = static_cast<long long>(*readWholeNumber(typed.count, 1, kMaxCount));
+  const TypedNumber count = readCount(typed.count);
+  if (!count.value) return count.problem;
+  options.count = static_cast<long long>(*count.value);
   if (typed.seed) {
-    if (auto problem = seedProblem(*typed.seed); !problem.empty()) return problem;
-    options.seed = readWholeNumber(*typed.seed, 0, UINT64_MAX);
+    const TypedNumber seed = readSeedOption(*typed.seed);
+    if (!seed.value) return seed.problem;
+    options.seed = seed.value;
   }
   return "";
 }
