@@ -121,8 +121,11 @@ TEST(ControlCatalogue, TakesTheFocusWhereThePlayerTypesOrPresses) {
   }
   const auto& order = tabOrder();
   EXPECT_EQ(std::set<std::string>(order.begin(), order.end()).size(), order.size());
-  EXPECT_EQ(order.front(), kBlueBoxes.front().name);
-  EXPECT_EQ(order[1], selectorName(kBlueBoxes.front().selector));
+  // Each blue box first, followed by its selector, in reading order.
+  for (std::size_t k = 0; k < kBlueBoxes.size(); ++k) {
+    EXPECT_EQ(order[2 * k], kBlueBoxes[k].name) << k;
+    EXPECT_EQ(order[2 * k + 1], selectorName(kBlueBoxes[k].selector)) << k;
+  }
 }
 
 TEST(ControlCatalogue, ValuesAreNamedByTheFieldBesideThem) {
