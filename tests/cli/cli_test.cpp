@@ -179,16 +179,6 @@ TEST(CliTest, DiceScriptMisfitsExitThree) {
   EXPECT_NE(leftover.err.find("2 jeton(s) inutilisé(s)"), std::string::npos) << leftover.err;
 }
 
-TEST(CliTest, ImproveSpendsOneRoll) {
-  const CliRun run = cli({"improve", "arme_att(2)", "--sheet", "-", "--dice", "100:37"},
-                         R"j({"des_comp":"3","arme_att(2)":"40"})j");
-  ASSERT_EQ(run.status, 0) << run.err;
-  const auto json = nlohmann::json::parse(run.out);
-  EXPECT_EQ(json["des_comp"], "2");
-  EXPECT_EQ(json["arme_att(2)"], "58");
-  EXPECT_EQ(json["arme_par(2)"], "");
-}
-
 // A click with no roll left spends nothing: exit 1, one line, and the sheet
 // the window shows after the same click (an empty count reads "-1").
 TEST(CliTest, ImproveWithNoRollLeftExitsOne) {
