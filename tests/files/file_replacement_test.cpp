@@ -12,39 +12,19 @@
 
 #include "support/failing_file_system.h"
 #include "support/file_size_limit.h"
+#include "support/temp_folder.h"
 
 namespace orvandel {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
-void write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+using testing::contents;
+using testing::write;
 
 constexpr fs::perms kOwnerAndGroupRead =
     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
 
-class FileReplacementTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ =
-        fs::path(::testing::TempDir()) / ("orvandel_files_" + std::to_string(::getpid()) + "_" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  std::string at(const std::string& name) const { return (folder_ / name).string(); }
-  std::size_t entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
-  }
-
-  fs::path folder_;
-};
+class FileReplacementTest : public testing::TempFolderTest {};
 
 const std::string kNew = "une fiche nouvelle, de quarante octets !";
 const std::string kOld = "l'ancienne fiche";

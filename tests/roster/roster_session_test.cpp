@@ -200,6 +200,7 @@ TEST(RosterSessionTest, AListHearsEachChangeBeforeAndAfterInItsPlaces) {
     c.act();
     EXPECT_EQ(recorder.heard, c.heard);
   }
+  EXPECT_EQ(namesOf(session), "ZBCAB");  // what the list heard, in its places
 }
 
 TEST(RosterSessionTest, TheSummaryNamesWhatTheNameDoesNotSay) {

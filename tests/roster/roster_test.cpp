@@ -83,20 +83,12 @@ TEST(RosterTest, BadEntriesOfARosterFileAreLeftOutByTheirPlace) {
   EXPECT_EQ(imported.problems[2], "personnage 4 : la fiche (« fiche ») manque ou n’est pas un objet.");
 }
 
-TEST(RosterTest, RefusesWhatItCannotReadWhole) {
-  static const struct {
-    std::string text;
-    const char* reason;
-  } cases[] = {
-      {std::string(kLargestRoster + 1, ' '), "trop gros"},
-      {"{\"format\":\"orvandel-personnages\",\"version\":2,\"personnages\":[]}", "plus récente"},
-  };
-  for (const auto& c : cases) {
-    const ImportedCharacters imported = importCharacters(c.text);
-    EXPECT_TRUE(imported.characters.empty());
-    ASSERT_EQ(imported.problems.size(), 1U);
-    EXPECT_NE(imported.problems[0].find(c.reason), std::string::npos) << imported.problems[0];
-  }
+// A newer version is refused among the key-reading cases below.
+TEST(RosterTest, RefusesAFileTooBigToReadWhole) {
+  const ImportedCharacters imported = importCharacters(std::string(kLargestRoster + 1, ' '));
+  EXPECT_TRUE(imported.characters.empty());
+  ASSERT_EQ(imported.problems.size(), 1U);
+  EXPECT_NE(imported.problems[0].find("trop gros"), std::string::npos) << imported.problems[0];
 }
 
 // A roster file read value by value reads as the whole document would:
@@ -145,16 +137,8 @@ TEST(RosterTest, ReadsKeysInAnyOrderAndNestingAsTheWholeDocumentSays) {
   }
 }
 
-TEST(RosterTest, ImportAddsToWhatWasKept) {
-  Roster roster;
-  roster.keep("Déjà là", rolled(9));
-  roster.keepAll(importCharacters(batchOf(2)).characters);
-  ASSERT_EQ(roster.size(), 3U);
-  EXPECT_EQ(roster.characters()[0].name, "Déjà là");
-  EXPECT_EQ(roster.characters()[2].sheet, rolled(2));
-}
-
-TEST(RosterTest, SearchesNamesProfessionsAndNationalitiesIgnoringCaseAndAccents) {
+// Every accented letter a search folds is the roster session test's.
+TEST(RosterTest, SearchesNamesProfessionsAndNationalities) {
   Roster roster;
   Personnage sheet;
   sheet.profession_nom = "Chasseur Guerrier";
@@ -164,9 +148,8 @@ TEST(RosterTest, SearchesNamesProfessionsAndNationalitiesIgnoringCaseAndAccents)
   roster.keep("ALDEBERT", Personnage{});
   roster.keep("Œil-de-Sève", Personnage{});
   const std::vector<std::pair<std::string_view, std::vector<std::size_t>>> searches = {
-      {"ald", {0, 2}},      {"cendres", {0}}, {"guerrier", {0}},     {"", {0, 1, 2, 3}},
-      {"zzz", {}},          {"élève", {1}},   {"ELEVE", {1}},        {"l’é", {1}},
-      {"ŒIL-DE-SÈVE", {3}}, {"oeil de", {}},  {"oeil-de-seve", {3}},
+      {"ald", {0, 2}}, {"cendres", {0}}, {"guerrier", {0}},     {"", {0, 1, 2, 3}},
+      {"zzz", {}},     {"l’é", {1}},     {"oeil-de-seve", {3}}, {"oeil de", {}},
   };
   for (const auto& [words, places] : searches) EXPECT_EQ(roster.search(words), places) << words;
 }

@@ -89,45 +89,6 @@ TEST(SheetSessionTest, ClickThatSpendsNothingKeepsNoStep) {
   EXPECT_FALSE(session.canUndo());
 }
 
-TEST(SheetSessionTest, ClickThatSpendsARollIsAStep) {
-  SheetSession session(std::make_unique<ScriptedDice>(std::string_view("100:37")));
-  ASSERT_TRUE(session.setText("des_comp", "3"));
-  ASSERT_TRUE(session.setText("Text1(17)", "40"));
-  EXPECT_TRUE(session.improve({ImprovementKind::Skill, 17}));
-  EXPECT_EQ(session.sheet().des_comp, "2");
-  EXPECT_EQ(session.sheet().Text1(17), "58");
-  ASSERT_TRUE(session.undo());
-  EXPECT_EQ(session.sheet().Text1(17), "40");
-}
-
-TEST(SheetSessionTest, NewActionDropsTheRedoBranch) {
-  Watched w;
-  w.session.randomEntry();
-  w.session.randomEntry();
-  ASSERT_TRUE(w.session.undo());
-  EXPECT_TRUE(w.session.canRedo());
-  w.session.randomEntry();
-  EXPECT_FALSE(w.session.canRedo());
-  EXPECT_FALSE(w.session.redo());
-  EXPECT_EQ(w.told.size(), 4U);
-}
-
-TEST(SheetSessionTest, KeepsFiftySteps) {
-  Watched w;
-  std::vector<Personnage> shown{w.session.sheet()};
-  for (int i = 0; i < 60; ++i) {
-    w.session.randomEntry();
-    shown.push_back(w.session.sheet());
-  }
-  int undone = 0;
-  while (w.session.undo()) ++undone;
-  EXPECT_EQ(undone, 50);
-  EXPECT_EQ(w.session.sheet(), shown[10]);
-  while (w.session.redo()) {
-  }
-  EXPECT_EQ(w.session.sheet(), shown.back());
-}
-
 TEST(SheetSessionTest, OpeningASheetIsAStepAndARefusalIsNot) {
   Watched w;
   w.session.randomEntry();

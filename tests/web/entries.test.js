@@ -55,8 +55,6 @@ test('a typed entry and two improvement clicks, by keyboard, agree with the CLI'
 test.describe('refusal of the typed entry', () => {
   const cases = [
     { field: 'forc', typed: '' },
-    { field: 'con', typed: 'abc' },
-    { field: 'tai', typed: '1e3' },
     { field: 'age', typed: '1000' },
   ];
   for (const { field, typed } of cases) {

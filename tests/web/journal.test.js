@@ -1,21 +1,11 @@
 // "Journal des jets" in the page: the journal of the last generation, word
 // for word as orvandel-cli --journal writes it for the same dice, opened from
 // the bar and by Ctrl+J, following improvement clicks, undo and redo.
-import { spawnSync } from 'node:child_process';
-import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { test, expect } from '@playwright/test';
-import { openSheet, control } from './sheet_helpers.js';
-
-const here = path.dirname(fileURLToPath(import.meta.url));
-const cliPath = process.env.ORVANDEL_CLI ?? path.resolve(here, '../../build/src/cli/orvandel-cli');
+import { openSheet, control, runCli } from './sheet_helpers.js';
 
 // The CLI's journal of `generate --seed N`, one line an entry.
-function cliJournal(seed) {
-  const run = spawnSync(cliPath, ['generate', '--seed', String(seed), '--journal'], { encoding: 'utf8' });
-  expect(run.status).toBe(0);
-  return run.stderr.trim().split('\n');
-}
+const cliJournal = (seed) => runCli(['generate', '--seed', String(seed), '--journal']).stderr.trim().split('\n');
 
 const lines = (page) => page.locator('#journal-lines li');
 

@@ -30,16 +30,19 @@ export async function shownFields(page, sheet) {
   return Object.fromEntries(Object.keys(sheet).map((name) => [name, shown[name]]));
 }
 
+// Runs orvandel-cli, which must succeed; its status and both outputs.
+export function runCli(args, input = '') {
+  const run = spawnSync(cliPath, args, { input, encoding: 'utf8' });
+  if (run.status !== 0) throw new Error(`orvandel-cli ${args.join(' ')} failed: ${run.stderr}`);
+  return run;
+}
+
 // Runs orvandel-cli on `sheet` (its launch state when null); returns the
 // sheet it wrote and how many dice it rolled, or its output as it stands
 // when `form` is 'text'.
 export function cli(args, sheet = null, form = 'json') {
   const input = sheet === null ? [] : ['--sheet', '-'];
-  const run = spawnSync(cliPath, [...args, ...input, '--trace-dice'], {
-    input: sheet === null ? '' : JSON.stringify(sheet),
-    encoding: 'utf8',
-  });
-  if (run.status !== 0) throw new Error(`orvandel-cli ${args.join(' ')} failed: ${run.stderr}`);
+  const run = runCli([...args, ...input, '--trace-dice'], sheet === null ? '' : JSON.stringify(sheet));
   if (form === 'text') return run.stdout;
   return { sheet: JSON.parse(run.stdout), rolls: run.stderr.trim().split(',').filter(Boolean).length };
 }

@@ -77,7 +77,6 @@ class ZoomTest : public QObject {
     // clang-format off
     QTest::newRow("full HD") << QRect(0, 0, 1920, 1040) << 1.0;
     QTest::newRow("1366 x 768 with a taskbar") << QRect(0, 0, 1366, 728) << 0.9;
-    QTest::newRow("1280 x 720") << QRect(0, 0, 1280, 720) << 0.9;
     QTest::newRow("second screen with a top panel") << QRect(1920, 28, 1024, 740) << 0.9;
     QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << 0.75;
     QTest::newRow("800 x 600 with a panel") << QRect(0, 0, 800, 560) << 0.67;
