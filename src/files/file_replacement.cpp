@@ -49,7 +49,10 @@ std::error_code FileReplacement::open(const std::string& path) {
 std::error_code FileReplacement::stageBeside(unsigned mode) {
   const std::filesystem::path target(target_);
   const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-  std::string name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += ".XXXXXX";
+  std::string name = (folder / hidden).string();
   std::error_code error;
   file_ = files_.createUnique(name, mode, error);
   if (!error) hidden_ = name;
