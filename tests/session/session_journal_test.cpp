@@ -72,20 +72,5 @@ TEST(SessionJournalTest, RefusalKeepsTheJournalAndAnIdleClickSaysWhy) {
   EXPECT_FALSE(session.canUndo());
 }
 
-TEST(SessionJournalTest, KeepsAJournalForEachOfTheFiftySteps) {
-  SheetSession session(std::make_unique<SeededDice>(5));
-  std::vector<Shown> steps{shown(session)};
-  for (int i = 0; i < 60; ++i) {
-    session.randomEntry();
-    steps.push_back(shown(session));
-  }
-  while (session.undo()) {
-  }
-  EXPECT_EQ(shown(session), steps[10]);
-  while (session.redo()) {
-  }
-  EXPECT_EQ(shown(session), steps.back());
-}
-
 }  // namespace
 }  // namespace orvandel
