@@ -25,6 +25,7 @@
 #include "window/fonts.h"
 #include "window/picture_set.h"
 #include "window/qt_text.h"
+#include "window/sign_caption.h"
 #include "window/zoom.h"
 
 namespace orvandel {
@@ -101,7 +102,8 @@ QWidget* makeFrame(const ControlRow& row, QWidget* parent, QStyle* style) {
 
 // Captions are opaque: they cover the frame's border where they cross it.
 QWidget* makeCaption(const ControlRow& row, QWidget* parent) {
-  auto* label = new QLabel(qtText(row.caption), parent);
+  const QString caption = qtText(row.caption);
+  auto* label = isDrawnSign(caption) ? new SignCaption(caption, parent) : new QLabel(caption, parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(alignment(row.look, Qt::AlignTop));
