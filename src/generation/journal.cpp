@@ -155,8 +155,6 @@ void Journal::close(Stage stage, const Note& note) {
     return Range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
   };
   if (steps_.capacity() == 0) reserveForOneRun();
-  subjects_.trimEnd(note.subjectStart_);
-  results_.trimEnd(note.resultStart_);
   steps_.push_back({stage, range(note.subjectStart_, subjects_.size()),
                     range(note.controlStart_, controls_.size()), range(note.resultStart_, results_.size()),
                     range(claimedRolls_, rolls_.size()), note.reading_});

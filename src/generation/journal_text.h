@@ -27,18 +27,14 @@ class JournalText {
     std::memcpy(room_.data() + size_, text.data(), text.size());
     size_ += text.size();
   }
-  // Appends `text` with each run of spaces read as one, and no space at the
-  // start of the text begun at `start`.
+  // Appends `text` to the text begun at `start`, each run of spaces in the
+  // two of them read as one.
   void appendWords(std::string_view text, std::size_t start) {
     makeRoom(text.size());
     for (const char c : text) {
-      if (c == ' ' && (size_ == start || room_[size_ - 1] == ' ')) continue;
+      if (c == ' ' && size_ > start && room_[size_ - 1] == ' ') continue;
       room_[size_++] = c;
     }
-  }
-  // Drops the spaces that end the text begun at `start`.
-  void trimEnd(std::size_t start) {
-    while (size_ > start && room_[size_ - 1] == ' ') --size_;
   }
   template <std::integral Whole>
   void append(Whole number) {
