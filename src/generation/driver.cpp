@@ -44,7 +44,10 @@ constexpr std::string_view kBestOfThree = " (la meilleure de trois sommes de 3d6
 void noteTypedCharacteristic(Generation& g, int k, bool rerolled) {
   const CharacteristicRow& row = kCharacteristics[static_cast<std::size_t>(k)];
   g.note(Stage::Caracteristiques, [&](Note& note) {
-    note.subject(row.caption).control(row.name).result(g.sheet.*row.roll, ", ");
+    note.subject(row.caption)
+        .control(row.name)
+        .result(g.sheet.*row.roll, ", ")
+        .dice(DiceReading::BestOfThreeSums);
     if (rerolled)
       note.result(kRerolled, kBestOfThree);
     else
@@ -91,8 +94,9 @@ void appendElan(Generation& g) {
   if (!name.starts_with(names::kPretre) && name != names::kNoblePretre) return;
   const int elan = g.dice.des(6) + g.dice.des(6);
   g.sheet.equipement += ". Elan : " + writeWhole(elan);
-  g.note(Stage::Equipement,
-         [&](Note& note) { note.subject("Elan").control("equipement").result(elan, " (2d6)"); });
+  g.note(Stage::Equipement, [&](Note& note) {
+    note.subject("Elan").control("equipement").result(elan, " (2d6)").dice(DiceReading::Summed);
+  });
 }
 
 }  // namespace
@@ -167,7 +171,8 @@ void generateRandom(Personnage& sheet, Dice& dice, Journal* journal) {
     g.note(Stage::Caracteristiques, [&](Note& note) {
       note.subject(kCharacteristics[k].caption)
           .control(kCharacteristics[k].name)
-          .result(rolls[k], kBestOfThree);
+          .result(rolls[k], kBestOfThree)
+          .dice(DiceReading::BestOfThreeSums);
     });
   }
   for (std::size_t k = 0; k < rolls.size(); ++k) sheet.*kCharacteristics[k].roll = writeWhole(rolls[k]);

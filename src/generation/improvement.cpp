@@ -6,6 +6,7 @@
 
 #include "core/number.h"
 #include "core/sheet_fields.h"
+#include "generation/skills.h"
 #include "generation/training.h"
 
 namespace orvandel {
@@ -18,7 +19,7 @@ std::string& raisedField(Personnage& sheet, ImprovementTarget target) {
   return *std::get<std::string*>(*findField(sheet, raisedControl(target)));
 }
 
-// The clicked skill as the sheet names it, or the weapon value.
+// The clicked skill, or the weapon value.
 std::string clickedName(const Personnage& sheet, ImprovementTarget target) {
   switch (target.kind) {
     case ImprovementKind::Attack:
@@ -28,7 +29,7 @@ std::string clickedName(const Personnage& sheet, ImprovementTarget target) {
     case ImprovementKind::Skill:
       break;
   }
-  return sheet.comp(target.index);
+  return skillTitle(sheet, target.index);
 }
 
 }  // namespace

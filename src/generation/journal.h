@@ -39,6 +39,13 @@ enum class Stage : unsigned char {
 // The stage as the journal names it, in French.
 std::string_view stageName(Stage stage);
 
+// How the dice of one entry add up, as its line writes them.
+enum class DiceReading : unsigned char {
+  EachAlone,        // every die read for itself: "1d10 : 5 ; 1d10 : 6"
+  Summed,           // dice of one kind rolled in a row add up: "2d6 : 1 + 5 = 6"
+  BestOfThreeSums,  // three sums of 3d6, of which the highest is kept
+};
+
 // One die: des(faces) gave value.
 struct JournalRoll {
   int faces;
@@ -54,6 +61,7 @@ struct JournalEntry {
   std::string_view control;            // the control it writes ("Text1(8)"), empty when none
   std::span<const JournalRoll> rolls;  // in the order rolled; empty for a typed value
   std::string_view result;             // what came of it, in French
+  DiceReading reading = DiceReading::EachAlone;
   bool operator==(const JournalEntry& other) const;
 };
 
@@ -125,6 +133,7 @@ class Journal {
     Range control;
     Range result;
     Range rolls;
+    DiceReading reading;
   };
 
   void record(JournalRoll roll) { rolls_.push_back(roll); }
@@ -141,7 +150,8 @@ class Journal {
   std::size_t claimedRolls_ = 0;
 };
 
-// The entry as one French line: "Profession — Jet de profession : 57 [dés 100:57]".
+// The entry as one French line, its dice written as players write them:
+// "Âge — Âge : 24 (18 + 2d6) [2d6 : 1 + 5 = 6]".
 std::string journalLine(const JournalEntry& entry);
 
 // How a blue box got its value when the player did not leave it to the
@@ -156,22 +166,29 @@ struct Signed {
 
 // What a stage writes about one step, straight into the journal: each call
 // appends its pieces (texts and whole numbers) to the subject, the control
-// or the result. Only made when a journal is kept.
+// or the result, where runs of spaces read as one (the sheet's names are
+// padded to line up on paper, the journal's lines are not). Only made when
+// a journal is kept.
 class Note {
  public:
   template <typename... Pieces>
   Note& subject(const Pieces&... pieces) {
-    (put(journal_.subjects_, pieces), ...);
+    (put(journal_.subjects_, subjectStart_, pieces), ...);
     return *this;
   }
   template <typename... Pieces>
   Note& control(const Pieces&... pieces) {
-    (put(journal_.controls_, pieces), ...);
+    (put(journal_.controls_, controlStart_, pieces), ...);
     return *this;
   }
   template <typename... Pieces>
   Note& result(const Pieces&... pieces) {
-    (put(journal_.results_, pieces), ...);
+    (put(journal_.results_, resultStart_, pieces), ...);
+    return *this;
+  }
+  // The step's dice are read one by one unless told otherwise.
+  Note& dice(DiceReading reading) {
+    reading_ = reading;
     return *this;
   }
 
@@ -183,13 +200,15 @@ class Note {
         controlStart_(journal.controls_.size()),
         resultStart_(journal.results_.size()) {}
 
-  static void put(JournalText& out, std::string_view text) { out.append(text); }
-  static void put(JournalText& out, Signed number) {
+  static void put(JournalText& out, std::size_t start, std::string_view text) {
+    out.appendWords(text, start);
+  }
+  static void put(JournalText& out, std::size_t, Signed number) {
     if (number.value > 0) out.append("+");
     out.append(number.value);
   }
   template <std::integral Whole>
-  static void put(JournalText& out, Whole number) {
+  static void put(JournalText& out, std::size_t, Whole number) {
     out.append(number);
   }
 
@@ -197,6 +216,7 @@ class Note {
   std::size_t subjectStart_;
   std::size_t controlStart_;
   std::size_t resultStart_;
+  DiceReading reading_ = DiceReading::EachAlone;
 };
 
 template <typename Describe>

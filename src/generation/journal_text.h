@@ -27,6 +27,15 @@ class JournalText {
     std::memcpy(room_.data() + size_, text.data(), text.size());
     size_ += text.size();
   }
+  // Appends `text` to the text begun at `start`, each run of spaces in the
+  // two of them read as one.
+  void appendWords(std::string_view text, std::size_t start) {
+    makeRoom(text.size());
+    for (const char c : text) {
+      if (c == ' ' && size_ > start && room_[size_ - 1] == ' ') continue;
+      room_[size_++] = c;
+    }
+  }
   template <std::integral Whole>
   void append(Whole number) {
     constexpr std::size_t kLongestNumber = 24;

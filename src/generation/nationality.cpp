@@ -217,7 +217,10 @@ void applyModifier(const Modifier& m, Generation& g) {
   g.racial[static_cast<std::size_t>(m.carac)] = amount;
   g.sheet.*row.race = diceText(m);
   g.note(Stage::Nationalite, [&](Note& note) {
-    note.subject(row.caption).control(fieldName(row.race)).result(g.sheet.*row.race, " : ", Signed{amount});
+    note.subject(row.caption)
+        .control(fieldName(row.race))
+        .result(g.sheet.*row.race, " : ", Signed{amount})
+        .dice(DiceReading::Summed);
   });
 }
 
@@ -235,6 +238,9 @@ bool reaches(const ProfessionRule& rule, const Personnage& sheet) {
 }
 
 constexpr int kOneInFiveFrom = 9;
+
+// What the journal gives as the reason of a change that the nationality makes.
+constexpr std::string_view kNationalityReason = "nationalité ";
 
 // The new name, and why, when the change draws it.
 std::string_view applyChange(const Change& change, Generation& g) {
@@ -272,14 +278,14 @@ void applyProfessionRule(const ProfessionRule& rule, Generation& g) {
     else if (!before.empty())
       note.result(before, " devient ");
     note.result(g.sheet.profession_nom);
-    std::string reasons;
+    note.result(" (", kNationalityReason, g.sheet.nationalite_nom);
     if (rule.reach == Reach::kProfessionRoll)
-      reasons = "jet de profession " + g.sheet.profession + (highRoll ? ", au-dessus de " : ", au plus ") +
-                writeWhole(kLowProfessionRoll);
+      note.result(", jet de profession ", g.sheet.profession, highRoll ? ", au-dessus de " : ", au plus ",
+                  writeWhole(kLowProfessionRoll));
     if (change.outcome == Outcome::kStrongOneInFive && why.empty())
-      reasons = "jet de FORce " + g.sheet.forc + ", moins de " + writeWhole(kStrongPriestForc);
-    if (!why.empty()) reasons += (reasons.empty() ? "" : ", ") + std::string(why);
-    if (!reasons.empty()) note.result(" (", reasons, ")");
+      note.result(", jet de FORce ", g.sheet.forc, ", moins de ", writeWhole(kStrongPriestForc));
+    if (!why.empty()) note.result(", ", why);
+    note.result(")");
   });
 }
 
@@ -307,8 +313,9 @@ void applyNationality(Generation& g) {
   applyProfessionRule(row->profession, g);
   if (!row->chance_magie) return;
   g.chance_magie = *row->chance_magie;
-  g.note(Stage::Nationalite,
-         [&](Note& note) { note.subject(kSorceryChanceStep).result(g.chance_magie, " %"); });
+  g.note(Stage::Nationalite, [&](Note& note) {
+    note.subject(kSorceryChanceStep).result(g.chance_magie, " % (", kNationalityReason, row->name, ")");
+  });
 }
 
 }  // namespace orvandel

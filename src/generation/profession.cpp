@@ -76,7 +76,14 @@ std::string_view subRollReason(std::string_view name) {
   return {};
 }
 
-void nameProfession(Generation& g) {
+namespace {
+
+// Why a noble's profession changes when it rolls a second one.
+constexpr std::string_view kSecondProfessionReason = "seconde profession du noble, ";
+
+// profession_nom := classe(profession); `change` says what it was before and
+// why it changes, when it had a name already.
+void writeProfession(Generation& g, std::string_view before, std::string_view change) {
   Personnage& sheet = g.sheet;
   sheet.profession_nom = classe(sheet.profession, g.dice);
   g.note(Stage::Profession, [&](Note& note) {
@@ -85,11 +92,19 @@ void nameProfession(Generation& g) {
       note.result("aucune pour le jet ", sheet.profession, ", au-dessus de 100");
       return;
     }
-    note.result(sheet.profession_nom, " (jet ", sheet.profession);
+    if (before == sheet.profession_nom)
+      note.result("reste ");
+    else if (!before.empty())
+      note.result(before, " devient ");
+    note.result(sheet.profession_nom, " (", change, "jet ", sheet.profession);
     if (const auto reason = subRollReason(sheet.profession_nom); !reason.empty()) note.result(", ", reason);
     note.result(")");
   });
 }
+
+}  // namespace
+
+void nameProfession(Generation& g) { writeProfession(g, {}, {}); }
 
 std::string_view seaRoll(Dice& dice) {
   if (dice.des(10) == 9) return names::kSecond;
@@ -114,7 +129,7 @@ void nobleSecondProfession(Generation& g) {
   g.note(Stage::Profession, [&](Note& note) {
     note.subject(kProfessionRollStep).control("profession").result(sheet.profession);
   });
-  nameProfession(g);
+  writeProfession(g, names::kNoble, kSecondProfessionReason);
 }
 
 }  // namespace orvandel

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "core/sheet.h"
@@ -66,5 +67,10 @@ std::string_view catalogueName(int slot);
 // The heading under which slot `slot` stands. Throws std::out_of_range
 // for any other slot.
 SkillCategory catalogueCategory(int slot);
+
+// How the journal names skill slot `slot`: by the name the sheet shows, or,
+// while the slot is free (a row of dots, or nothing), by its heading and
+// number: "Agilité, compétence 43".
+std::string skillTitle(const Personnage& sheet, int slot);
 
 }  // namespace orvandel

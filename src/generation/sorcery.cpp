@@ -197,13 +197,16 @@ void ordain(Generation& g) {
   for (const Ordination& row : kOrdinations)
     if (sheet.nationalite_nom == row.nationalite && (row.from.empty() || sheet.profession_nom == row.from))
       sheet.profession_nom = row.to;
-  if (sheet.nationalite_nom == names::kTalvane && wholeIn(sheet.forc_tot) >= kTalvaneWarriorForc)
-    sheet.profession_nom = names::kPretreGuerrier;
+  const bool strong =
+      sheet.nationalite_nom == names::kTalvane && wholeIn(sheet.forc_tot) >= kTalvaneWarriorForc;
+  if (strong) sheet.profession_nom = names::kPretreGuerrier;
   if (sheet.profession_nom == before) return;
   g.note(Stage::Sorcellerie, [&](Note& note) {
     note.subject(kProfessionStep)
         .control("profession_nom")
-        .result(before, " devient ", sheet.profession_nom, " (sorcier de ", sheet.nationalite_nom, ")");
+        .result(before, " devient ", sheet.profession_nom, " (sorcier de ", sheet.nationalite_nom);
+    if (strong) note.result(", FORce totale ", sheet.forc_tot, ", ", kTalvaneWarriorForc, " ou plus");
+    note.result(")");
   });
 }
 
@@ -224,7 +227,7 @@ std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_mag
   chance_magie = professionChance(g.sheet, chance_magie);
   g.note(Stage::Sorcellerie, [&](Note& note) {
     note.subject(kSorceryChanceStep).result(chance_magie, " %");
-    if (chance_magie != peopleChance) note.result(" (", g.sheet.profession_nom, ")");
+    if (chance_magie != peopleChance) note.result(" (profession ", g.sheet.profession_nom, ")");
   });
   const int roll = g.dice.des(100);
   const Rank& rank = rankFor(s);

@@ -57,7 +57,7 @@ void rollAge(Generation& g) {
   const int second = g.dice.des(6);
   g.sheet.age = writeWhole(first + second + kBaseAge);
   g.note(Stage::Age, [&](Note& note) {
-    note.subject(kAgeStep).control("age").result(g.sheet.age);
+    note.subject(kAgeStep).control("age").result(g.sheet.age).dice(DiceReading::Summed);
     if (typed) note.result(", ", kRerolled);
     note.result(" (", kBaseAge, " + 2d6)");
   });
@@ -88,6 +88,7 @@ void priestStudy(Generation& g) {
     g.note(Stage::Age, [&](Note& note) {
       note.subject("Étude du prêtre, année ", k)
           .control("intl_tot")
+          .dice(DiceReading::Summed)
           .result("3d10 = ", roll, gain ? ", au moins " : ", moins de ", writeWhole(threshold),
                   gain ? " : INTelligence totale " : " : INTelligence totale reste ", sheet.intl_tot);
     });

@@ -273,8 +273,7 @@ void raise(std::string& target, const std::string& bonus, int amount) {
   target = writeWhole(numberIn(bonus) + amount);
 }
 
-// What the journal calls the cell an entry writes, and its control name.
-// The cell a training step writes, as the journal names it.
+// The cell a training step writes, as the journal names it, and its control name.
 void noteCell(Note& note, const TrainingEntry& entry, const Personnage& sheet) {
   if (entry.target == kArmeAtt)
     note.subject(kAttackStep, ", ", weaponTitle(sheet, entry.slot))
@@ -285,9 +284,9 @@ void noteCell(Note& note, const TrainingEntry& entry, const Personnage& sheet) {
   else if (entry.target == kArmeNom)
     note.subject(weaponTitle(sheet, entry.slot)).control(indexedName("arme_nom", entry.slot));
   else if (entry.target == kComp)
-    note.subject(sheet.comp(entry.slot)).control(indexedName("comp", entry.slot));
+    note.subject(skillTitle(sheet, entry.slot)).control(indexedName("comp", entry.slot));
   else
-    note.subject(sheet.comp(entry.slot)).control(indexedName("Text1", entry.slot));
+    note.subject(skillTitle(sheet, entry.slot)).control(indexedName("Text1", entry.slot));
 }
 
 // "43 (bonus 3 + 40)", or with the roll: "60 (bonus 3 + jet 57)".
@@ -388,7 +387,9 @@ void capSkills(Generation& g) {
     const std::string above = g.journal ? sheet.Text1(i) : std::string();
     sheet.Text1(i) = writeWhole(kSkillCeiling);
     g.note(Stage::Formation, [&](Note& note) {
-      note.subject(sheet.comp(i)).control("Text1(", i, ")").result(above, " ramené à ", sheet.Text1(i));
+      note.subject(skillTitle(sheet, i))
+          .control("Text1(", i, ")")
+          .result(above, " ramené à ", sheet.Text1(i));
     });
   }
 }

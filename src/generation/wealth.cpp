@@ -123,13 +123,18 @@ void applyTitle(Generation& g) {
   if (g.noblesse) {
     nom.insert(0, title);
     g.note(Stage::Equipement, [&](Note& note) {
-      note.subject(kProfessionStep).control("profession_nom").result(nom, " (noble de naissance)");
+      note.subject(kProfessionStep)
+          .control("profession_nom")
+          .result(std::string_view(nom).substr(title.size()), " devient ", nom, " (noble de naissance)");
     });
   }
-  if (nom == title + std::string(names::kNoble)) {
+  const std::string doubleNoble = title + std::string(names::kNoble);
+  if (nom == doubleNoble) {
     nom = std::string(kHeirTitle) + std::to_string(g.dice.des(6) + 1);
     g.note(Stage::Equipement, [&](Note& note) {
-      note.subject(kProfessionStep).control("profession_nom").result(nom, " (1d6 + 1)");
+      note.subject(kProfessionStep)
+          .control("profession_nom")
+          .result(doubleNoble, " devient ", nom, " (noble de naissance et de profession, 1d6 + 1)");
     });
   }
 }
@@ -146,7 +151,9 @@ void noteUnits(Note& note, int amount, int unit, int rolls) {
 void applyEstate(Generation& g, const Estate& estate) {
   const int property = kPropertyUnit * rollSum(g.dice, estate.propertyRolls, 100);
   g.note(Stage::Equipement, [&](Note& note) {
-    note.subject(estate.propertyRolls == 1 ? "Propriété" : "Palais").control("equipement");
+    note.subject(estate.propertyRolls == 1 ? "Propriété" : "Palais")
+        .control("equipement")
+        .dice(DiceReading::Summed);
     noteUnits(note, property, kPropertyUnit, estate.propertyRolls);
   });
   const int pocket = kPocketUnit * g.dice.des(100);
@@ -165,7 +172,7 @@ std::string infirmities(Generation& g) {
   const int fingers = dice.des(4) + dice.des(4);
   rows[kFingersRow - 1].insert(0, std::to_string(fingers));
   g.note(Stage::Equipement, [&](Note& note) {
-    note.subject("Infirmité ", kFingersRow).result(rows[kFingersRow - 1], " (2d4)");
+    note.subject("Infirmité ", kFingersRow).result(rows[kFingersRow - 1], " (2d4)").dice(DiceReading::Summed);
   });
   rows[kSlowWitRow - 1] += std::to_string(dice.des(6));
   g.note(Stage::Equipement, [&](Note& note) {
@@ -194,6 +201,7 @@ std::string sentence(Generation& g, const ProfessionRule& rule) {
     const bool salary = rule.end == kSalaryEnd;
     note.subject(salary ? "Salaire" : "Argent")
         .control("equipement")
+        .dice(DiceReading::Summed)
         .result(writeWhole(amount), kMoneyEnd, salary ? " par mois" : "", " (");
     if (rule.factor) {
       const auto row = std::ranges::find_if(

@@ -67,7 +67,7 @@ TEST(CliJournalTest, ImproveWritesOneEntryAndARefusalWritesNone) {
   const std::string sheet = R"js({"des_comp": "3", "Text1(17)": "40", "comp(17)": "Voir"})js";
   const CliRun click = cli({"improve", "comp(17)", "--sheet", "-", "--dice", "100:37", "--journal"}, sheet);
   ASSERT_EQ(click.status, 0);
-  EXPECT_EQ(click.err, "Amélioration — Voir : 40 + 18 (moitié du jet 37) = 58 ; Suplé. 2 [dés 100:37]\n");
+  EXPECT_EQ(click.err, "Amélioration — Voir : 40 + 18 (moitié du jet 37) = 58 ; Suplé. 2 [1d100 : 37]\n");
 
   const CliRun refused =
       cli({"generate", "--typed", "--sheet", "-", "--journal"}, R"js({"forc": "", "con": "12"})js");

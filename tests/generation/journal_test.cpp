@@ -14,6 +14,8 @@
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "generation/nationality.h"
+#include "generation/profession.h"
 
 namespace orvandel {
 namespace {
@@ -182,11 +184,92 @@ TEST(JournalTest, ImprovementClickAppendsOneEntry) {
     ASSERT_EQ(journal.size(), 2U) << c.script;
     const JournalEntry& click = journal.back();
     EXPECT_EQ(click.stage, Stage::Amelioration);
-    EXPECT_EQ(click.subject, "Voir          (10%)");
+    EXPECT_EQ(click.subject, "Voir (10%)");
     EXPECT_EQ(click.control, "Text1(17)");
     EXPECT_EQ(scriptOf({click}), c.script);
     EXPECT_EQ(click.result, c.result);
   }
+}
+
+std::vector<std::string> linesOf(const Journal& journal) {
+  std::vector<std::string> lines;
+  for (const JournalEntry& entry : journal) lines.push_back(journalLine(entry));
+  return lines;
+}
+
+// A typed run that rolls only what it is told to: FORce and the age
+// rerolled, a Fermier of Novendar, too dull for sorcery.
+std::vector<std::string> typedRun(std::string_view script) {
+  Personnage sheet = typedSheet();
+  sheet.intl = sheet.pou = "10";
+  sheet.nationalite = "70";
+  sheet.profession = "62";
+  sheet.des_ok(0) = sheet.des_ok(kAgeSelector) = true;
+  ScriptedDice dice(script);
+  Journal journal;
+  EXPECT_FALSE(generateTyped(sheet, dice, &journal));
+  return linesOf(journal);
+}
+
+std::vector<std::string> improvementOf(int slot, const char* name, std::string_view script) {
+  Personnage sheet;
+  sheet.comp(slot) = name;
+  sheet.des_comp = "3";
+  ScriptedDice dice(script);
+  Journal journal;
+  improve(sheet, {ImprovementKind::Skill, slot}, dice, &journal);
+  return linesOf(journal);
+}
+
+template <typename Step>
+std::vector<std::string> stageOf(Personnage sheet, std::string_view script, Step step) {
+  ScriptedDice dice(script);
+  Journal journal;
+  Notebook book(dice, &journal);
+  Generation g{sheet, book.dice(), Entry::Random, book.journal()};
+  step(g);
+  return linesOf(journal);
+}
+
+Personnage sheetOf(std::initializer_list<std::pair<std::string Personnage::*, const char*>> fields) {
+  Personnage sheet;
+  for (const auto& [field, text] : fields) sheet.*field = text;
+  return sheet;
+}
+
+// The dice as players write them, the sum that was kept, free slots by their
+// heading, names without their padding, and why a profession changed.
+TEST(JournalTest, LinesReadAsPlayersWriteThem) {
+  const std::string typedScript = "6:3,6:1,6:6,6:6,6:5,6:4,6:1,6:1,6:1,6:1,6:6,20:11";
+  const struct {
+    const char* what;
+    std::vector<std::string> lines;
+    const char* expected;
+  } cases[] = {
+      {"the middle sum kept", typedRun(typedScript),
+       "Caractéristiques — FORce : 15, case cochée : relancé (la meilleure de trois sommes de 3d6) "
+       "[3d6 : 3 + 1 + 6 = 10 ; 6 + 5 + 4 = 15 ; 1 + 1 + 1 = 3, gardée 15]"},
+      {"two dice summed", typedRun(typedScript),
+       "Âge — Âge : 25, case cochée : relancé (18 + 2d6) [2d6 : 1 + 6 = 7]"},
+      {"a free slot", improvementOf(46, "....................", "100:41"),
+       "Amélioration — Agilité, compétence 46 : 0 + 20 (moitié du jet 41) = 20 ; Suplé. 2 [1d100 : 41]"},
+      {"padding dropped", improvementOf(2, "Se cacher  (10%)", "100:41"),
+       "Amélioration — Se cacher (10%) : 0 + 20 (moitié du jet 41) = 20 ; Suplé. 2 [1d100 : 41]"},
+      {"nationality",
+       stageOf(sheetOf({{&Personnage::nationalite, "45"},
+                        {&Personnage::con, "9"},
+                        {&Personnage::cha, "9"},
+                        {&Personnage::profession_nom, "Voleur"}}),
+               "", applyNationality),
+       "Nationalité — Profession : Voleur devient Mendiant (nationalité Ruskemal)"},
+      {"noble",
+       stageOf(sheetOf({{&Personnage::profession_nom, "Noble"}, {&Personnage::intl_tot, "13"}}), "100:55",
+               nobleSecondProfession),
+       "Profession — Profession : Noble devient Chasseur (seconde profession du noble, jet 55)"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(std::ranges::count(c.lines, std::string(c.expected)), 1) << c.what << ":\n"
+                                                                       << testing::PrintToString(c.lines);
 }
 
 TEST(JournalTest, WeaponClickNamesTheWeaponValue) {
@@ -200,7 +283,7 @@ TEST(JournalTest, WeaponClickNamesTheWeaponValue) {
   ASSERT_EQ(journal.size(), 2U);
   EXPECT_EQ(
       journalLine(journal[0]),
-      "Amélioration — Attaque, Arme 1 (Dague) : 0 + 10 (moitié du jet 20) = 10 ; Suplé. 1 [dés 100:20]");
+      "Amélioration — Attaque, Arme 1 (Dague) : 0 + 10 (moitié du jet 20) = 10 ; Suplé. 1 [1d100 : 20]");
   EXPECT_EQ(journal[1].subject, "Parade, Arme 2");
   EXPECT_EQ(journal[1].control, "arme_par(2)");
 }
