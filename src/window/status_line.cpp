@@ -22,14 +22,12 @@ StatusLine::StatusLine(QWidget& window, double zoom) : QLabel(&window) {
   setZoom(zoom);
 }
 
+// Told as a change of the line's name, which is its text: screen readers
+// follow that on any object, and a sentence said again is told again.
 void StatusLine::say(const std::string& sentence) {
-  const QString text = qtText(sentence);
-  if (text != this->text()) {
-    setText(text);  // tells screen readers the new name itself
-    return;
-  }
-  QAccessibleEvent repeated(this, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&repeated);
+  setText(qtText(sentence));
+  QAccessibleEvent said(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&said);
 }
 
 void StatusLine::setZoom(double zoom) {
