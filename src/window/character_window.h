@@ -1,8 +1,9 @@
 // The character window: the sheet on screen, and the one place where its
 // parts meet. The session carries out what the player does; the view shows
 // the sheet and tells what the player did to it; the screen-reader names,
-// the commands on shortcuts and the keeping of the character each have a
-// part of their own. The window composes them and zooms.
+// the commands on shortcuts, the keeping of the character and the status
+// line that says what each action did have a part of their own. The window
+// composes them and zooms.
 #pragma once
 
 #include <QString>

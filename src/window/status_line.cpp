@@ -22,8 +22,9 @@ StatusLine::StatusLine(QWidget& window, double zoom) : QLabel(&window) {
   setZoom(zoom);
 }
 
-// Told as a change of the line's name, which is its text: screen readers
-// follow that on any object, and a sentence said again is told again.
+// Screen readers are told of a change of the line's name, which is its
+// text, each time: a sentence said again, as by a second click that spends
+// nothing, is told again.
 void StatusLine::say(const std::string& sentence) {
   setText(qtText(sentence));
   QAccessibleEvent said(this, QAccessible::NameChanged);
