@@ -13,14 +13,6 @@ std::string spareRolls(const Personnage& sheet) {
   return sheet.des_comp.empty() ? std::string() : " ; Suplé. " + sheet.des_comp;
 }
 
-// A caption's layout spaces ("Voir          (10%)") read as one.
-std::string singleSpaced(std::string_view text) {
-  std::string out;
-  for (const char c : text)
-    if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
-  return out;
-}
-
 std::string percent(double zoom) { return std::to_string(std::lround(zoom * 100)) + " %"; }
 
 }  // namespace
@@ -33,7 +25,7 @@ std::string entryOutcome(const std::optional<Refusal>& refusal, const Personnage
 std::string improvementOutcome(bool spent, const Personnage& sheet, const Journal& journal) {
   if (!spent) return "Aucun jet d’amélioration à dépenser (Suplé. " + sheet.des_comp + ")";
   const JournalEntry click = journal.back();
-  return singleSpaced(click.subject) + " : " + std::string(click.result);
+  return std::string(click.subject) + " : " + std::string(click.result);
 }
 
 std::string stepOutcome(bool redo) { return redo ? "Action rétablie" : "Action annulée"; }
