@@ -16,9 +16,9 @@
 #include "core/dice.h"
 #include "core/excerpt.h"
 #include "core/scripted_dice.h"
-#include "core/sheet_fields.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "sheet_io/refusal_text.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
@@ -94,28 +94,6 @@ void writeBatchHeading(std::ostream& out, long long n, long long count) {
   out << heading << '\n';
   for (std::size_t i = 0; i < heading.size(); ++i) out << "─";
   out << "\n\n";
-}
-
-// The refused blue box and what was wrong with it, after the window's message.
-std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
-  Personnage copy = sheet;
-  const auto field = findField(copy, refusal.field);
-  const std::string typed = field ? *std::get<std::string*>(*field) : std::string();
-  std::string why;
-  switch (refusal.reason) {
-    case RefusalReason::Empty:
-      why = "est vide";
-      break;
-    case RefusalReason::NotANumber:
-      why = "ne contient pas un nombre : " + excerpt(typed);
-      break;
-    case RefusalReason::OutOfRange:
-      why = "contient " + excerpt(typed) + ", hors de " + std::to_string(-kTypedLimit) + ".." +
-            std::to_string(kTypedLimit);
-      break;
-  }
-  return std::string(refusal.message) + " : la case " + refusal.field + " (" + controlShows(refusal.field) +
-         ") " + why;
 }
 
 // One run of a sheet command: where the sheets go, and the trace of the

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace orvandel {
@@ -20,10 +19,6 @@ struct ControlEntry {
 
 // Every control of the sheet, in the order of the JSON sheet's keys.
 const std::vector<ControlEntry>& controlListing();
-
-// What the window shows for the control `name` (its caption); empty for a
-// name the sheet does not have.
-std::string controlShows(std::string_view name);
 
 std::string controlsToText();
 std::string controlsToJson();

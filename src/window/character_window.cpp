@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRect>
 #include <QScreen>
@@ -10,6 +12,8 @@
 #include <array>
 
 #include "layout/layout.h"
+#include "session/outcome.h"
+#include "sheet_io/refusal_text.h"
 #include "window/fonts.h"
 #include "window/journal_window.h"
 #include "window/message_title.h"
@@ -21,6 +25,8 @@
 #include "window/sheet_view.h"
 #include "window/sheet_widgets.h"
 #include "window/shortcut_menu.h"
+#include "window/side_window_place.h"
+#include "window/status_line.h"
 #include "window/zoom.h"
 
 // The artwork lives in a static library: its resources must be pulled in by
@@ -75,9 +81,11 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, double zoom)
   setCursor(artworkCursor(kSheetCursor, zoom_));
 
   view_ = new SheetView(*this, session_.sheet(), zoom_);
+  status_ = new StatusLine(*this, zoom_);
   view_->widget(kTitlePicture)->setCursor(artworkCursor(kTitleCursor, zoom_));
   names_ = std::make_unique<ScreenReaderNames>(*view_, session_.sheet());
   keeping_ = std::make_unique<SheetKeeping>(*this, session_);
+  keeping_->onKept([this](const std::string& sentence) { say(sentence); });
   listenToView();
   makeCommands();
   session_.onChange([this](SheetChange change) { showChange(change); });
@@ -105,10 +113,14 @@ void CharacterWindow::makeCommands() {
       commands_->addSeparator();
       continue;
     }
-    commands_->add(command.text, command.keys, command.role, [this, command] { (this->*command.run)(); });
+    QAction* action =
+        commands_->add(command.text, command.keys, command.role, [this, command] { (this->*command.run)(); });
+    if (command.run == &CharacterWindow::zoomIn) zoomInCommand_ = action;
+    if (command.run == &CharacterWindow::zoomOut) zoomOutCommand_ = action;
   }
   for (QWidget* box : view_->editBoxes()) commands_->watch(box);
   commands_->enableSteps(false, false);
+  enableZoomCommands();
 }
 
 // The sheet shown again after an action; the typing that a step used, or
@@ -122,22 +134,44 @@ void CharacterWindow::showChange(SheetChange change) {
   commands_->enableSteps(session_.canUndo(), session_.canRedo());
 }
 
+void CharacterWindow::say(const std::string& sentence) { status_->say(sentence); }
+
+QString CharacterWindow::status() const { return status_->text(); }
+
+// A refusal names the box at fault and puts the cursor there, its text
+// selected, ready to be typed over.
 void CharacterWindow::typedEntry() {
   const auto refusal = session_.typedEntry();
+  say(entryOutcome(refusal, session_.sheet()));
   if (!refusal) return;
+  QString detail = qtText(refusalDetail(*refusal, session_.sheet()));
+  detail[0] = detail[0].toUpper();
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle), qtText(refusal->message),
                   QMessageBox::Ok, this);
+  box.setInformativeText(detail);
   box.exec();
-  if (QWidget* w = view_->widget(refusal->field)) w->setFocus();
+  QWidget* at = view_->widget(refusal->field);
+  at->setFocus();
+  if (auto* line = qobject_cast<QLineEdit*>(at)) line->selectAll();
 }
 
-void CharacterWindow::randomEntry() { session_.randomEntry(); }
+void CharacterWindow::randomEntry() {
+  session_.randomEntry();
+  say(entryOutcome(std::nullopt, session_.sheet()));
+}
 
-void CharacterWindow::improvementClick(ImprovementTarget target) { session_.improve(target); }
+void CharacterWindow::improvementClick(ImprovementTarget target) {
+  const bool spent = session_.improve(target);
+  say(improvementOutcome(spent, session_.sheet(), session_.journal()));
+}
 
-void CharacterWindow::undo() { session_.undo(); }
+void CharacterWindow::undo() {
+  if (session_.undo()) say(stepOutcome(false));
+}
 
-void CharacterWindow::redo() { session_.redo(); }
+void CharacterWindow::redo() {
+  if (session_.redo()) say(stepOutcome(true));
+}
 
 std::optional<QString> CharacterWindow::saveTo(const QString& path) { return keeping_->saveTo(path); }
 
@@ -158,6 +192,7 @@ void CharacterWindow::print() { keeping_->print(); }
 RosterWindow& CharacterWindow::roster() {
   if (!roster_) {
     roster_ = new RosterWindow(session_.sheet(), defaultRosterPath(), this);
+    commands_->shareWith(*roster_);
     connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet) { session_.open(sheet); });
   }
   return *roster_;
@@ -182,12 +217,17 @@ void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
 void CharacterWindow::showJournal() {
   if (!journal_) {
     journal_ = new JournalWindow(session_, this);
-    // Beside the sheet, pushed back inside the screen where it has no room.
-    const QRect screen = this->screen()->availableGeometry();
-    const QPoint right = frameGeometry().topRight() + QPoint(1, 0);
-    journal_->move(
-        std::clamp(right.x(), screen.left(), std::max(screen.left(), screen.right() - journal_->width())),
-        std::clamp(right.y(), screen.top(), std::max(screen.top(), screen.bottom() - journal_->height())));
+    commands_->shareWith(*journal_);
+  }
+  if (!journal_->isVisible()) {
+    const QSize journalFrame = journal_->frameGeometry().size() - journal_->size();
+    const QSize around = journalFrame.isEmpty() ? kUsualDecoration : journalFrame;
+    const SidePlacement place =
+        placeBesideSheet(QRect(pos(), size() + decoration()), screen()->availableGeometry(),
+                         JournalWindow::kUsualSize + around, JournalWindow::kSmallestSize + around);
+    if (place.sheetFrame != pos()) move(place.sheetFrame);
+    journal_->move(place.side.topLeft());
+    journal_->resize(place.side.size() - around);
   }
   journal_->show();
   journal_->raise();
@@ -197,11 +237,13 @@ void CharacterWindow::showJournal() {
 void CharacterWindow::setZoom(double zoom) {
   if (zoom <= 0 || zoom == zoom_) return;
   zoom_ = zoom;
+  status_->setZoom(zoom_);
   setFixedSize(zoomedClientSize(zoom_));
   setFont(sheetFont(kWindowFont, zoom_));
   setCursor(artworkCursor(kSheetCursor, zoom_));
   view_->widget(kTitlePicture)->setCursor(artworkCursor(kTitleCursor, zoom_));
   view_->setZoom(zoom_);
+  enableZoomCommands();
 }
 
 void CharacterWindow::zoomIn() { zoomOnScreen(zoomedIn(zoom_)); }
@@ -211,11 +253,24 @@ void CharacterWindow::zoomOut() { zoomOnScreen(zoomedOut(zoom_)); }
 void CharacterWindow::zoomToActualSize() { zoomOnScreen(1.0); }
 
 void CharacterWindow::zoomOnScreen(double wanted) {
+  const double before = zoom_;
   const QRect available = screen()->availableGeometry();
   if (wanted > zoom_) wanted = std::max(zoom_, fittingZoom(decoration(), available.size(), wanted));
   setZoom(wanted);
   const QRect frame(pos(), size() + decoration());
   if (const QPoint inside = keptInside(frame, available); inside != frame.topLeft()) move(inside);
+  enableZoomCommands();
+  const ZoomEnd end = !zoomInCommand_->isEnabled()    ? ZoomEnd::Largest
+                      : !zoomOutCommand_->isEnabled() ? ZoomEnd::Smallest
+                                                      : ZoomEnd::Between;
+  say(zoomOutcome(zoom_, end, zoom_ != before));
+}
+
+// The largest step is the largest that the screen holds.
+void CharacterWindow::enableZoomCommands() {
+  const QSize available = screen()->availableGeometry().size();
+  zoomInCommand_->setEnabled(fittingZoom(decoration(), available, zoomedIn(zoom_)) > zoom_);
+  zoomOutCommand_->setEnabled(zoomedOut(zoom_) < zoom_);
 }
 
 QSize CharacterWindow::decoration() const {
@@ -225,6 +280,7 @@ QSize CharacterWindow::decoration() const {
 
 void CharacterWindow::fitInto(const QRect& available) {
   setZoom(fittingZoom(decoration(), available.size()));
+  enableZoomCommands();
   const QSize outer = size() + decoration();
   move(available.left() + std::max(0, (available.width() - outer.width()) / 2),
        available.top() + std::max(0, (available.height() - outer.height()) / 2));

@@ -1,20 +1,23 @@
 // The character window: the sheet on screen, and the one place where its
 // parts meet. The session carries out what the player does; the view shows
 // the sheet and tells what the player did to it; the screen-reader names,
-// the commands on shortcuts and the keeping of the character each have a
-// part of their own. The window composes them and zooms.
+// the commands on shortcuts, the keeping of the character and the status
+// line that says what each action did have a part of their own. The window
+// composes them and zooms.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/dice.h"
 #include "core/sheet.h"
 #include "generation/improvement.h"
 #include "session/sheet_session.h"
 
+class QAction;
 class QContextMenuEvent;
 class QPrinter;
 class QRect;
@@ -27,6 +30,7 @@ class ScreenReaderNames;
 class SheetKeeping;
 class SheetView;
 class ShortcutMenu;
+class StatusLine;
 
 class CharacterWindow : public QWidget {
   Q_OBJECT
@@ -68,8 +72,12 @@ class CharacterWindow : public QWidget {
   void showRoster();
   void keepCharacter();
 
-  // How the sheet was made, in a window of its own made on first use.
+  // How the sheet was made, in a window of its own made on first use. It
+  // opens beside the sheet, which moves within the screen to make room.
   void showJournal();
+
+  // What the last action did, as the status line under the sheet says it.
+  QString status() const;
 
   // The whole sheet (every control, font, picture and cursor) drawn at
   // `zoom`, 1 for its own size; zoomIn() and zoomOut() go to the next zoom
@@ -98,12 +106,18 @@ class CharacterWindow : public QWidget {
   void makeCommands();
   void showChange(SheetChange change);
   void zoomOnScreen(double wanted);
+  // Zoom avant and Zoom arrière, each while it has a step to take.
+  void enableZoomCommands();
+  void say(const std::string& sentence);
 
   SheetSession session_;
   SheetView* view_;
   std::unique_ptr<ScreenReaderNames> names_;
   std::unique_ptr<SheetKeeping> keeping_;
   ShortcutMenu* commands_ = nullptr;
+  QAction* zoomInCommand_ = nullptr;
+  QAction* zoomOutCommand_ = nullptr;
+  StatusLine* status_;
   RosterWindow* roster_ = nullptr;
   JournalWindow* journal_ = nullptr;
   double zoom_ = 1.0;

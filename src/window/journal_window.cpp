@@ -21,7 +21,7 @@ constexpr const char* kEmpty =
 }  // namespace
 
 JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Tool), session_(session), text_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("journal"));
   setWindowTitle(QString::fromUtf8(kTitle));
   text_->setObjectName(QStringLiteral("journal_text"));
@@ -38,7 +38,7 @@ JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);
 
-  resize(720, 480);
+  resize(kUsualSize);
   refresh();
 }
 
@@ -49,18 +49,12 @@ void JournalWindow::refresh() {
   text_->moveCursor(QTextCursor::End);
 }
 
-// Escape closes the journal. Ctrl+C with nothing selected copies the whole
-// journal, not the sheet: the key is the box's before it is any window's
-// shortcut.
+// Ctrl+C with nothing selected copies the whole journal, not the sheet: the
+// key is the box's before it is any window's shortcut.
 bool JournalWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool copy = watched == text_ &&
                     (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
                     static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
-  if (watched == text_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-    close();
-    return true;
-  }
   if (!copy) return QWidget::eventFilter(watched, event);
   if (event->type() == QEvent::ShortcutOverride) {
     event->accept();

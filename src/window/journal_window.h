@@ -1,9 +1,11 @@
 // "Journal des jets": how the sheet on screen was made, one step of the
-// rules a line with the dice rolled for it, in a window beside the sheet. It
-// follows the sheet: undo and redo bring back the journal of the sheet they
-// show, and each improvement click adds its line.
+// rules a line with the dice rolled for it, in a window beside the sheet
+// that stays above it while the player clicks the sheet. It follows the
+// sheet: undo and redo bring back the journal of the sheet they show, and
+// each improvement click adds its line.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 
 #include "session/sheet_session.h"
@@ -16,6 +18,10 @@ class JournalWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The size it opens at, and the least that still reads a line's start.
+  static constexpr QSize kUsualSize{720, 480};
+  static constexpr QSize kSmallestSize{320, 200};
+
   // `session` must outlive the window.
   JournalWindow(const SheetSession& session, QWidget* parent = nullptr);
 

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <variant>
 
+#include "session/outcome.h"
 #include "sheet_io/sheet_text.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
@@ -34,8 +35,10 @@ QString suffixOfFilter(const QString& filter) {
 
 std::optional<QString> SheetKeeping::saveTo(const QString& path) {
   auto error = saveSheet(window_, session_.sheet(), path);
-  if (!error) lastPath_ = path;
-  return error;
+  if (error) return error;
+  lastPath_ = path;
+  if (kept_) kept_(savedOutcome(QFileInfo(path).fileName().toStdString()));
+  return std::nullopt;
 }
 
 std::optional<QString> SheetKeeping::openFrom(const QString& path) {
@@ -43,12 +46,16 @@ std::optional<QString> SheetKeeping::openFrom(const QString& path) {
   if (auto* error = std::get_if<QString>(&read)) return *error;
   if (const auto reason = session_.open(std::get<std::string>(read))) return notASheet(path, *reason);
   lastPath_ = path;
+  if (kept_) kept_(openedOutcome(QFileInfo(path).fileName().toStdString()));
   return std::nullopt;
 }
 
 bool SheetKeeping::printOn(QPrinter& printer) { return paintSheet(window_, printer); }
 
-void SheetKeeping::copy() { QGuiApplication::clipboard()->setText(qtText(sheetToText(session_.sheet()))); }
+void SheetKeeping::copy() {
+  QGuiApplication::clipboard()->setText(qtText(sheetToText(session_.sheet())));
+  if (kept_) kept_(copiedOutcome());
+}
 
 QString SheetKeeping::dialogPath(const QString& name) const {
   if (!lastPath_.isEmpty()) return QFileInfo(lastPath_).dir().filePath(name);

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "session/sheet_session.h"
 
@@ -25,6 +28,9 @@ class SheetKeeping {
   bool printOn(QPrinter& printer);
   void copy();
 
+  // Told, in French, of each save, opening and copy that succeeded.
+  void onKept(std::function<void(const std::string&)> listener) { kept_ = std::move(listener); }
+
   // The same with their dialogs and messages.
   void open(const QString& path);
   void chooseFileToSave();
@@ -38,6 +44,7 @@ class SheetKeeping {
   QWidget& window_;
   SheetSession& session_;
   QString lastPath_;
+  std::function<void(const std::string&)> kept_;
 };
 
 }  // namespace orvandel

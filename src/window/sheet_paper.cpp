@@ -17,6 +17,7 @@
 #include "window/fonts.h"
 #include "window/qt_text.h"
 #include "window/sheet_view.h"
+#include "window/status_line.h"
 #include "window/zoom.h"
 
 namespace orvandel {
@@ -49,10 +50,10 @@ std::optional<QPicture> vectorsOf(const QWidget& w) {
 // Draws `w` and then its children, bottom to top, each clipped to its
 // parents as on screen: on paper Qt leaves the clipping of a child to its
 // parent undone, and the separator lines would run past the frame. The
-// buttons are the window's, not the sheet's: paper leaves them out; the
-// pictures go as vectors.
+// buttons and the status line are the window's, not the sheet's: paper
+// leaves them out; the pictures go as vectors.
 void record(QPainter& painter, QWidget& window, QWidget& w, const QRect& clip) {
-  if (qobject_cast<QPushButton*>(&w)) return;
+  if (qobject_cast<QPushButton*>(&w) || qobject_cast<StatusLine*>(&w)) return;
   const QPoint at = w.mapTo(&window, QPoint(0, 0));
   const QRect shown = clip & QRect(at, &w == &window ? clip.size() : w.size());
   if (shown.isEmpty()) return;

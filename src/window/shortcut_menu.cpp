@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QWidget>
+#include <algorithm>
 
 namespace orvandel {
 namespace {
@@ -32,12 +33,13 @@ bool hasSelection(const QObject* edit) {
 
 ShortcutMenu::ShortcutMenu(QWidget& window) : QObject(&window), window_(window) {}
 
-void ShortcutMenu::add(const char* text, const char* keys, CommandRole role, std::function<void()> run) {
+QAction* ShortcutMenu::add(const char* text, const char* keys, CommandRole role, std::function<void()> run) {
   auto* action = new QAction(QString::fromUtf8(text), &window_);
   action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(keys)));
   connect(action, &QAction::triggered, this, std::move(run));
   window_.addAction(action);
   commands_.push_back({action, role});
+  return action;
 }
 
 void ShortcutMenu::addSeparator() { commands_.push_back({nullptr, CommandRole::Plain}); }
@@ -50,6 +52,21 @@ void ShortcutMenu::enableSteps(bool undo, bool redo) {
     if (command.role == CommandRole::Undo) command.action->setEnabled(undo);
     if (command.role == CommandRole::Redo) command.action->setEnabled(redo);
   }
+}
+
+void ShortcutMenu::shareWith(QWidget& other) {
+  QList<QKeySequence> own;
+  for (const QAction* action : other.actions()) own += action->shortcuts();
+  for (const Command& command : commands_) {
+    if (!command.action) continue;
+    const auto keys = command.action->shortcuts();
+    if (std::none_of(keys.begin(), keys.end(), [&own](const QKeySequence& key) { return own.contains(key); }))
+      other.addAction(command.action);
+  }
+  auto* close = new QAction(&other);
+  close->setShortcut(QKeySequence(Qt::Key_Escape));
+  connect(close, &QAction::triggered, &other, &QWidget::close);
+  other.addAction(close);
 }
 
 void ShortcutMenu::popup(const QPoint& at) {

@@ -30,14 +30,20 @@ class ShortcutMenu : public QObject {
  public:
   explicit ShortcutMenu(QWidget& window);
 
-  // `keys`: portable key names, alternatives separated by "; ".
-  void add(const char* text, const char* keys, CommandRole role, std::function<void()> run);
+  // `keys`: portable key names, alternatives separated by "; ". Returns the
+  // command's action, for its owner to enable.
+  QAction* add(const char* text, const char* keys, CommandRole role, std::function<void()> run);
   void addSeparator();
 
   // An edit box whose shortcuts the commands come before.
   void watch(QWidget* editBox);
 
   void enableSteps(bool undo, bool redo);
+
+  // Another window of the program (the journal, the roster) takes the
+  // commands whose keys it has no use of its own for, so that the player's
+  // keys work wherever the focus went; Escape closes it.
+  void shareWith(QWidget& other);
   void popup(const QPoint& at);
 
  protected:

@@ -2,7 +2,8 @@
 // caption draws it but without the clip of its box, leaves no ink outside the
 // box, and the caption really draws those pixels. Checked for the window
 // opened at the step (as start-up opens it) and stepped to it key by key,
-// with the captions a few rolled characters show.
+// with the captions a few rolled characters show, the status line's
+// sentence among them.
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -71,9 +72,11 @@ QString flaw(QLabel& label) {
 
 // Whether a word of the caption is wider than its box at the sheet's own
 // size: the dot leaders of an empty weapon row, which run past their box on
-// the sheet itself, whatever the zoom.
+// the sheet itself, whatever the zoom. The status line is no row of the
+// sheet: its sentence must fit.
 bool widerThanItsBox(const QLabel& label) {
   const ControlRow* row = layoutRow(label.objectName().toStdString());
+  if (!row) return false;
   const QFontMetricsF metrics(sheetFont(row->look.font));
   const QStringList words = label.text().split(' ', Qt::SkipEmptyParts);
   return std::any_of(words.begin(), words.end(), [&](const QString& word) {

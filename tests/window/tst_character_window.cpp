@@ -1,6 +1,6 @@
 // The window's actions: each click reaches the engine with the window's dice,
 // typing and ticking reach the sheet, and afterwards every widget shows the
-// sheet.
+// sheet; the status line says what each did, and screen readers hear it.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -22,6 +23,7 @@
 #include "layout/control_catalogue.h"
 #include "layout/layout.h"
 #include "window/character_window.h"
+#include "window/status_line.h"
 
 namespace orvandel {
 namespace {
@@ -76,15 +78,27 @@ bool tabTo(QWidget* w) {
 // Presses OK on the message box once it is up, keeping what it showed.
 struct MessageBoxSeen {
   QString text;
+  QString detail;
   int buttons = -1;
 };
 void answerMessageBox(MessageBoxSeen& seen) {
   QTimer::singleShot(0, [&seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
-    seen = {box->text(), static_cast<int>(box->buttons().size())};
+    seen = {box->text(), box->informativeText(), static_cast<int>(box->buttons().size())};
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
   });
+}
+
+// Whether `said` holds each of `pieces`, in order.
+bool saysInOrder(const QString& said, const QStringList& pieces) {
+  qsizetype from = 0;
+  for (const QString& piece : pieces) {
+    from = said.indexOf(piece, from);
+    if (from < 0) return false;
+    from += piece.size();
+  }
+  return true;
 }
 
 }  // namespace
@@ -178,28 +192,48 @@ class CharacterWindowTest : public QObject {
   }
 
   void refusal_data() {
-    QTest::addColumn<QString>("empty");
-    for (const char* box : {"forc", "con", "cha", "nationalite"}) QTest::newRow(box) << box;
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("detail");
+    // clang-format off
+    QTest::newRow("forc empty") << "forc" << "" << "la case forc (FORce — Dés) est vide";
+    QTest::newRow("con empty") << "con" << "" << "la case con (CONstitution — Dés) est vide";
+    QTest::newRow("cha empty") << "cha" << "" << "la case cha (CHArisme — Dés) est vide";
+    QTest::newRow("nationalite empty") << "nationalite" << ""
+        << "la case nationalite (Nationalité — Dés) ne contient pas un nombre : \"\"";
+    QTest::newRow("forc not a number") << "forc" << "abc"
+        << "la case forc (FORce — Dés) ne contient pas un nombre : \"abc\"";
+    QTest::newRow("con out of range") << "con" << "5000"
+        << "la case con (CONstitution — Dés) contient \"5000\", hors de -999..999";
+    // clang-format on
   }
 
+  // The message keeps its words and names the box and its fault, as the
+  // CLI does; the cursor lands in that box with its text selected, ready to
+  // be typed over.
   void refusal() {
-    QFETCH(QString, empty);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, detail);
     auto script = std::make_unique<ScriptedDice>("");
     ScriptedDice* dice = script.get();
     CharacterWindow window(std::move(script));
     window.show();
     for (int i = 0; i < kBlueBoxNames.size(); ++i)
-      if (kBlueBoxNames[i] != empty) typeInto(window, kBlueBoxNames[i], kTypedRolls[i]);
+      typeInto(window, kBlueBoxNames[i], kBlueBoxNames[i] == box ? typed : kTypedRolls[i]);
     const Personnage before = window.sheet();
 
     MessageBoxSeen seen;
     answerMessageBox(seen);
     QTest::mouseClick(control(window, "Command1"), Qt::LeftButton);
     QCOMPARE(seen.text, "Remplir les cases bleues");
+    QCOMPARE(seen.detail, detail.left(1).toUpper() + detail.mid(1));
+    QCOMPARE(window.status(), "Remplir les cases bleues : " + detail);
     QCOMPARE(seen.buttons, 1);
     QVERIFY(window.sheet() == before);
     QCOMPARE(dice->remaining(), 0u);
-    QCOMPARE(window.focusWidget(), control(window, empty));
+    QCOMPARE(window.focusWidget(), control(window, box));
+    QCOMPARE(qobject_cast<QLineEdit*>(control(window, box))->selectedText(), typed);
   }
 
   void randomEntry() {
@@ -250,6 +284,44 @@ class CharacterWindowTest : public QObject {
     QVERIFY(window.sheet() == expected);
     QCOMPARE(rolls.remaining(), 0u);
     QCOMPARE(firstMismatch(window), QString());
+  }
+
+  void statusSaysWhatAClickDid_data() {
+    QTest::addColumn<QString>("spare");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("said");
+    // clang-format off
+    QTest::newRow("spent") << "3" << "40" << "100:37" << QStringList{"Chevaucher : ", "40", "18", "58", "2"};
+    QTest::newRow("capped") << "1" << "78" << "100:66" << QStringList{"Chevaucher : ", "78", "33", "111", "90", "0"};
+    QTest::newRow("nothing to spend") << "0" << "40" << ""
+        << QStringList{"Aucun jet d’amélioration à dépenser (Suplé. 0)"};
+    // clang-format on
+  }
+
+  // A click's sentence, on the line and as the line's name to screen
+  // readers.
+  void statusSaysWhatAClickDid() {
+    QFETCH(QString, spare);
+    QFETCH(QString, value);
+    QFETCH(QString, script);
+    QFETCH(QStringList, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fiche.json");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QString::fromUtf8(R"j({"comp(17)": "Chevaucher", "Text1(17)": "%1", "des_comp": "%2"})j")
+                   .arg(value, spare)
+                   .toUtf8());
+    file.close();
+    CharacterWindow window(std::make_unique<ScriptedDice>(script.toStdString()));
+    QCOMPARE(window.openFrom(path), std::nullopt);
+    QCOMPARE(window.status(), QStringLiteral("Fiche ouverte : fiche.json"));
+
+    QTest::mouseClick(control(window, "comp(17)"), Qt::LeftButton);
+    QVERIFY2(saysInOrder(window.status(), said), qPrintable(window.status()));
+    auto* line = window.findChild<StatusLine*>();
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), window.status());
   }
 
   void keyboardAlone_data() {

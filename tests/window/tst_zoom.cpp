@@ -1,6 +1,8 @@
 // The zoomed sheet: every control, font, picture and cursor at the zoom's
 // scale of the layout table, the zoom keys, and the start-up zoom that fits
-// the screen.
+// the screen; the zoom commands while they have a step to take; the status
+// line under the sheet at every step.
+#include <QAction>
 #include <QLabel>
 #include <QtTest>
 #include <cmath>
@@ -9,9 +11,19 @@
 #include "core/dice.h"
 #include "layout/layout.h"
 #include "window/character_window.h"
+#include "window/status_line.h"
 #include "window/zoom.h"
 
 namespace orvandel {
+namespace {
+
+QAction* command(const CharacterWindow& window, const char* text) {
+  for (QAction* action : window.actions())
+    if (action->text() == QString::fromUtf8(text)) return action;
+  return nullptr;
+}
+
+}  // namespace
 
 class ZoomTest : public QObject {
   Q_OBJECT
@@ -115,6 +127,48 @@ class ZoomTest : public QObject {
     QCOMPARE(window.zoom(), fits);
     QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
     QVERIFY(window.zoom() < fits);  // zooming out is never held back
+  }
+
+  // Zoom avant stops at the largest step the screen holds, Zoom arrière at
+  // 50 %; the status line says where the zoom stands.
+  void zoomCommandsAtTheirEnds() {
+    CharacterWindow window(std::make_unique<SeededDice>(1), 0.6);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAction* in = command(window, "Zoom avant");
+    QAction* out = command(window, "Zoom arrière");
+    QVERIFY(in->isEnabled() && out->isEnabled());
+    out->trigger();
+    QCOMPARE(window.zoom(), 0.5);
+    QVERIFY(in->isEnabled() && !out->isEnabled());
+    QCOMPARE(window.status(), QStringLiteral("Zoom 50 % (le plus petit)"));
+    window.zoomOut();
+    QCOMPARE(window.status(), QStringLiteral("Zoom déjà au plus petit (50 %)"));
+
+    const double largest = fittingZoom(window.decoration(), window.screen()->availableGeometry().size(), 2.5);
+    for (int step = 0; step < 12 && in->isEnabled(); ++step) in->trigger();
+    QCOMPARE(window.zoom(), largest);
+    QVERIFY(!in->isEnabled() && out->isEnabled());
+    const QString percent = QString::number(qRound(largest * 100));
+    QCOMPARE(window.status(), QStringLiteral("Zoom %1 % (le plus grand)").arg(percent));
+    window.zoomIn();
+    QCOMPARE(window.status(), QStringLiteral("Zoom déjà au plus grand (%1 %)").arg(percent));
+  }
+
+  // In the margin under the frame, between the side pictures and left of
+  // QUITTER, at every step: nothing of the sheet is covered.
+  void statusLineCoversNothing() {
+    CharacterWindow window(std::make_unique<SeededDice>(1));
+    const auto* status = window.findChild<StatusLine*>();
+    for (const double zoom : kZoomSteps) {
+      window.setZoom(zoom);
+      const QRect line = status->geometry();
+      QVERIFY(window.rect().contains(line));
+      for (const char* other : {"Frame1", "Command2", "Image1", "Image2"})
+        QVERIFY2(!line.intersects(window.findChild<QWidget*>(other)->geometry()),
+                 qPrintable(QStringLiteral("%1 at %2 %").arg(other).arg(zoom * 100)));
+      QVERIFY(status->fontMetrics().height() <= line.height());
+    }
   }
 
   // Opened at a zoom, the window is built at it: every control in place at

@@ -1,0 +1,39 @@
+#include "window/status_line.h"
+
+#include <QAccessible>
+
+#include "layout/layout.h"
+#include "window/fonts.h"
+#include "window/qt_text.h"
+#include "window/zoom.h"
+
+namespace orvandel {
+namespace {
+
+// The margin strip under the frame (which ends at 10935), from the left
+// picture's edge to short of the right one, above the client area's end.
+constexpr Twips kStatusPlace{2280, 10950, 8800, 300};
+
+}  // namespace
+
+StatusLine::StatusLine(QWidget& window, double zoom) : QLabel(&window) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setZoom(zoom);
+}
+
+// Screen readers are told of a change of the line's name, which is its
+// text, each time: a sentence said again, as by a second click that spends
+// nothing, is told again.
+void StatusLine::say(const std::string& sentence) {
+  setText(qtText(sentence));
+  QAccessibleEvent said(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&said);
+}
+
+void StatusLine::setZoom(double zoom) {
+  setGeometry(zoomedRect(kStatusPlace, zoom));
+  setFont(sheetFont(kWindowFont, zoom));
+}
+
+}  // namespace orvandel
