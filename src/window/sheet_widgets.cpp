@@ -217,6 +217,14 @@ Qt::FocusPolicy focusPolicy(Focus focus) {
 
 }  // namespace
 
+void PressedPicture::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Highlight));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 QStyle* makeSheetStyle(QObject* owner) {
   auto* style = new SheetStyle;
   style->setParent(owner);

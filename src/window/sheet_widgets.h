@@ -30,6 +30,11 @@ class PressedPicture final : public QLabel {
 
  public:
   using QLabel::QLabel;
+
+ protected:
+  // The keyboard focus shows as on the boxes: a border in the highlight
+  // colour over the picture's edge.
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The window's client area in pixels, from its size in twips.
