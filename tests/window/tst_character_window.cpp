@@ -450,16 +450,20 @@ class CharacterWindowTest : public QObject {
   }
 
   // Every box reads out what the sheet holds there, as its value and as
-  // text, and says whether the player may type in it.
+  // text, says whether the player may type in it, and is labelled by no
+  // caption but its row's; each row's fixed caption labels one of them.
   void screenReadersReadEveryValue() {
     QFETCH(QString, clicked);
     CharacterWindow window(std::make_unique<SeededDice>(4));
     window.randomEntry();
     if (!clicked.isEmpty()) QTest::mouseClick(control(window, clicked), Qt::LeftButton);
     Personnage sheet = window.sheet();
+    QSet<QString> rowCaptions, labelling;
     for (const ControlRow& row : characterWindowLayout()) {
       if (row.kind != ControlKind::Field && row.kind != ControlKind::MultiLine) continue;
       const QString name = QString::fromStdString(row.name);
+      if (!row.rowLabel.empty() && catalogueEntry(row.rowLabel)->value.empty())
+        rowCaptions << QString::fromStdString(row.rowLabel);
       const QString shown = QString::fromStdString(*std::get<std::string*>(*findField(sheet, row.name)));
       QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control(window, name));
       QCOMPARE(box->text(QAccessible::Value), shown);
@@ -468,7 +472,12 @@ class CharacterWindowTest : public QObject {
       QCOMPARE(text->text(0, text->characterCount()), shown);
       QVERIFY2(box->state().readOnly != row.look.editable, qPrintable(name));
       QVERIFY2(box->state().editable == row.look.editable, qPrintable(name));
+      for (const auto& [label, relation] : box->relations(QAccessible::Label)) {
+        QCOMPARE(label->object()->objectName().toStdString(), row.rowLabel);
+        labelling << label->object()->objectName();
+      }
     }
+    QCOMPARE(labelling, rowCaptions);
   }
 
   // Tab stops only where a key does something: a box to type in, or a
