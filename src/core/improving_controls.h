@@ -34,11 +34,11 @@ struct ImprovingRow {
   bool holdsValue;  // the row holds the value it raises (not a skill's name)
 };
 
-// A skill's value box stands for its name under the keyboard only: a click
-// on it selects its text, as in any box.
+// A skill's name is a caption: the mouse presses it, while the keyboard
+// reaches the skill through its value box, which players also click.
 inline constexpr std::array<ImprovingRow, 4> kImprovingRows{{
-    {"comp", ImprovementKind::Skill, SkillSlots::kFirst, SkillSlots::kLast, true, true, false},
-    {"Text1", ImprovementKind::Skill, SkillSlots::kFirst, SkillSlots::kLast, false, true, true},
+    {"comp", ImprovementKind::Skill, SkillSlots::kFirst, SkillSlots::kLast, true, false, false},
+    {"Text1", ImprovementKind::Skill, SkillSlots::kFirst, SkillSlots::kLast, true, true, true},
     {"arme_att", ImprovementKind::Attack, WeaponSlots::kFirst, WeaponSlots::kLast, true, true, true},
     {"arme_par", ImprovementKind::Parry, WeaponSlots::kFirst, WeaponSlots::kLast, true, true, true},
 }};

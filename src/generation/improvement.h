@@ -1,4 +1,4 @@
-// Improvement clicks: a click on a skill name or a weapon value spends one of
+// Improvement clicks: a click on a skill or a weapon value spends one of
 // the improvement rolls counted in des_comp and raises the value.
 #pragma once
 
@@ -12,8 +12,8 @@
 
 namespace orvandel {
 
-// The target of a click on the control "comp(i)", "arme_att(i)" or
-// "arme_par(i)"; nothing for any other control.
+// The target of a click on the control "comp(i)", "Text1(i)", "arme_att(i)"
+// or "arme_par(i)"; nothing for any other control.
 std::optional<ImprovementTarget> improvementTarget(std::string_view controlName);
 
 // The target of Space or Enter on a value box: a skill's value "Text1(i)"

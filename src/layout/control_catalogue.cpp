@@ -205,12 +205,14 @@ std::string rerolledBox(std::string_view control) {
   return {};
 }
 
-// A skill value is named by its skill, a weapon value by its weapon.
+// A skill's value is named by its skill, a weapon's values by its weapon;
+// a skill's or weapon's own name names itself, its dots being no name.
 std::string nameSourceOf(std::string_view control) {
   const auto name = splitControlName(control);
   if (!name || !name->index) return {};
-  if (name->base == "Text1") return indexedName("comp", *name->index);
-  if (name->base == "arme_att" || name->base == "arme_par") return indexedName("arme_nom", *name->index);
+  if (name->base == "Text1" || name->base == "comp") return indexedName("comp", *name->index);
+  if (name->base == "arme_nom" || name->base == "arme_att" || name->base == "arme_par")
+    return indexedName("arme_nom", *name->index);
   return {};
 }
 

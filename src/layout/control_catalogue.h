@@ -60,8 +60,9 @@ struct CatalogueEntry {
   std::optional<ImprovementTarget> key;    // what Space or Enter improves
   std::string rerolls;                     // the box a selector rerolls
   Focus focus;
-  // The field whose text names the control (a skill value is named by its
-  // skill, a weapon value by its weapon); empty when its name never changes.
+  // The field whose text names the control (a skill's name and value are
+  // named by its skill, a weapon's by its weapon); empty when its name
+  // never changes.
   std::string nameSource;
   // The sheet field the control shows; empty for the layout's own controls.
   std::string value;

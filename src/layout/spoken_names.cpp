@@ -26,6 +26,12 @@ constexpr auto kCharacteristicBoxes = std::to_array<std::pair<std::string_view, 
     {"_tot", " : total"},
 });
 
+// The blue boxes that hold a percentile roll rather than what it chose.
+constexpr auto kRollBoxes = std::to_array<std::pair<std::string_view, const char*>>({
+    {"nationalite", "Jet de nationalité"},
+    {"profession", "Jet de profession"},
+});
+
 constexpr const char* kTitle = "Tirer un personnage au hasard";
 // What pressing a control does, for the controls that are pressed.
 constexpr const char* kImprovementPress =
@@ -119,17 +125,20 @@ std::string rerolledBox(std::string_view control) {
   return entry ? entry->rerolls : std::string();
 }
 
-// A value box named by the field beside it: what it improves tells which.
-std::string valueName(const CatalogueEntry& entry, const Personnage& sheet) {
-  switch (entry.key->kind) {
-    case ImprovementKind::Skill:
-      return skillName(entry.row->name, sheet);
-    case ImprovementKind::Attack:
-      return weaponName(entry.row->name, " : attaque", sheet);
-    case ImprovementKind::Parry:
-      break;
-  }
-  return weaponName(entry.row->name, " : parade", sheet);
+// What each box named by the sheet says after its weapon's name.
+constexpr auto kWeaponBoxes = std::to_array<std::pair<std::string_view, const char*>>({
+    {"arme_nom", ""},
+    {"arme_att", " : attaque"},
+    {"arme_par", " : parade"},
+});
+
+// A control named by the sheet: a skill's name or value by the skill, a
+// weapon's name or value by the weapon.
+std::string sheetNamed(std::string_view control, const Personnage& sheet) {
+  const auto name = splitControlName(control);
+  for (const auto& [base, value] : kWeaponBoxes)
+    if (name->base == base) return weaponName(control, value, sheet);
+  return skillName(control, sheet);
 }
 
 std::string spokenNameOf(std::string_view control) {
@@ -147,7 +156,7 @@ std::string spokenNameSource(std::string_view control) {
 std::string spokenName(const ControlRow& row, const Personnage& sheet) {
   const std::string_view control = row.name;
   const CatalogueEntry* entry = catalogueEntry(control);
-  if (entry && entry->key && !entry->nameSource.empty()) return valueName(*entry, sheet);
+  if (entry && !entry->nameSource.empty()) return sheetNamed(control, sheet);
   if (row.kind == ControlKind::Selector) {
     const std::string box = rerolledBox(control);
     return box.empty() ? std::string() : kRerollName + spokenNameOf(box);
@@ -156,6 +165,8 @@ std::string spokenName(const ControlRow& row, const Personnage& sheet) {
     for (const auto& [suffix, detail] : kCharacteristicBoxes)
       if (control == std::string(characteristic.name) + std::string(suffix))
         return std::string(characteristic.caption) + detail;
+  for (const auto& [box, name] : kRollBoxes)
+    if (control == box) return name;
   if (control == kTitlePicture) return kTitle;
   if (control == "sorcier") return kSorcery;
   if (control == kImprovementRollsBox) return kImprovementRolls;

@@ -180,11 +180,14 @@ class Session {
   void restart() { session_.restart(makeDice(seed_)); }
 
   // {control: name} for every control a screen reader names, as the sheet
-  // now stands.
+  // now stands. A caption keeps its text on the page, where the box beside
+  // it carries the name.
   val spokenNames() const {
     val names = val::object();
-    for (const auto& row : characterWindowLayout())
+    for (const auto& row : characterWindowLayout()) {
+      if (row.kind == ControlKind::Caption) continue;
       if (std::string name = spokenName(row, session_.sheet()); !name.empty()) names.set(row.name, name);
+    }
     return names;
   }
 

@@ -9,6 +9,7 @@
 #include "layout/layout.h"
 #include "window/fonts.h"
 #include "window/qt_text.h"
+#include "window/screen_reader_names.h"
 
 namespace orvandel {
 namespace {
@@ -22,6 +23,7 @@ constexpr const char* kEmpty =
 
 JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
     : QWidget(parent, Qt::Tool), session_(session), text_(new QPlainTextEdit(this)) {
+  useSheetRoles();
   setObjectName(QStringLiteral("journal"));
   setWindowTitle(QString::fromUtf8(kTitle));
   text_->setObjectName(QStringLiteral("journal_text"));

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -24,6 +25,7 @@
 #include "window/roster_filter.h"
 #include "window/roster_model.h"
 #include "window/roster_store.h"
+#include "window/screen_reader_names.h"
 #include "window/sheet_files.h"
 #include "window/sheet_paper.h"
 
@@ -33,6 +35,7 @@ namespace {
 constexpr const char* kTitle = "Personnages";
 constexpr const char* kSearchName = "Chercher un personnage";
 constexpr const char* kSearchHint = "Chercher un nom, une profession, une nationalité";
+constexpr const char* kClearSearchName = "Effacer la recherche";
 constexpr const char* kKeepTitle = "Garder ce personnage";
 constexpr const char* kRenameTitle = "Renommer le personnage";
 constexpr const char* kNameLabel = "Nom du personnage :";
@@ -55,6 +58,7 @@ QPushButton* button(const char* text, QWidget* parent) {
 
 RosterWindow::RosterWindow(const Personnage& shown, QString path, QWidget* parent)
     : QWidget(parent, Qt::Window), shown_(shown), path_(std::move(path)) {
+  useSheetRoles();
   setObjectName(QStringLiteral("roster"));
   setWindowTitle(QString::fromUtf8(kTitle));
   LoadedRoster loaded = loadRoster(path_);
@@ -70,6 +74,9 @@ void RosterWindow::build() {
   search_->setAccessibleName(QString::fromUtf8(kSearchName));
   search_->setPlaceholderText(QString::fromUtf8(kSearchHint));
   search_->setClearButtonEnabled(true);
+  // The clear button is the box's only tool button.
+  for (auto* clear : search_->findChildren<QToolButton*>())
+    clear->setAccessibleName(QString::fromUtf8(kClearSearchName));
   filter_ = new RosterFilter(*model_, this);
   connect(search_, &QLineEdit::textChanged, filter_, &RosterFilter::setWords);
 

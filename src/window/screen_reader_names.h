@@ -1,6 +1,7 @@
 // The names a screen reader says for the window's controls, from the
 // program's one table of spoken names: every control is named once, and the
-// skill and weapon values again when the sheet renames their skill or weapon.
+// skills and weapons again when the sheet renames them; each caption that
+// labels a box is related to it.
 #pragma once
 
 #include <QWidget>
@@ -12,9 +13,10 @@
 
 namespace orvandel {
 
-// Gives screen readers the sheet's roles: the window is a window, and a
-// skill or weapon value and the title picture are buttons that a press acts
-// on. Call before the window is built; later calls do nothing.
+// Gives screen readers the program's roles: each window is a window, a box
+// the player only reads is read-only and reads out its text, and a skill or
+// weapon value and the title picture are buttons that a press acts on. Call
+// before the windows are built; later calls do nothing.
 void useSheetRoles();
 
 class ScreenReaderNames {

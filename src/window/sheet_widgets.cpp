@@ -13,6 +13,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QResource>
+#include <QStyleOption>
 #include <QStyleOptionComplex>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -94,7 +95,7 @@ void paint(QWidget* w, const Look& look, QPalette::ColorRole inkRole, QPalette::
 
 // The frame is opaque: the side strips show only outside it.
 QWidget* makeFrame(const ControlRow& row, QWidget* parent, QStyle* style) {
-  auto* frame = new QGroupBox(qtText(row.caption), parent);
+  auto* frame = new SheetFrame(qtText(row.caption), parent);
   frame->setAutoFillBackground(true);
   frame->setStyle(style);
   return frame;
@@ -218,6 +219,20 @@ Qt::FocusPolicy focusPolicy(Focus focus) {
 }
 
 }  // namespace
+
+void SheetFrame::initStyleOption(QStyleOptionGroupBox* option) const {
+  QGroupBox::initStyleOption(option);
+  option->text = caption_;
+  option->subControls |= QStyle::SC_GroupBoxLabel;
+}
+
+void PressedPicture::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Highlight));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
 
 QStyle* makeSheetStyle(QObject* owner) {
   auto* style = new SheetStyle;

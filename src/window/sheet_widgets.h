@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QCursor>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSize>
 #include <QWidget>
+#include <utility>
 
 #include "layout/layout.h"
 
@@ -30,6 +32,29 @@ class PressedPicture final : public QLabel {
 
  public:
   using QLabel::QLabel;
+
+ protected:
+  // The keyboard focus shows as on the boxes: a border in the highlight
+  // colour over the picture's edge.
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The frame that holds the sheet. Its caption is drawn where a group box
+// draws its title but is not the title: Qt tells screen readers that a
+// group box's title labels every control inside it, and the frame labels
+// none of them.
+class SheetFrame final : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  SheetFrame(QString caption, QWidget* parent) : QGroupBox(parent), caption_(std::move(caption)) {}
+  const QString& caption() const { return caption_; }
+
+ protected:
+  void initStyleOption(QStyleOptionGroupBox* option) const override;
+
+ private:
+  QString caption_;
 };
 
 // The window's client area in pixels, from its size in twips.

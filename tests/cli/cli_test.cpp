@@ -115,7 +115,7 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
 TEST(CliTest, OptionsAtBothEndsOfTheirRange) {
   const std::string kCount = "--count attend un nombre entier de 1 à 1000000, pas ";
   const std::string kSeed = "--seed attend un nombre entier sans signe de 0 à 18446744073709551615, pas ";
-  const std::string kCase = " : comp(1..73), arme_att(1..6) ou arme_par(1..6)";
+  const std::string kCase = " : comp(1..73), Text1(1..73), arme_att(1..6) ou arme_par(1..6)";
   const std::string kSeeHelp = " (voir orvandel-cli --help)";
   const struct {
     std::vector<std::string> args;

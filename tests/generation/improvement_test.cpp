@@ -27,13 +27,13 @@ TEST(ImprovementTest, ControlsAClickOrAKeyRaises) {
     std::optional<ImprovementTarget> clicked;
     std::optional<ImprovementTarget> keyed;
   } cases[] = {
-      {"comp(1)", {{Skill, 1}}, {{Skill, 1}}},
-      {"comp(73)", {{Skill, 73}}, {{Skill, 73}}},
+      {"comp(1)", {{Skill, 1}}, {}},
+      {"comp(73)", {{Skill, 73}}, {}},
       {"comp(0)", {}, {}},
       {"comp(74)", {}, {}},
       {"comp(01)", {}, {}},
-      {"Text1(1)", {}, {{Skill, 1}}},
-      {"Text1(73)", {}, {{Skill, 73}}},
+      {"Text1(1)", {{Skill, 1}}, {{Skill, 1}}},
+      {"Text1(73)", {{Skill, 73}}, {{Skill, 73}}},
       {"Text1(74)", {}, {}},
       {"arme_att(1)", {{Attack, 1}}, {{Attack, 1}}},
       {"arme_att(6)", {{Attack, 6}}, {{Attack, 6}}},

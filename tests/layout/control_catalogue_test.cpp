@@ -42,12 +42,12 @@ TEST(ControlCatalogue, EveryImprovementTargetNamesAnExistingValue) {
       EXPECT_NE(catalogueEntry(raised), nullptr) << raised;
     }
   }
-  // comp and Text1 by key, comp by click; the two weapon values both ways.
+  // comp by click; Text1 and the two weapon values both ways.
   EXPECT_EQ(pressed, 3 * (SkillSlots::kLast - SkillSlots::kFirst + 1) +
                          4 * (WeaponSlots::kLast - WeaponSlots::kFirst + 1));
   // The ends of each row, and one step past them, are the improvement
   // stage's table; here, the ranges as the CLI names them.
-  EXPECT_EQ(clickTargetsText(), "comp(1..73), arme_att(1..6) ou arme_par(1..6)");
+  EXPECT_EQ(clickTargetsText(), "comp(1..73), Text1(1..73), arme_att(1..6) ou arme_par(1..6)");
 }
 
 TEST(ControlCatalogue, EverySelectorRerollsItsBlueBoxOrTheImprovementRolls) {
@@ -71,12 +71,13 @@ TEST(ControlCatalogue, EverySelectorRerollsItsBlueBoxOrTheImprovementRolls) {
   EXPECT_EQ(selectors, static_cast<int>(Selectors::kIndices.size()));
 }
 
-// What Tab reaches: what the player types in or presses, nothing drawn only.
+// What Tab reaches: what the player types in or presses, nothing drawn only;
+// a skill's name, a caption that the mouse presses, leaves Tab to its value.
 TEST(ControlCatalogue, TakesTheFocusWhereThePlayerTypesOrPresses) {
   for (const CatalogueEntry& entry : controlCatalogue()) {
     const ControlRow& row = *entry.row;
-    const bool acts =
-        entry.press != PressAction::Nothing || row.look.editable || row.kind == ControlKind::Selector;
+    const bool acts = (entry.press != PressAction::Nothing && row.kind != ControlKind::Caption) ||
+                      row.look.editable || row.kind == ControlKind::Selector;
     if (acts) {
       EXPECT_EQ(entry.focus, Focus::Tab) << row.name;
     }

@@ -83,9 +83,9 @@ test.describe('on a phone', () => {
     await control(page, 'Command1').tap();
     const typed = cli(['generate', '--typed', '--seed', seed], { ...boxes, 'des_ok(15)': true, 'des_ok(17)': true });
     expect(await shownFields(page, typed.sheet)).toEqual(typed.sheet);
-    const first = cli(['improve', 'comp(1)', '--seed', seedAfter(seed, typed.rolls)], typed.sheet);
+    const first = cli(['improve', 'Text1(1)', '--seed', seedAfter(seed, typed.rolls)], typed.sheet);
     const second = cli(['improve', 'arme_att(1)', '--seed', seedAfter(seed, typed.rolls + 1)], first.sheet);
-    await control(page, 'comp(1)').tap();
+    await control(page, 'Text1(1)').tap();
     await control(page, 'arme_att(1)').tap();
     expect(await shownFields(page, second.sheet)).toEqual(second.sheet);
   });

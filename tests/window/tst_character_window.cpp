@@ -23,6 +23,7 @@
 #include "layout/control_catalogue.h"
 #include "layout/layout.h"
 #include "window/character_window.h"
+#include "window/roster_window.h"
 #include "window/status_line.h"
 
 namespace orvandel {
@@ -256,7 +257,7 @@ class CharacterWindowTest : public QObject {
     QTest::newRow("skill name") << "comp(45)" << "100:37";
     QTest::newRow("attack") << "arme_att(2)" << "100:37";
     QTest::newRow("parry") << "arme_par(2)" << "100:64";
-    QTest::newRow("skill value is no target") << "Text1(45)" << "";
+    QTest::newRow("skill value") << "Text1(45)" << "100:37";
     QTest::newRow("weapon name is no target") << "arme_nom(2)" << "";
     // clang-format on
   }
@@ -375,11 +376,12 @@ class CharacterWindowTest : public QObject {
   void focusIsVisible_data() {
     QTest::addColumn<QString>("name");
     for (const char* name : {"forc", "dex_race", "des_ok(0)", "des_ok(17)", "Text1(3)", "arme_par(1)",
-                             "equipement", "Command1", "Command2"})
+                             "equipement", "Command1", "Command2", "orvandel", "pv", "nationalite_nom"})
       QTest::newRow(name) << name;
   }
 
-  // The border of a control changes when the keyboard focus comes to it.
+  // The border of a control changes when the keyboard focus comes to it, by
+  // Tab or, for a box that is only read, by a click.
   void focusIsVisible() {
     QFETCH(QString, name);
     CharacterWindow window(std::make_unique<SeededDice>(3));
@@ -387,7 +389,11 @@ class CharacterWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.randomEntry();
     QWidget* w = control(window, name);
-    QVERIFY(tabTo(w));
+    if (w->focusPolicy() & Qt::TabFocus)
+      QVERIFY(tabTo(w));
+    else
+      QTest::mouseClick(w, Qt::LeftButton);
+    QVERIFY(w->hasFocus());
     const QImage focused = w->grab().toImage();
     QTest::keyClick(w, Qt::Key_Tab);
     QVERIFY(!w->hasFocus());
@@ -410,7 +416,10 @@ class CharacterWindowTest : public QObject {
     QTest::newRow("race box") << "dex_race" << "DEXtérité : modificateur racial" << edit;
     QTest::newRow("total") << "cha_tot" << "CHArisme : total" << edit;
     QTest::newRow("name box") << "nationalite_nom" << "Nationalité : nom" << edit;
-    QTest::newRow("selector") << "des_ok(14)" << "Relancer Nationalité" << tick;
+    QTest::newRow("nationality roll") << "nationalite" << "Jet de nationalité" << edit;
+    QTest::newRow("profession roll") << "profession" << "Jet de profession" << edit;
+    QTest::newRow("skill name") << "comp(12)" << "comp(12)" << int(QAccessible::StaticText);
+    QTest::newRow("selector") << "des_ok(14)" << "Relancer Jet de nationalité" << tick;
     QTest::newRow("improvement rolls selector") << "des_ok(17)" << "Relancer Jets d’amélioration" << tick;
     QTest::newRow("skill value") << "Text1(12)" << "comp(12)" << button;
     QTest::newRow("attack") << "arme_att(1)" << "arme_nom(1)" << button;
@@ -502,6 +511,79 @@ class CharacterWindowTest : public QObject {
       if (qobject_cast<QCheckBox*>(w))
         QVERIFY2(w->toolTip().contains(w->accessibleName().section(' ', 1), Qt::CaseInsensitive),
                  qPrintable(w->toolTip()));
+    }
+  }
+
+  void screenReadersReadEveryValue_data() {
+    QTest::addColumn<QString>("clicked");  // after the roll, "" for none
+    QTest::newRow("rolled") << "";
+    QTest::newRow("improved skill") << "Text1(12)";
+    QTest::newRow("improved parry") << "arme_par(1)";
+  }
+
+  // Every box reads out what the sheet holds there, as its value and as
+  // text, says whether the player may type in it, and is labelled by no
+  // caption but its row's; each row's fixed caption labels one of them.
+  void screenReadersReadEveryValue() {
+    QFETCH(QString, clicked);
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.randomEntry();
+    if (!clicked.isEmpty()) QTest::mouseClick(control(window, clicked), Qt::LeftButton);
+    Personnage sheet = window.sheet();
+    QSet<QString> rowCaptions, labelling;
+    for (const ControlRow& row : characterWindowLayout()) {
+      if (row.kind != ControlKind::Field && row.kind != ControlKind::MultiLine) continue;
+      const QString name = QString::fromStdString(row.name);
+      if (!row.rowLabel.empty() && catalogueEntry(row.rowLabel)->value.empty())
+        rowCaptions << QString::fromStdString(row.rowLabel);
+      const QString shown = QString::fromStdString(*std::get<std::string*>(*findField(sheet, row.name)));
+      QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control(window, name));
+      QCOMPARE(box->text(QAccessible::Value), shown);
+      QAccessibleTextInterface* text = box->textInterface();
+      QVERIFY2(text, qPrintable(name));
+      QCOMPARE(text->text(0, text->characterCount()), shown);
+      QVERIFY2(box->state().readOnly != row.look.editable, qPrintable(name));
+      QVERIFY2(box->state().editable == row.look.editable, qPrintable(name));
+      for (const auto& [label, relation] : box->relations(QAccessible::Label)) {
+        QCOMPARE(label->object()->objectName().toStdString(), row.rowLabel);
+        labelling << label->object()->objectName();
+      }
+    }
+    QCOMPARE(labelling, rowCaptions);
+  }
+
+  // Tab stops only where a key does something: a box to type in, or a
+  // control that screen readers can press or tick.
+  void everyTabStopActs() {
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    const QStringList acting{QAccessibleActionInterface::pressAction(),
+                             QAccessibleActionInterface::toggleAction()};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().startsWith("qt_")) continue;
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(w);
+      const bool typed = control->state().editable;
+      const QStringList actions =
+          control->actionInterface() ? control->actionInterface()->actionNames() : QStringList();
+      QVERIFY2(typed || actions.contains(acting[0]) || actions.contains(acting[1]),
+               qPrintable(w->objectName()));
+    }
+  }
+
+  // The roster and the journal are windows too, and each of their buttons,
+  // as each of the sheet's, is named.
+  void everyWindowAndButtonIsNamed() {
+    CharacterWindow window(std::make_unique<SeededDice>(4));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
+    QWidget* journal = window.findChild<QWidget*>(QStringLiteral("journal"));
+    QVERIFY(journal);
+    for (QWidget* shown :
+         {static_cast<QWidget*>(&window), journal, static_cast<QWidget*>(&window.roster())}) {
+      QCOMPARE(QAccessible::queryAccessibleInterface(shown)->role(), QAccessible::Window);
+      for (QAbstractButton* button : shown->findChildren<QAbstractButton*>())
+        QVERIFY2(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty(),
+                 qPrintable(shown->objectName() + " " + button->metaObject()->className()));
     }
   }
 

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,7 +26,7 @@ namespace {
 QString captionOf(QWidget* w) {
   if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
   if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
+  if (auto* frame = qobject_cast<SheetFrame*>(w)) return frame->caption();
   return {};
 }
 

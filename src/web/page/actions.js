@@ -48,9 +48,6 @@ export class SheetActions extends EventTarget {
       const element = view.element(row.name);
       if (tips[row.name]) element.title = tips[row.name];
       // Boxes the player can neither change nor press take focus by click only, as in the window.
-      // A skill's name, which Tab reaches in the window, stays text here:
-      // the value box beside it is the same press, named after the skill,
-      // so the keyboard and screen readers meet each skill once.
       if (row.focus === 'click') element.tabIndex = -1;
       if (clicked.has(row.name)) {
         element.classList.add('clickable');
