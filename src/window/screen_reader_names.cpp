@@ -106,7 +106,8 @@ class ShownBox final : public PressedControl, public QAccessibleTextInterface {
   QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
-// The program's windows are windows to screen readers, not bare panes.
+// The program's windows, the journal that stays above the sheet included,
+// are windows to screen readers, not bare panes; dialogs keep their own role.
 class SheetWindow final : public QAccessibleWidget {
  public:
   explicit SheetWindow(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
@@ -119,7 +120,7 @@ QAccessibleInterface* sheetAccessible(const QString& /*className*/, QObject* obj
     return new ShownBox(box,
                         qobject_cast<PressedValue*>(w) ? QAccessible::Button : QAccessible::EditableText);
   if (qobject_cast<PressedPicture*>(w)) return new PressedControl(w);
-  if (w->isWindow() && w->windowType() == Qt::Window) return new SheetWindow(w);
+  if (w->windowType() == Qt::Window || w->windowType() == Qt::Tool) return new SheetWindow(w);
   return nullptr;
 }
 
