@@ -148,10 +148,14 @@ std::string_view catalogueName(int slot) { return skillAt(slot).name; }
 
 SkillCategory catalogueCategory(int slot) { return skillAt(slot).category; }
 
+std::string slotByHeading(int slot) {
+  return std::string(categoryRow(catalogueCategory(slot)).heading) + ", compétence " + std::to_string(slot);
+}
+
 std::string skillTitle(const Personnage& sheet, int slot) {
   const std::string& name = sheet.comp(slot);
   if (name.find_first_not_of(". ") != std::string::npos) return name;
-  return std::string(categoryRow(catalogueCategory(slot)).heading) + ", compétence " + std::to_string(slot);
+  return slotByHeading(slot);
 }
 
 void competence(Generation& g) {

@@ -68,9 +68,12 @@ std::string_view catalogueName(int slot);
 // for any other slot.
 SkillCategory catalogueCategory(int slot);
 
+// A skill slot by its heading and number, "Agilité, compétence 43": how a
+// free slot (a row of dots, or nothing) is named to the player.
+std::string slotByHeading(int slot);
+
 // How the journal names skill slot `slot`: by the name the sheet shows, or,
-// while the slot is free (a row of dots, or nothing), by its heading and
-// number: "Agilité, compétence 43".
+// while the slot is free, by slotByHeading.
 std::string skillTitle(const Personnage& sheet, int slot);
 
 }  // namespace orvandel

@@ -112,8 +112,7 @@ std::string weaponName(std::string_view control, const char* value, const Person
 std::string skillName(std::string_view control, const Personnage& sheet) {
   const std::string index = indexOf(control);
   const std::string skill = simplified(fieldText(sheet, "comp(" + index + ")"));
-  const std::string where =
-      std::string(categoryRow(catalogueCategory(std::stoi(index))).heading) + ", compétence " + index;
+  const std::string where = slotByHeading(std::stoi(index));
   if (!hasLetterOrDigit(skill)) return where;
   if (timesShown<SkillSlots>(sheet, "comp", skill) > 1) return skill + " (" + where + ")";
   return skill;
