@@ -1,6 +1,7 @@
 #include "window/character_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "layout/layout.h"
 #include "window/fonts.h"
 #include "window/journal_window.h"
+#include "window/leaving_prompt.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/roster_store.h"
@@ -59,6 +61,8 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Zoom avant", "Ctrl++; Ctrl+=", CommandRole::Plain, &CharacterWindow::zoomIn},
     {"Zoom arrière", "Ctrl+-", CommandRole::Plain, &CharacterWindow::zoomOut},
     {"Taille réelle", "Ctrl+0", CommandRole::Plain, &CharacterWindow::zoomToActualSize},
+    {nullptr, nullptr, CommandRole::Plain, nullptr},
+    {"Quitter", "Ctrl+Q", CommandRole::Plain, &CharacterWindow::quit},
 });
 
 }  // namespace
@@ -93,9 +97,7 @@ void CharacterWindow::listenToView() {
   connect(view_, &SheetView::titlePressed, this, &CharacterWindow::randomEntry);
   connect(view_, &SheetView::typedEntryPressed, this, &CharacterWindow::typedEntry);
   connect(view_, &SheetView::improvementPressed, this, &CharacterWindow::improvementClick);
-  // QUITTER closes the window, which ends the program, as closing it from
-  // its title bar does: at once, with nothing asked and nothing saved.
-  connect(view_, &SheetView::quitPressed, this, &QWidget::close);
+  connect(view_, &SheetView::quitPressed, this, &CharacterWindow::quit);
 }
 
 void CharacterWindow::makeCommands() {
@@ -139,6 +141,29 @@ void CharacterWindow::undo() { session_.undo(); }
 
 void CharacterWindow::redo() { session_.redo(); }
 
+void CharacterWindow::quit() { close(); }
+
+void CharacterWindow::closeEvent(QCloseEvent* event) {
+  if (mayLeave())
+    event->accept();
+  else
+    event->ignore();
+}
+
+bool CharacterWindow::mayLeave() {
+  if (!session_.holdsUnkeptCharacter()) return true;
+  switch (askBeforeLosing(*this, session_.sheet())) {
+    case Leaving::Keep:
+      keepCharacter();
+      return !session_.holdsUnkeptCharacter();
+    case Leaving::Discard:
+      return true;
+    case Leaving::Stay:
+      return false;
+  }
+  return false;
+}
+
 std::optional<QString> CharacterWindow::saveTo(const QString& path) { return keeping_->saveTo(path); }
 
 std::optional<QString> CharacterWindow::openFrom(const QString& path) { return keeping_->openFrom(path); }
@@ -159,6 +184,7 @@ RosterWindow& CharacterWindow::roster() {
   if (!roster_) {
     roster_ = new RosterWindow(session_.sheet(), defaultRosterPath(), this);
     connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet) { session_.open(sheet); });
+    connect(roster_, &RosterWindow::keptShown, this, [this] { session_.markKept(); });
   }
   return *roster_;
 }

@@ -15,6 +15,7 @@
 #include "generation/improvement.h"
 #include "session/sheet_session.h"
 
+class QCloseEvent;
 class QContextMenuEvent;
 class QPrinter;
 class QRect;
@@ -45,6 +46,8 @@ class CharacterWindow : public QWidget {
   void improvementClick(ImprovementTarget target);
   void undo();
   void redo();
+  // QUITTER, Ctrl+Q: closes the window as its title bar does (see closeEvent).
+  void quit();
 
   // Keeping the character, as the shortcuts and the context menu start them
   // once the player has picked a file. Saving and opening return what went
@@ -92,12 +95,16 @@ class CharacterWindow : public QWidget {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A character that nothing keeps is not lost unasked: the player keeps it,
+  // leaves it, or stays.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void listenToView();
   void makeCommands();
   void showChange(SheetChange change);
   void zoomOnScreen(double wanted);
+  bool mayLeave();
 
   SheetSession session_;
   SheetView* view_;
