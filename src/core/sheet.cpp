@@ -19,4 +19,8 @@ void Personnage::resetOutputs() {
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_par(i).clear();
 }
 
+bool holdsCharacter(const Personnage& sheet) {
+  return !sheet.profession_nom.empty() || !sheet.nationalite_nom.empty();
+}
+
 }  // namespace orvandel

@@ -93,6 +93,11 @@ struct Personnage {
   bool operator==(const Personnage&) const = default;
 };
 
+// Whether a generation made the sheet (or a file brought one that a
+// generation made): the launch state and typing alone leave the profession
+// and the nationality blank, as no rule has named them yet.
+bool holdsCharacter(const Personnage& sheet);
+
 // The seven characteristics in sheet order, with the three fields of each row
 // and the caption the sheet shows before it.
 enum Carac : int { kForc, kCon, kTai, kDex, kIntl, kPou, kCha, kCaracCount };

@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <iterator>
+#include <string>
 
 namespace orvandel {
 namespace {
 
 constexpr const char* kUnnamed = "Personnage";
 constexpr const char* kNameSeparator = ", ";
+constexpr const char* kNumberBefore = " (";
+constexpr const char* kNumberAfter = ")";
 
 // The Latin-1 letters from U+00C0 to U+00FF as a search compares them:
 // lower case, without their accents (× and ÷ are no letters).
@@ -59,14 +61,25 @@ std::string proposedName(const Personnage& sheet) {
   return name.empty() ? kUnnamed : name;
 }
 
+std::string Roster::distinctName(const std::string& name) const {
+  const auto taken = [this](const std::string& wanted) {
+    return std::any_of(characters_.begin(), characters_.end(),
+                       [&wanted](const KeptCharacter& c) { return c.name == wanted; });
+  };
+  std::string distinct = name;
+  for (int number = 2; taken(distinct); ++number)
+    distinct = name + kNumberBefore + std::to_string(number) + kNumberAfter;
+  return distinct;
+}
+
 std::size_t Roster::keep(std::string name, Personnage sheet) {
-  characters_.push_back({std::move(name), std::move(sheet)});
+  characters_.push_back({distinctName(name), std::move(sheet)});
   return characters_.size() - 1;
 }
 
 void Roster::keepAll(std::vector<KeptCharacter> characters) {
-  characters_.insert(characters_.end(), std::make_move_iterator(characters.begin()),
-                     std::make_move_iterator(characters.end()));
+  characters_.reserve(characters_.size() + characters.size());
+  for (KeptCharacter& character : characters) keep(std::move(character.name), std::move(character.sheet));
 }
 
 void Roster::rename(std::size_t at, std::string name) { characters_.at(at).name = std::move(name); }

@@ -44,9 +44,12 @@ class Roster {
   const std::vector<KeptCharacter>& characters() const { return characters_; }
   std::size_t size() const { return characters_.size(); }
 
-  // Keeps `sheet` last under `name`; its place in the roster.
+  // Keeps `sheet` last under `name`, or under a name of its own when
+  // another character has it ("Aldo (2)"): two characters of one name could
+  // not be told apart in the list or on paper. Its place in the roster.
   std::size_t keep(std::string name, Personnage sheet);
-  // Appends what an import brought; nothing kept before is touched.
+  // Appends what an import brought, each under a name of its own as keep()
+  // gives it; nothing kept before is touched.
   void keepAll(std::vector<KeptCharacter> characters);
 
   // REQUIRES: at < size() (at <= size() for restore).
@@ -62,6 +65,9 @@ class Roster {
   bool operator==(const Roster&) const = default;
 
  private:
+  // `name`, or else the first of "name (2)", "name (3)"… that no character has.
+  std::string distinctName(const std::string& name) const;
+
   std::vector<KeptCharacter> characters_;
 };
 

@@ -10,6 +10,14 @@ constexpr const char* kNoName = "Donnez un nom au personnage.";
 constexpr const char* kNothingOpened =
     "Ouvrez d’abord un personnage de la liste : « Mettre à jour » le remplace par la fiche affichée.";
 constexpr const char* kGone = "Ce personnage n’est plus dans la liste.";
+constexpr const char* kNothingRolled =
+    "La fiche est vierge : tirez d’abord un personnage (un clic sur le titre, ou les cases bleues "
+    "remplies puis « Saisie/Reroll »), puis gardez-le.";
+
+// French counts none or one in the singular.
+constexpr const char* kImportedOne = "« %s » : %n personnage importé.";
+constexpr const char* kImportedMany = "« %s » : %n personnages importés.";
+constexpr const char* kLeftOut = " Laissés de côté :";
 
 constexpr const char* kNameFromFacts = " — ";
 constexpr const char* kFactSeparator = " · ";
@@ -47,6 +55,7 @@ std::string whoUnlessNamed(const KeptCharacter& character) {
 }  // namespace
 
 std::optional<std::string> RosterSession::keep(std::string_view name, Personnage sheet) {
+  if (!holdsCharacter(sheet)) return kNothingRolled;
   std::string kept = trimmed(name);
   if (kept.empty()) return kNoName;
   const std::size_t at = roster_.size();
@@ -102,12 +111,21 @@ std::optional<std::size_t> RosterSession::undoRemoval() {
   return at;
 }
 
-void RosterSession::keepAll(std::vector<KeptCharacter> characters) {
-  if (characters.empty()) return;
+std::size_t RosterSession::keepAll(std::vector<KeptCharacter> characters) {
+  const std::size_t added = characters.size();
+  if (added == 0) return 0;
   const std::size_t first = roster_.size();
-  if (listener_) listener_->aboutToInsert(first, first + characters.size() - 1);
+  if (listener_) listener_->aboutToInsert(first, first + added - 1);
   roster_.keepAll(std::move(characters));
   if (listener_) listener_->inserted();
+  return added;
+}
+
+std::string importSummary(std::string_view fileName, std::size_t added, bool someLeftOut) {
+  std::string text = added > 1 ? kImportedMany : kImportedOne;
+  text.replace(text.find("%s"), 2, fileName);
+  text.replace(text.find("%n"), 2, std::to_string(added));
+  return someLeftOut ? text + kLeftOut : text;
 }
 
 std::string summary(const KeptCharacter& character) {

@@ -46,7 +46,8 @@ class RosterSession {
   // nothing; or nothing once done. A name is kept without the spaces around
   // it.
 
-  // Keeps `sheet` last under `name`; it is then the character opened.
+  // Keeps `sheet` last under `name` (see Roster::keep); it is then the
+  // character opened. A sheet that holds no character yet is refused.
   std::optional<std::string> keep(std::string_view name, Personnage sheet);
   std::optional<std::string> rename(std::size_t at, std::string_view name);
   // "Mettre à jour": the character opened takes `sheet`.
@@ -58,8 +59,8 @@ class RosterSession {
   // nothing when none is left to put back.
   std::optional<std::size_t> undoRemoval();
   bool canUndoRemoval() const { return !removed_.empty(); }
-  // Appends what an import brought; nothing kept before is touched.
-  void keepAll(std::vector<KeptCharacter> characters);
+  // Appends what an import brought (see Roster::keepAll); how many.
+  std::size_t keepAll(std::vector<KeptCharacter> characters);
 
   // The place of the character last opened or kept, if it is still there.
   std::optional<std::size_t> opened() const { return opened_; }
@@ -75,6 +76,11 @@ class RosterSession {
 // profession and nationality unless it is still named after them, its PV
 // and SAN. "Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"
 std::string summary(const KeptCharacter& character);
+
+// What an import of the file `fileName` says once done: how many
+// characters it added, and whether the reasons why some were left out follow.
+// "« lot.jsonl » : 20 personnages importés. Laissés de côté :"
+std::string importSummary(std::string_view fileName, std::size_t added, bool someLeftOut);
 
 // The name and the summary on one line.
 // "Aldo — Chasseur Guerrier, Plaine des Cendres · PV 12 · SAN 55"

@@ -59,7 +59,10 @@ std::optional<std::string> SheetSession::open(std::string_view json) {
   return std::nullopt;
 }
 
-void SheetSession::open(Personnage sheet) { keepStep(std::exchange(sheet_, std::move(sheet)), {}); }
+void SheetSession::open(Personnage sheet) {
+  keepStep(std::exchange(sheet_, std::move(sheet)), {});
+  markKept();
+}
 
 bool SheetSession::undo() { return show(history_.undo({sheet_, journal_})); }
 
@@ -69,6 +72,8 @@ void SheetSession::restart(std::unique_ptr<Dice> dice) {
   dice_ = std::move(dice);
   keepStep(std::exchange(sheet_, Personnage{}), {});
 }
+
+bool SheetSession::holdsUnkeptCharacter() const { return holdsCharacter(sheet_) && kept_ != sheet_; }
 
 void SheetSession::keepStep(Personnage before, Journal journal) {
   if (before == sheet_) {

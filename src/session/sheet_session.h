@@ -73,6 +73,15 @@ class SheetSession {
   // left behind is one step to undo.
   void restart(std::unique_ptr<Dice> dice);
 
+  // Whether the sheet shown holds a character that leaving would lose: one
+  // that a generation made (see holdsCharacter), and that is not, as it
+  // stands now, the sheet last kept, saved or opened. Typing, an
+  // improvement or a step back after keeping make it one again.
+  bool holdsUnkeptCharacter() const;
+  // The sheet shown is kept where the player can open it again (a roster, a
+  // file); opening a sheet does the same.
+  void markKept() { kept_ = sheet_; }
+
  private:
   // A sheet with the journal that made it: they go back and forth together.
   struct Step {
@@ -92,6 +101,7 @@ class SheetSession {
   StepHistory<Step> history_;
   Journal journal_;
   std::function<void(SheetChange)> listener_;
+  std::optional<Personnage> kept_;
 };
 
 }  // namespace orvandel

@@ -1,6 +1,7 @@
 #include "window/character_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QIcon>
@@ -16,6 +17,7 @@
 #include "sheet_io/refusal_text.h"
 #include "window/fonts.h"
 #include "window/journal_window.h"
+#include "window/leaving_prompt.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/roster_store.h"
@@ -65,6 +67,8 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Zoom avant", "Ctrl++; Ctrl+=", CommandRole::Plain, &CharacterWindow::zoomIn},
     {"Zoom arrière", "Ctrl+-", CommandRole::Plain, &CharacterWindow::zoomOut},
     {"Taille réelle", "Ctrl+0", CommandRole::Plain, &CharacterWindow::zoomToActualSize},
+    {nullptr, nullptr, CommandRole::Plain, nullptr},
+    {"Quitter", "Ctrl+Q", CommandRole::Plain, &CharacterWindow::quit},
 });
 
 }  // namespace
@@ -101,9 +105,7 @@ void CharacterWindow::listenToView() {
   connect(view_, &SheetView::titlePressed, this, &CharacterWindow::randomEntry);
   connect(view_, &SheetView::typedEntryPressed, this, &CharacterWindow::typedEntry);
   connect(view_, &SheetView::improvementPressed, this, &CharacterWindow::improvementClick);
-  // QUITTER closes the window, which ends the program, as closing it from
-  // its title bar does: at once, with nothing asked and nothing saved.
-  connect(view_, &SheetView::quitPressed, this, &QWidget::close);
+  connect(view_, &SheetView::quitPressed, this, &CharacterWindow::quit);
 }
 
 void CharacterWindow::makeCommands() {
@@ -173,6 +175,29 @@ void CharacterWindow::redo() {
   if (session_.redo()) say(stepOutcome(true));
 }
 
+void CharacterWindow::quit() { close(); }
+
+void CharacterWindow::closeEvent(QCloseEvent* event) {
+  if (mayLeave())
+    event->accept();
+  else
+    event->ignore();
+}
+
+bool CharacterWindow::mayLeave() {
+  if (!session_.holdsUnkeptCharacter()) return true;
+  switch (askBeforeLosing(*this, session_.sheet())) {
+    case Leaving::Keep:
+      keepCharacter();
+      return !session_.holdsUnkeptCharacter();
+    case Leaving::Discard:
+      return true;
+    case Leaving::Stay:
+      return false;
+  }
+  return false;
+}
+
 std::optional<QString> CharacterWindow::saveTo(const QString& path) { return keeping_->saveTo(path); }
 
 std::optional<QString> CharacterWindow::openFrom(const QString& path) { return keeping_->openFrom(path); }
@@ -194,6 +219,7 @@ RosterWindow& CharacterWindow::roster() {
     roster_ = new RosterWindow(session_.sheet(), defaultRosterPath(), this);
     commands_->shareWith(*roster_);
     connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet) { session_.open(sheet); });
+    connect(roster_, &RosterWindow::keptShown, this, [this] { session_.markKept(); });
   }
   return *roster_;
 }

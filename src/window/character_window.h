@@ -18,6 +18,7 @@
 #include "session/sheet_session.h"
 
 class QAction;
+class QCloseEvent;
 class QContextMenuEvent;
 class QPrinter;
 class QRect;
@@ -49,6 +50,8 @@ class CharacterWindow : public QWidget {
   void improvementClick(ImprovementTarget target);
   void undo();
   void redo();
+  // QUITTER, Ctrl+Q: closes the window as its title bar does (see closeEvent).
+  void quit();
 
   // Keeping the character, as the shortcuts and the context menu start them
   // once the player has picked a file. Saving and opening return what went
@@ -100,6 +103,9 @@ class CharacterWindow : public QWidget {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A character that nothing keeps is not lost unasked: the player keeps it,
+  // leaves it, or stays.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void listenToView();
@@ -109,6 +115,7 @@ class CharacterWindow : public QWidget {
   // Zoom avant and Zoom arrière, each while it has a step to take.
   void enableZoomCommands();
   void say(const std::string& sentence);
+  bool mayLeave();
 
   SheetSession session_;
   SheetView* view_;

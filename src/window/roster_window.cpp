@@ -20,8 +20,10 @@
 
 #include "roster/roster_file.h"
 #include "roster/roster_session.h"
+#include "window/dialogs.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
+#include "window/roomy_rows.h"
 #include "window/roster_filter.h"
 #include "window/roster_model.h"
 #include "window/roster_store.h"
@@ -87,6 +89,7 @@ void RosterWindow::build() {
   // Several characters are chosen for paper as files are in a file manager:
   // Ctrl or Shift with a click or the arrows, Ctrl+A for all.
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setItemDelegate(new RoomyRows(list_));
   connect(list_, &QListView::activated, this, [this] {
     if (const auto at = chosen()) open(*at);
   });
@@ -191,15 +194,20 @@ void RosterWindow::tell(const std::optional<QString>& problem) {
   box.exec();
 }
 
+std::optional<QString> RosterWindow::keptUnless(const std::optional<std::string>& refusal) {
+  if (!refusal) emit keptShown();
+  return savedUnless(refusal);
+}
+
 std::optional<QString> RosterWindow::keep(const QString& name) {
-  return savedUnless(session().keep(name.toStdString(), shown_));
+  return keptUnless(session().keep(name.toStdString(), shown_));
 }
 
 std::optional<QString> RosterWindow::rename(std::size_t at, const QString& name) {
   return savedUnless(session().rename(at, name.toStdString()));
 }
 
-std::optional<QString> RosterWindow::updateOpened() { return savedUnless(session().update(shown_)); }
+std::optional<QString> RosterWindow::updateOpened() { return keptUnless(session().update(shown_)); }
 
 // The character that takes the place of the one removed is the current one,
 // as the one put back is again.
@@ -223,75 +231,85 @@ void RosterWindow::open(std::size_t at) {
   emit opened(roster().characters()[at].sheet);
 }
 
-QStringList RosterWindow::importFrom(const QString& path) {
+QString RosterWindow::importFrom(const QString& path) {
   auto read = readRosterText(path);
-  if (auto* error = std::get_if<QString>(&read)) return {*error};
+  if (auto* error = std::get_if<QString>(&read)) return *error;
+  rememberDialogFile(path);
   ImportedCharacters imported = importCharacters(std::get<std::string>(read));
-  QStringList problems;
-  for (const std::string& problem : imported.problems) problems << qtText(problem);
-  if (imported.characters.empty()) return problems;
-  session().keepAll(std::move(imported.characters));
-  if (const auto error = save()) problems << *error;
-  return problems;
+  const std::size_t added = session().keepAll(std::move(imported.characters));
+  QStringList said{
+      qtText(importSummary(QFileInfo(path).fileName().toStdString(), added, !imported.problems.empty()))};
+  for (const std::string& problem : imported.problems) said << qtText(problem);
+  if (added > 0)
+    if (const auto error = save()) said << *error;
+  return said.join(u'\n');
 }
 
 std::optional<QString> RosterWindow::exportTo(const QString& path) {
   const std::string text = path.endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive)
                                ? rosterToJsonLines(roster().characters())
                                : rosterToJson(roster().characters());
-  if (writeWhole(path, text)) return std::nullopt;
-  return QString::fromUtf8(kExportFailed).arg(QFileInfo(path).fileName());
+  if (!writeWhole(path, text)) return QString::fromUtf8(kExportFailed).arg(QFileInfo(path).fileName());
+  rememberDialogFile(path);
+  return std::nullopt;
 }
 
-std::vector<Personnage> RosterWindow::chosenSheets() const {
+std::vector<KeptCharacter> RosterWindow::chosenCharacters() const {
   std::vector<std::size_t> places;
   for (const QModelIndex& selected : list_->selectionModel()->selectedIndexes())
     places.push_back(static_cast<std::size_t>(filter_->mapToSource(selected).row()));
   if (places.empty())
     if (const auto at = chosen()) places.push_back(*at);
   std::sort(places.begin(), places.end());
-  std::vector<Personnage> sheets;
-  for (const std::size_t at : places) sheets.push_back(roster().characters()[at].sheet);
-  return sheets;
+  std::vector<KeptCharacter> characters;
+  for (const std::size_t at : places) characters.push_back(roster().characters()[at]);
+  return characters;
 }
 
-bool RosterWindow::printOn(QPrinter& printer) const { return paintSheets(chosenSheets(), printer); }
+bool RosterWindow::printOn(QPrinter& printer) const { return paintSheets(chosenCharacters(), printer); }
 
 std::optional<QString> RosterWindow::saveAsPdf(const QString& path) const {
-  return saveSheetsAsPdf(chosenSheets(), QString::fromUtf8(kTitle), path);
+  auto error = saveSheetsAsPdf(chosenCharacters(), QString::fromUtf8(kTitle), path);
+  if (!error) rememberDialogFile(path);
+  return error;
 }
 
+std::optional<QString> RosterWindow::askName(const char* title, const std::string& proposed) {
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(QString::fromUtf8(title));
+  dialog.setLabelText(QString::fromUtf8(kNameLabel));
+  dialog.setTextValue(qtText(proposed));
+  showWholeTitle(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
+}
+
+// A sheet that nothing rolled is refused before a name is asked for it.
 void RosterWindow::askNameAndKeep() {
-  bool accepted = false;
-  const QString name =
-      QInputDialog::getText(this, QString::fromUtf8(kKeepTitle), QString::fromUtf8(kNameLabel),
-                            QLineEdit::Normal, qtText(proposedName(shown_)), &accepted);
-  if (accepted) tell(keep(name));
+  if (!holdsCharacter(shown_)) return tell(keep(QString()));
+  if (const auto name = askName(kKeepTitle, proposedName(shown_))) tell(keep(*name));
 }
 
 void RosterWindow::askNameAndRename() {
   const auto at = chosen();
   if (!at) return;
-  bool accepted = false;
-  const QString name =
-      QInputDialog::getText(this, QString::fromUtf8(kRenameTitle), QString::fromUtf8(kNameLabel),
-                            QLineEdit::Normal, qtText(roster().characters()[*at].name), &accepted);
-  if (accepted) tell(rename(*at, name));
+  if (const auto name = askName(kRenameTitle, roster().characters()[*at].name)) tell(rename(*at, *name));
 }
 
 void RosterWindow::askFileAndImport() {
-  const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kImportTitle), QString(),
+  const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(kImportTitle), dialogFolder(),
                                                     QString::fromUtf8(kImportFilter));
   if (path.isEmpty()) return;
-  const QStringList problems = importFrom(path);
-  if (!problems.isEmpty()) tell(QString::fromUtf8("Personnages laissés de côté :\n") + problems.join(u'\n'));
+  QMessageBox box(QMessageBox::Information, QString::fromUtf8(kMessageTitle), importFrom(path),
+                  QMessageBox::Ok, this);
+  box.exec();
 }
 
 void RosterWindow::askFileAndExport() {
   const QString filters =
       QString::fromUtf8(kRosterFilter) + QStringLiteral(";;") + QString::fromUtf8(kLinesFilter);
-  const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(kExportTitle),
-                                                    QStringLiteral("personnages.json"), filters);
+  const QString path = QFileDialog::getSaveFileName(
+      this, QString::fromUtf8(kExportTitle), inDialogFolder(QStringLiteral("personnages.json")), filters);
   if (!path.isEmpty()) tell(exportTo(path));
 }
 
@@ -303,9 +321,9 @@ void RosterWindow::askPrinterAndPrint() {
 
 void RosterWindow::askFileAndSavePdf() {
   if (!chosen()) return;
-  const QString path =
-      QFileDialog::getSaveFileName(this, QString::fromUtf8(kPdfTitle),
-                                   QString::fromUtf8(kPrintedName) + QStringLiteral(".pdf"), pdfFilter());
+  const QString path = QFileDialog::getSaveFileName(
+      this, QString::fromUtf8(kPdfTitle),
+      inDialogFolder(QString::fromUtf8(kPrintedName) + QStringLiteral(".pdf")), pdfFilter());
   if (!path.isEmpty()) tell(saveAsPdf(path));
 }
 

@@ -45,9 +45,10 @@ class RosterWindow : public QWidget {
   std::optional<QString> remove(std::size_t at);
   std::optional<QString> undoRemoval();
   void open(std::size_t at);
-  // Adds the characters of a roster file or of JSON Lines of sheets; the
-  // reasons the bad ones were left out.
-  QStringList importFrom(const QString& path);
+  // Adds the characters of a roster file or of JSON Lines of sheets; what
+  // the import says: how many it added, and why each bad one was left out,
+  // a line each.
+  QString importFrom(const QString& path);
   std::optional<QString> exportTo(const QString& path);
   // The chosen characters (those selected in the list, or the current one),
   // one sheet a page.
@@ -59,6 +60,9 @@ class RosterWindow : public QWidget {
 
  signals:
   void opened(const orvandel::Personnage& sheet);
+  // The sheet on screen is kept: under a name of its own, or as the
+  // character opened ("Mettre à jour").
+  void keptShown();
 
  private:
   void build();
@@ -76,7 +80,12 @@ class RosterWindow : public QWidget {
   void askFileAndExport();
   void askPrinterAndPrint();
   void askFileAndSavePdf();
-  std::vector<Personnage> chosenSheets() const;
+  std::vector<KeptCharacter> chosenCharacters() const;
+  // What the player names a character in a dialog titled `title`; nothing
+  // when the player cancels.
+  std::optional<QString> askName(const char* title, const std::string& proposed);
+  // What a keeping of the sheet on screen changed, told on.
+  std::optional<QString> keptUnless(const std::optional<std::string>& refusal);
 
   const Personnage& shown_;
   QString path_;

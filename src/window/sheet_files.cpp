@@ -39,7 +39,9 @@ void describePdf(QPdfWriter& pdf, const QString& title) {
 
 bool writePdf(QWidget& window, QIODevice& out) {
   QPdfWriter pdf(&out);
-  describePdf(pdf, window.windowTitle());
+  // The window's title is spaced out for its title bar; a document's title
+  // is read in lists of files, where the run of spaces would show.
+  describePdf(pdf, window.windowTitle().simplified());
   return paintSheet(window, pdf);
 }
 
@@ -116,15 +118,20 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
   return saveMade(path, *write, files);
 }
 
-FileError saveSheetsAsPdf(const std::vector<Personnage>& sheets, const QString& title, const QString& path) {
+FileError saveSheetsAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
+                          const QString& path) {
   return saveMade(
       path,
       [&](QIODevice& out) {
         QPdfWriter pdf(&out);
         describePdf(pdf, title);
-        return paintSheets(sheets, pdf);
+        return paintSheets(characters, pdf);
       },
       FileSystem::standard());
+}
+
+bool opensAgain(const QString& path) {
+  return QFileInfo(path).suffix().toLower() == qtText(sheetFormats().front().suffix);
 }
 
 QString saveFilters() {

@@ -13,6 +13,7 @@
 
 #include "core/sheet.h"
 #include "files/file_system.h"
+#include "roster/roster.h"
 
 class QWidget;
 
@@ -26,6 +27,10 @@ using FileError = std::optional<QString>;
 // it was.
 FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path,
                     FileSystem& files = FileSystem::standard());
+
+// Whether a sheet saved at `path` is one that opening reads back: the
+// sheet as data, not its text, picture or page.
+bool opensAgain(const QString& path);
 
 // The file dialogs' filters: the forms saveSheet writes, JSON first; what
 // readSheet reads, and any file.
@@ -45,8 +50,10 @@ std::variant<std::string, QString> readSheetText(const QString& path);
 // Why the file `path` is no sheet, from the reason its text is not one.
 QString notASheet(const QString& path, const std::string& reason);
 
-// Writes every sheet of `sheets` on a page of its own of the PDF `path`,
-// under `title`; a failure leaves any earlier file at `path` as it was.
-FileError saveSheetsAsPdf(const std::vector<Personnage>& sheets, const QString& title, const QString& path);
+// Writes every one of `characters` on a page of its own of the PDF `path`
+// (see paintSheets), under `title`; a failure leaves any earlier file at
+// `path` as it was.
+FileError saveSheetsAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
+                          const QString& path);
 
 }  // namespace orvandel

@@ -1,17 +1,16 @@
 #include "window/sheet_keeping.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <variant>
 
 #include "session/outcome.h"
 #include "sheet_io/sheet_text.h"
+#include "window/dialogs.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/sheet_files.h"
@@ -37,6 +36,8 @@ std::optional<QString> SheetKeeping::saveTo(const QString& path) {
   auto error = saveSheet(window_, session_.sheet(), path);
   if (error) return error;
   lastPath_ = path;
+  rememberDialogFile(path);
+  if (opensAgain(path)) session_.markKept();
   if (kept_) kept_(savedOutcome(QFileInfo(path).fileName().toStdString()));
   return std::nullopt;
 }
@@ -46,6 +47,7 @@ std::optional<QString> SheetKeeping::openFrom(const QString& path) {
   if (auto* error = std::get_if<QString>(&read)) return *error;
   if (const auto reason = session_.open(std::get<std::string>(read))) return notASheet(path, *reason);
   lastPath_ = path;
+  rememberDialogFile(path);
   if (kept_) kept_(openedOutcome(QFileInfo(path).fileName().toStdString()));
   return std::nullopt;
 }
@@ -57,14 +59,9 @@ void SheetKeeping::copy() {
   if (kept_) kept_(copiedOutcome());
 }
 
-QString SheetKeeping::dialogPath(const QString& name) const {
-  if (!lastPath_.isEmpty()) return QFileInfo(lastPath_).dir().filePath(name);
-  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-  return (documents.exists() ? documents : QDir::home()).filePath(name);
-}
-
 void SheetKeeping::chooseFileToSave() {
-  const QString suggested = lastPath_.isEmpty() ? dialogPath(QString::fromUtf8(kSuggestedName)) : lastPath_;
+  const QString suggested = lastPath_.isEmpty() ? inDialogFolder(QString::fromUtf8(kSuggestedName))
+                                                : inDialogFolder(QFileInfo(lastPath_).fileName());
   QFileDialog dialog(&window_, QString::fromUtf8(kSaveTitle), suggested, saveFilters());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A name typed without a suffix takes the one of the chosen form.
@@ -77,7 +74,7 @@ void SheetKeeping::chooseFileToSave() {
 
 void SheetKeeping::chooseFileToOpen() {
   const QString path =
-      QFileDialog::getOpenFileName(&window_, QString::fromUtf8(kOpenTitle), dialogPath({}), openFilters());
+      QFileDialog::getOpenFileName(&window_, QString::fromUtf8(kOpenTitle), dialogFolder(), openFilters());
   if (!path.isEmpty()) open(path);
 }
 

@@ -1,6 +1,7 @@
 // Keeping the character outside the program: saving, opening, printing and
 // copying the sheet, with their dialogs and their French messages. Opening
-// is an action of the session, so that it is a step to undo.
+// is an action of the session, so that it is a step to undo; a sheet saved
+// as data, which opens again, is kept as far as the session knows.
 #pragma once
 
 #include <QString>
@@ -39,11 +40,10 @@ class SheetKeeping {
 
  private:
   void warn(const QString& message);
-  QString dialogPath(const QString& name) const;
 
   QWidget& window_;
   SheetSession& session_;
-  QString lastPath_;
+  QString lastPath_;  // the sheet's own file, which the next save proposes
   std::function<void(const std::string&)> kept_;
 };
 

@@ -1,5 +1,6 @@
 #include "window/sheet_paper.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHash>
 #include <QPagedPaintDevice>
@@ -22,6 +23,11 @@
 
 namespace orvandel {
 namespace {
+
+// The name above a roster's sheet: a heading, and a blank line's worth of
+// it before the sheet.
+constexpr qreal kHeadingPoints = 14;
+constexpr qreal kHeadingLines = 1.5;
 
 // The frame as paper shows it: its background and border, without the
 // caption that the title picture covers on screen.
@@ -123,20 +129,40 @@ QPicture recorded(QWidget& window) {
   return picture;
 }
 
-// Plays `picture` on the page of `device` that `painter` paints, as large as
-// the page holds it, centred.
-void playCentred(QPainter& painter, const QPicture& picture, const QPaintDevice& device) {
+// The page of `device`, in its own units.
+QRectF pageOf(const QPaintDevice& device) { return QRectF(0, 0, device.width(), device.height()); }
+
+// Plays `picture` in `area` of the page of `device` that `painter` paints,
+// as large as the area holds it, centred.
+void playCentred(QPainter& painter, const QPicture& picture, const QPaintDevice& device, const QRectF& area) {
   const QSizeF sheet = zoomedClientSize(1.0);
-  const QSizeF page(device.width(), device.height());
-  const qreal scale = std::min(page.width() / sheet.width(), page.height() / sheet.height());
+  const qreal scale = std::min(area.width() / sheet.width(), area.height() / sheet.height());
   painter.save();
-  painter.translate((page.width() - sheet.width() * scale) / 2, (page.height() - sheet.height() * scale) / 2);
+  painter.translate(area.left() + (area.width() - sheet.width() * scale) / 2,
+                    area.top() + (area.height() - sheet.height() * scale) / 2);
   // Playing a picture scales it by the device's resolution over the
   // picture's; the scale above already holds it.
   painter.scale(scale * picture.logicalDpiX() / device.logicalDpiX(),
                 scale * picture.logicalDpiY() / device.logicalDpiY());
   painter.drawPicture(0, 0, picture);
   painter.restore();
+}
+
+// Writes `name` at the top of the page of `device`, in the sheet's letters;
+// what is left of the page below it.
+QRectF headed(QPainter& painter, const QString& name, const QPaintDevice& device) {
+  QFont font = sheetFont(kWindowFont);
+  font.setPointSizeF(kHeadingPoints);
+  font.setBold(true);
+  const QFontMetricsF metrics(font, &device);
+  const QRectF page = pageOf(device);
+  const QRectF heading(page.topLeft(), QSizeF(page.width(), metrics.height() * kHeadingLines));
+  painter.save();
+  painter.setFont(font);
+  painter.drawText(heading, Qt::AlignLeft | Qt::AlignTop,
+                   metrics.elidedText(name, Qt::ElideRight, page.width()));
+  painter.restore();
+  return page.adjusted(0, heading.height(), 0, 0);
 }
 
 // A sheet of the window's making that nobody sees: the characters of a
@@ -172,17 +198,18 @@ bool paintSheet(QWidget& window, QPaintDevice& device) {
   const QPicture picture = recorded(window);
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  playCentred(painter, picture, device);
+  playCentred(painter, picture, device, pageOf(device));
   return painter.end();
 }
 
-bool paintSheets(const std::vector<Personnage>& sheets, QPagedPaintDevice& device) {
+bool paintSheets(const std::vector<KeptCharacter>& characters, QPagedPaintDevice& device) {
   OffscreenSheet paper;
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
+  for (std::size_t i = 0; i < characters.size(); ++i) {
     if (i > 0 && !device.newPage()) return false;
-    playCentred(painter, paper.recorded(sheets[i]), device);
+    const QRectF below = headed(painter, qtText(characters[i].name), device);
+    playCentred(painter, paper.recorded(characters[i].sheet), device, below);
   }
   return painter.end();
 }

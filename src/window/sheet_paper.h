@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/sheet.h"
+#include "roster/roster.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -25,9 +26,10 @@ QPageLayout sheetPageLayout();
 // whether the device took the drawing.
 bool paintSheet(QWidget& window, QPaintDevice& device);
 
-// Draws each of `sheets` on a page of its own of `device`, as paintSheet
-// draws the window's. Returns whether the device took every page.
-bool paintSheets(const std::vector<Personnage>& sheets, QPagedPaintDevice& device);
+// Draws each of `characters` on a page of its own of `device`, under its
+// name, so that pages printed together are told apart; the sheet as
+// paintSheet draws the window's. Returns whether the device took every page.
+bool paintSheets(const std::vector<KeptCharacter>& characters, QPagedPaintDevice& device);
 
 // Asks for a printer in a dialog titled `title` (A4 landscape proposed) and
 // has `paint` draw on it, the job named `job` in print queues. Why printing

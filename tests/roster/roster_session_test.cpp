@@ -51,7 +51,7 @@ TEST(RosterSessionTest, NamesAreTrimmedOfEverySpaceAndABlankNameIsRefused) {
   for (const auto& c : cases) {
     RosterSession kept = sessionOf(1);
     RosterSession renamed = sessionOf(2);
-    const auto keepRefusal = kept.keep(c.name, Personnage{});
+    const auto keepRefusal = kept.keep(c.name, rolled(9));
     const auto renameRefusal = renamed.rename(1, c.name);
     if (c.kept) {
       EXPECT_EQ(keepRefusal, std::nullopt) << c.name;
@@ -67,6 +67,52 @@ TEST(RosterSessionTest, NamesAreTrimmedOfEverySpaceAndABlankNameIsRefused) {
       EXPECT_EQ(namesOf(renamed), "AB");
     }
   }
+}
+
+// A sheet no generation made has nothing to keep, whatever its name; the
+// refusal says what to do first.
+TEST(RosterSessionTest, ASheetNothingRolledIsRefused) {
+  Personnage typed;
+  typed.forc = "12";
+  typed.equipement = "une corde";
+  for (const Personnage& blank : {Personnage{}, typed}) {
+    RosterSession session = sessionOf(1);
+    const auto refusal = session.keep("Aldo", blank);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("tirez d’abord un personnage"), std::string::npos) << *refusal;
+    EXPECT_EQ(namesOf(session), "A");
+  }
+}
+
+// Kept one by one or imported together, two characters never share a name:
+// the later one takes the first number free after it.
+TEST(RosterSessionTest, EveryCharacterKeepsANameOfItsOwn) {
+  const std::string hunter = "Chasseur, Belvosk";
+  RosterSession session(Roster({{hunter, rolled(1)}, {hunter + " (3)", rolled(2)}}));
+  ASSERT_EQ(session.keep("  " + hunter + " ", rolled(3)), std::nullopt);
+  EXPECT_EQ(
+      session.keepAll({{hunter, rolled(4)}, {"Aldo", rolled(5)}, {"Aldo", rolled(6)}, {hunter, rolled(7)}}),
+      4U);
+  EXPECT_EQ(session.keepAll({}), 0U);
+  std::vector<std::string> names;
+  for (const KeptCharacter& c : session.characters()) names.push_back(c.name);
+  EXPECT_EQ(names, (std::vector<std::string>{hunter, hunter + " (3)", hunter + " (2)", hunter + " (4)",
+                                             "Aldo", "Aldo (2)", hunter + " (5)"}));
+  EXPECT_EQ(session.characters()[3].sheet, rolled(4));
+}
+
+TEST(RosterSessionTest, AnImportSaysHowManyItAdded) {
+  const struct {
+    std::size_t added;
+    bool someLeftOut;
+    const char* said;
+  } cases[] = {
+      {0, true, "« lot.jsonl » : 0 personnage importé. Laissés de côté :"},
+      {1, false, "« lot.jsonl » : 1 personnage importé."},
+      {20, false, "« lot.jsonl » : 20 personnages importés."},
+      {18, true, "« lot.jsonl » : 18 personnages importés. Laissés de côté :"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(importSummary("lot.jsonl", c.added, c.someLeftOut), c.said);
 }
 
 // An action on a place past the last character (one the player saw before
@@ -200,7 +246,7 @@ TEST(RosterSessionTest, AListHearsEachChangeBeforeAndAfterInItsPlaces) {
     c.act();
     EXPECT_EQ(recorder.heard, c.heard);
   }
-  EXPECT_EQ(namesOf(session), "ZBCAB");  // what the list heard, in its places
+  EXPECT_EQ(namesOf(session), "ZBCAB (2)");  // what the list heard, in its places
 }
 
 TEST(RosterSessionTest, TheSummaryNamesWhatTheNameDoesNotSay) {

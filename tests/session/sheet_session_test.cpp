@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -131,6 +132,45 @@ TEST(SheetSessionTest, TypingReachesOnlyTheSheetsOwnFields) {
   EXPECT_TRUE(w.session.sheet().des_ok(14));
   EXPECT_TRUE(w.told.empty());
   EXPECT_FALSE(w.session.canUndo());
+}
+
+// Leaving loses a character only when a generation made one and the sheet
+// shown is not, as it stands, the one last kept, saved or opened.
+TEST(SheetSessionTest, OnlyACharacterNeitherKeptNorOpenedWouldBeLost) {
+  const auto type = [](SheetSession& s) { s.setText("forc", "12"); };
+  const auto roll = [](SheetSession& s) { s.randomEntry(); };
+  const auto keep = [](SheetSession& s) { s.markKept(); };
+  const auto improve = [](SheetSession& s) { s.improve({ImprovementKind::Skill, 3}); };
+  const auto undo = [](SheetSession& s) { s.undo(); };
+  const auto open = [](SheetSession& s) { s.open(sheetToJson(Watched().session.sheet())); };
+  const auto openRolled = [](SheetSession& s) {
+    SheetSession other(std::make_unique<SeededDice>(2));
+    other.randomEntry();
+    s.open(other.sheet());
+  };
+  using Action = std::function<void(SheetSession&)>;
+  const struct {
+    const char* what;
+    std::vector<Action> actions;
+    bool lost;
+  } cases[] = {
+      {"launch state", {}, false},
+      {"typing alone", {type}, false},
+      {"a blank file opened", {open}, false},
+      {"rolled", {roll}, true},
+      {"rolled and kept", {roll, keep}, false},
+      {"improved after keeping", {roll, keep, improve}, true},
+      {"typed into after keeping", {roll, keep, type}, true},
+      {"rolled again, then undone back to the kept one", {roll, keep, roll, undo}, false},
+      {"undone back to the launch state", {roll, undo}, false},
+      {"opened", {openRolled}, false},
+      {"improved after opening", {openRolled, improve}, true},
+  };
+  for (const auto& c : cases) {
+    SheetSession session(std::make_unique<SeededDice>(7));
+    for (const Action& act : c.actions) act(session);
+    EXPECT_EQ(session.holdsUnkeptCharacter(), c.lost) << c.what;
+  }
 }
 
 }  // namespace

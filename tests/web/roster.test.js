@@ -211,6 +211,7 @@ test('a character kept in one tab shows in another, which then keeps it too', as
   await openSheet(page, '?seed=44');
   const other = await context.newPage();
   await openSheet(other);
+  await control(other, 'orvandel').click();  // a blank sheet is not kept
   await showRoster(other);
   await control(page, 'orvandel').click();
   await keep(page, 'Aldo');

@@ -1,8 +1,11 @@
 // Keeping the character: undo and redo through the window's actions, the
 // shortcuts that reach them from an edit box, saving, opening, printing and
 // copying, the context menu, and Qt's texts in French.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileIconProvider>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,15 +14,19 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "core/dice.h"
+#include "roster/roster.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
 #include "support/failing_file_system.h"
 #include "support/tool_says.h"
 #include "window/character_window.h"
 #include "window/qt_french.h"
+#include "window/qt_text.h"
+#include "window/roster_window.h"
 #include "window/sheet_files.h"
 #include "window/sheet_paper.h"
 
@@ -58,6 +65,33 @@ void closeNextPopup(QStringList& seen) {
     if (auto* box = qobject_cast<QMessageBox*>(popup)) seen << box->text();
     for (const QAction* action : popup->actions()) seen << action->text();
     popup->close();
+  });
+}
+
+// The next modal dialog of kind `Dialog`, once up, answered by `answer`;
+// `seen` keeps what a message box asked. A dialog that is not up yet (the
+// one before it still closing) is waited for, a few turns of the events.
+template <typename Dialog>
+void answerNext(QStringList& seen, std::function<void(Dialog&)> answer, int turns = 50) {
+  QTimer::singleShot(0, [&seen, answer, turns] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) {
+      if (turns > 0) answerNext<Dialog>(seen, answer, turns - 1);
+      return;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) seen << box->text();
+    answer(*dialog);
+  });
+}
+
+// Answers the next message box by its button `text`: "Garder" then takes the
+// name proposed.
+void pressNext(QStringList& seen, const QString& text) {
+  answerNext<QMessageBox>(seen, [&seen, text](QMessageBox& box) {
+    if (text == QStringLiteral("Garder"))
+      answerNext<QInputDialog>(seen, [](QInputDialog& name) { name.accept(); });
+    for (QAbstractButton* button : box.buttons())
+      if (button->text() == text) return button->click();
   });
 }
 
@@ -318,6 +352,10 @@ class KeepingTest : public QObject {
     QCOMPARE(pdf.count(QRegularExpression("/Type\\s*/Page\\b(?!s)")), 1);
 
     QCOMPARE(toolSays("qpdf", {"--check", path}).left(2), "0 ");
+    if (!printed)  // a printer names the document after its print job
+      QVERIFY(toolSays("pdfinfo", {path})
+                  .contains(QRegularExpression(
+                      QString::fromUtf8("^0 Title: +Générateur Personnage ORVANDEL v1\\.0\\n"))));
     const QString text = toolSays("pdftotext", {path, "-"});
     QVERIFY2(text.startsWith("0 ") && !text.contains("Error"), qPrintable(text));
     QVERIFY(text.contains(QString::fromUtf8("Compétences")));
@@ -393,9 +431,82 @@ class KeepingTest : public QObject {
     QVERIFY2(differ < page.width() * page.height() / 200, qPrintable(QString::number(differ)));
   }
 
+  // Leaving asks only when a character would be lost, whichever way the
+  // player leaves; "Annuler" keeps the window, "Garder" keeps the character.
+  void leavingAsksOnlyWhenACharacterWouldBeLost_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<int>("kept");
+    // clang-format off
+    QTest::newRow("launch state") << "" << "QUITTER" << "" << true << 0;
+    QTest::newRow("typing alone") << "typed" << "Ctrl+Q" << "" << true << 0;
+    QTest::newRow("rolled, stays") << "rolled" << "QUITTER" << "Annuler" << false << 0;
+    QTest::newRow("rolled, left") << "rolled" << "Ctrl+Q" << "Quitter sans garder" << true << 0;
+    QTest::newRow("rolled, kept on leaving") << "rolled" << "fermeture" << "Garder" << true << 1;
+    QTest::newRow("kept") << "kept" << "QUITTER" << "" << true << 1;
+    QTest::newRow("improved after keeping") << "kept improved" << "fermeture" << "Annuler" << false << 1;
+    QTest::newRow("saved") << "saved.json" << "Ctrl+Q" << "" << true << 0;
+    QTest::newRow("saved as a picture") << "saved.png" << "QUITTER" << "Annuler" << false << 0;
+    QTest::newRow("opened") << "opened" << "fermeture" << "" << true << 0;
+    // clang-format on
+  }
+
+  void leavingAsksOnlyWhenACharacterWouldBeLost() {
+    QFETCH(QString, before);
+    QFETCH(QString, how);
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
+    QFETCH(int, kept);
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());  // the roster of this row alone
+    CharacterWindow window(std::make_unique<SeededDice>(5));
+    if (before == "typed") QTest::keyClicks(box(window, "forc"), "12");
+    if (before != "" && before != "typed") window.randomEntry();
+    if (before.startsWith("kept")) QVERIFY(!window.roster().keep(QStringLiteral("Aldo")));
+    if (before.endsWith("improved")) window.improvementClick({ImprovementKind::Skill, 3});
+    if (before.startsWith("saved")) QCOMPARE(window.saveTo(dir.filePath(before)), std::nullopt);
+    if (before == "opened") {
+      QCOMPARE(window.saveTo(dir.filePath("fiche.json")), std::nullopt);
+      window.randomEntry();
+      QCOMPARE(window.openFrom(dir.filePath("fiche.json")), std::nullopt);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QStringList asked;
+    if (!answer.isEmpty()) pressNext(asked, answer);
+    if (how == "QUITTER") QTest::mouseClick(window.findChild<QWidget*>("Command2"), Qt::LeftButton);
+    if (how == "Ctrl+Q") QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    if (how == "fermeture") window.close();
+    QCOMPARE(asked.size(), answer.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+      QVERIFY2(asked[0].contains(qtText(proposedName(window.sheet()))) && asked[0].contains("perdu"),
+               qPrintable(asked[0]));
+    QCOMPARE(window.isVisible(), !closed);
+    QCOMPARE(window.roster().roster().size(), static_cast<std::size_t>(kept));
+  }
+
+  // A sheet that nothing rolled is not kept, and the player is told what to
+  // do instead of being asked for a name.
+  void aBlankSheetIsNotKept() {
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    CharacterWindow window(std::make_unique<SeededDice>(5));
+    QStringList told;
+    answerNext<QMessageBox>(told, [](QMessageBox& box) { box.accept(); });
+    window.keepCharacter();
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told[0].contains(QString::fromUtf8("tirez d’abord un personnage")), qPrintable(told[0]));
+    QCOMPARE(window.roster().roster().size(), 0U);
+  }
+
   void qtTextsInFrench() {
     QVERIFY(useFrenchQtTexts(*qApp));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), "Cop&ier");
+    // The file dialogs name a folder's kind in their lists.
+    QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
   }
 };
 
