@@ -43,4 +43,8 @@ std::string openedOutcome(std::string_view fileName) { return "Fiche ouverte : "
 
 std::string copiedOutcome() { return "Fiche copiée en texte dans le presse-papiers"; }
 
+std::string keptOutcome(std::string_view name) { return "Personnage gardé : " + std::string(name); }
+
+std::string rosterOpenedOutcome(std::string_view name) { return "Personnage ouvert : " + std::string(name); }
+
 }  // namespace orvandel

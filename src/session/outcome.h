@@ -40,4 +40,9 @@ std::string savedOutcome(std::string_view fileName);
 std::string openedOutcome(std::string_view fileName);
 std::string copiedOutcome();
 
+// A character of the roster ("Personnages"), by its name: the sheet on
+// screen kept there, or one of them opened.
+std::string keptOutcome(std::string_view name);
+std::string rosterOpenedOutcome(std::string_view name);
+
 }  // namespace orvandel

@@ -218,8 +218,14 @@ RosterWindow& CharacterWindow::roster() {
   if (!roster_) {
     roster_ = new RosterWindow(session_.sheet(), defaultRosterPath(), this);
     commands_->shareWith(*roster_);
-    connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet) { session_.open(sheet); });
-    connect(roster_, &RosterWindow::keptShown, this, [this] { session_.markKept(); });
+    connect(roster_, &RosterWindow::opened, this, [this](const Personnage& sheet, const QString& name) {
+      session_.open(sheet);
+      say(rosterOpenedOutcome(name.toStdString()));
+    });
+    connect(roster_, &RosterWindow::keptShown, this, [this](const QString& name) {
+      session_.markKept();
+      say(keptOutcome(name.toStdString()));
+    });
   }
   return *roster_;
 }

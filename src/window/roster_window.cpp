@@ -195,7 +195,7 @@ void RosterWindow::tell(const std::optional<QString>& problem) {
 }
 
 std::optional<QString> RosterWindow::keptUnless(const std::optional<std::string>& refusal) {
-  if (!refusal) emit keptShown();
+  if (!refusal) emit keptShown(qtText(roster().characters()[*session().opened()].name));
   return savedUnless(refusal);
 }
 
@@ -228,7 +228,8 @@ std::optional<QString> RosterWindow::undoRemoval() {
 void RosterWindow::open(std::size_t at) {
   if (const auto refusal = session().open(at)) return tell(qtText(*refusal));
   showState();
-  emit opened(roster().characters()[at].sheet);
+  const KeptCharacter& character = roster().characters()[at];
+  emit opened(character.sheet, qtText(character.name));
 }
 
 QString RosterWindow::importFrom(const QString& path) {

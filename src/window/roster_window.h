@@ -59,10 +59,10 @@ class RosterWindow : public QWidget {
   void askNameAndKeep();
 
  signals:
-  void opened(const orvandel::Personnage& sheet);
-  // The sheet on screen is kept: under a name of its own, or as the
+  void opened(const orvandel::Personnage& sheet, const QString& name);
+  // The sheet on screen is kept under `name`: a name of its own, or the
   // character opened ("Mettre à jour").
-  void keptShown();
+  void keptShown(const QString& name);
 
  private:
   void build();

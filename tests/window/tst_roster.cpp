@@ -234,6 +234,7 @@ class RosterTest : public QObject {
     window.randomEntry();
     const Personnage kept = window.sheet();
     QVERIFY(!window.roster().keep(QStringLiteral("Aldo")));
+    QCOMPARE(window.status(), QStringLiteral("Personnage gardé : Aldo"));
     window.randomEntry();
     window.showRoster();
     QVERIFY(QTest::qWaitForWindowExposed(&window.roster()));
@@ -241,6 +242,7 @@ class RosterTest : public QObject {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Return);
     QVERIFY(window.sheet() == kept);
+    QCOMPARE(window.status(), QStringLiteral("Personnage ouvert : Aldo"));
 
     // Delete removes the character in the list, Ctrl+Z there puts it back
     // (and does not step the sheet back).
