@@ -22,9 +22,7 @@ namespace {
 class PressedControl : public QAccessibleWidget {
  public:
   explicit PressedControl(QWidget* w, QAccessible::Role role = QAccessible::Button)
-      : QAccessibleWidget(w, role) {
-    addControllingSignal(QStringLiteral("destroyed()"));
-  }
+      : QAccessibleWidget(w, role) {}
 
   QStringList actionNames() const override {
     return role() == QAccessible::Button ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
