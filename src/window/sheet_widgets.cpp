@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPen>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -229,9 +230,13 @@ void SheetFrame::initStyleOption(QStyleOptionGroupBox* option) const {
 void PressedPicture::paintEvent(QPaintEvent* event) {
   QLabel::paintEvent(event);
   if (!hasFocus()) return;
+  // Two pixels wide, as a one-pixel line in the highlight colour is lost in
+  // the picture's own gold border.
+  constexpr int kFocusWidth = 2;
   QPainter painter(this);
-  painter.setPen(palette().color(QPalette::Highlight));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusWidth, Qt::SolidLine, Qt::SquareCap,
+                      Qt::MiterJoin));
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 QStyle* makeSheetStyle(QObject* owner) {
