@@ -234,8 +234,8 @@ void PressedPicture::paintEvent(QPaintEvent* event) {
   // the picture's own gold border.
   constexpr int kFocusWidth = 2;
   QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusWidth, Qt::SolidLine, Qt::SquareCap,
-                      Qt::MiterJoin));
+  painter.setPen(
+      QPen(palette().color(QPalette::Highlight), kFocusWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
