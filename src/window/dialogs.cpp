@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -35,6 +36,11 @@ void showWholeTitle(QDialog& dialog) {
   bold.setBold(true);
   const QFontMetrics title(bold);
   const int wanted = title.horizontalAdvance(dialog.windowTitle()) + kTitleBarButtonLines * title.height();
+  // A dialog whose layout fixes its size to its contents (an input dialog,
+  // which lays itself out when first measured) would take the minimum back;
+  // a layout left to its default keeps a minimum set on its widget.
+  dialog.sizeHint();
+  if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetDefaultConstraint);
   dialog.setMinimumWidth(std::max(dialog.minimumWidth(), wanted));
 }
 
