@@ -114,12 +114,18 @@ class RosterHandle {
   std::string toJson() const { return rosterToJson(session_.characters()); }
   std::string toJsonLines() const { return rosterToJsonLines(session_.characters()); }
 
-  // Adds the characters of a roster file or of JSON Lines of sheets, given
-  // as bytes; why each bad one was left out.
-  val importBytes(const val& bytes) {
+  // Adds the characters of the roster file or the JSON Lines of sheets
+  // called `fileName`, given as bytes: { added, summary, problems }, the
+  // summary saying how many came in and the problems why each bad one was
+  // left out.
+  val importBytes(const val& bytes, const std::string& fileName) {
     ImportedCharacters imported = importCharacters(textOf(bytes));
-    session_.keepAll(std::move(imported.characters));
-    return textList(imported.problems);
+    const std::size_t added = session_.keepAll(std::move(imported.characters));
+    val out = val::object();
+    out.set("added", added);
+    out.set("summary", importSummary(fileName, added, !imported.problems.empty()));
+    out.set("problems", textList(imported.problems));
+    return out;
   }
 
  private:

@@ -368,12 +368,9 @@ export class RosterPanel {
   // Reads no more of the file than a roster can hold, so that a huge file is
   // refused without being read whole. Nothing kept before is touched.
   async importFile(file) {
-    const before = this.roster.size();
     const bytes = await file.slice(0, this.engine.largestRoster + 1).arrayBuffer();
-    const problems = this.roster.importBytes(new Uint8Array(bytes));
-    const added = this.roster.size() - before;
-    const summary = `« ${file.name} » : ${added} personnage${added > 1 ? 's' : ''} importé${added > 1 ? 's' : ''}.`;
-    this.tell(problems.length === 0 ? summary : `${summary} Laissés de côté :`, problems);
+    const { added, summary, problems } = this.roster.importBytes(new Uint8Array(bytes), file.name);
+    this.tell(summary, problems);
     if (added > 0) await this.save();
   }
 
