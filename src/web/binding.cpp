@@ -24,6 +24,7 @@
 #include "layout/spoken_names.h"
 #include "layout_rows.h"
 #include "session/sheet_session.h"
+#include "sheet_io/refusal_text.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
@@ -139,12 +140,14 @@ class Session {
   bool setTicked(const std::string& name, bool ticked) { return session_.setTicked(name, ticked); }
 
   // "Saisie/Reroll": null when the generation ran, otherwise {message,
-  // field} with the sheet unchanged.
+  // detail, field} with the sheet unchanged; the detail names the box at
+  // fault and what is wrong with it, as orvandel-cli words it.
   val typedEntry() {
     const auto refusal = session_.typedEntry();
     if (!refusal) return val::null();
     val out = val::object();
     out.set("message", std::string(refusal->message));
+    out.set("detail", refusalDetail(*refusal, session_.sheet()));
     out.set("field", refusal->field);
     return out;
   }

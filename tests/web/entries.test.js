@@ -1,7 +1,7 @@
 // Both entries and the improvement clicks against orvandel-cli: a ?seed=N
 // page rolls exactly the sheet of `orvandel-cli generate --seed N`.
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, seedAfter, shownFields, shownSheet } from './sheet_helpers.js';
+import { cli, cliRefusal, control, openSheet, seedAfter, shownFields, shownSheet } from './sheet_helpers.js';
 
 test.describe('random entry', () => {
   for (const seed of ['1', '2', '77', '18446744073709551615']) {
@@ -54,13 +54,17 @@ test('a typed entry and two improvement clicks, by keyboard, agree with the CLI'
 
 test.describe('refusal of the typed entry', () => {
   const cases = [
-    { field: 'forc', typed: '' },
-    { field: 'age', typed: '1000' },
+    { field: 'forc', typed: '', view: 'exacte' },
+    { field: 'age', typed: '1000', view: 'exacte' },
+    { field: 'forc', typed: 'abc', view: 'exacte' },
+    { field: 'forc', typed: 'abc', view: 'colonne' },
   ];
-  for (const { field, typed } of cases) {
-    test(`${field} holding "${typed}": the message, one button, focus on the box, nothing changed or rolled`, async ({ page }) => {
+  for (const { field, typed, view } of cases) {
+    test(`${field} holding "${typed}" in the ${view} view: the CLI's words, one button, the box focused and invalid until typed in, nothing changed or rolled`, async ({ page }) => {
       const seed = '5';
       const boxes = { ...typedBoxes, [field]: typed };
+      await page.addInitScript((chosen) => localStorage.setItem('orvandel.vue', chosen), view);
+      if (view === 'colonne') await page.setViewportSize({ width: 390, height: 844 });
       await openSheet(page, `?seed=${seed}`);
       for (const [name, value] of Object.entries(boxes))
         if (typeof value === 'string') await control(page, name).fill(value);
@@ -70,14 +74,24 @@ test.describe('refusal of the typed entry', () => {
       const message = page.getByRole('dialog');
       await expect(message).toBeVisible();
       await expect(message.getByText('Remplir les cases bleues', { exact: true })).toBeVisible();
+      const detail = await message.locator('#message-detail').textContent();
+      expect(`Remplir les cases bleues : ${detail.charAt(0).toLowerCase()}${detail.slice(1)}`)
+        .toBe(cliRefusal(['generate', '--typed', '--seed', seed], boxes));
       await expect(message.getByRole('button')).toHaveCount(1);
       await page.keyboard.press('Enter');
       await expect(message).toBeHidden();
-      await expect(control(page, field)).toBeFocused();
+      const box = control(page, field);
+      await expect(box).toBeFocused();
+      await expect(box).toBeInViewport();
+      await expect(box).toHaveAttribute('aria-invalid', 'true');
       expect(await shownSheet(page)).toEqual(before);
+      // Its text is selected: what the player types replaces it.
+      await page.keyboard.type('7');
+      await expect(box).toHaveValue('7');
+      await expect(box).not.toHaveAttribute('aria-invalid');
       // The dice have not moved: the title picture still rolls the seed's first sheet.
       await control(page, 'orvandel').click();
-      const expected = cli(['generate', '--seed', seed], boxes).sheet;
+      const expected = cli(['generate', '--seed', seed], { ...boxes, [field]: '7' }).sheet;
       expect(await shownFields(page, expected)).toEqual(expected);
     });
   }

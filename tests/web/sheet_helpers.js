@@ -37,6 +37,13 @@ export function runCli(args, input = '') {
   return run;
 }
 
+// Runs orvandel-cli on `sheet`, which it must refuse; the line it says why.
+export function cliRefusal(args, sheet) {
+  const run = spawnSync(cliPath, [...args, '--sheet', '-'], { input: JSON.stringify(sheet), encoding: 'utf8' });
+  if (run.status === 0) throw new Error(`orvandel-cli ${args.join(' ')} did not refuse`);
+  return run.stderr.trim();
+}
+
 // Runs orvandel-cli on `sheet` (its launch state when null); returns the
 // sheet it wrote and how many dice it rolled, or its output as it stands
 // when `form` is 'text'.

@@ -70,6 +70,7 @@ export class SheetActions extends EventTarget {
   // screen reader says (a skill's value is named after its skill) follow
   // in a task of their own, once the player sees the sheet.
   refresh() {
+    this.clearRefused();
     this.view.show(JSON.parse(this.session.json()));
     this.dispatchEvent(new Event('sheetchange'));
     if (this.naming) return;
@@ -92,6 +93,7 @@ export class SheetActions extends EventTarget {
       if (!control) return;
       if (event.target.type === 'checkbox') this.session.setTicked(control, event.target.checked);
       else this.session.setText(control, event.target.value);
+      if (event.target === this.refused) this.clearRefused();
       this.view.noteTyped(control, event.target.type === 'checkbox' ? event.target.checked : event.target.value);
     });
   }
@@ -105,8 +107,24 @@ export class SheetActions extends EventTarget {
     const refusal = this.session.typedEntry();
     this.refresh();
     if (!refusal) return;
-    await showMessage(refusal.message);
-    this.view.element(refusal.field)?.focus();
+    const box = this.view.element(refusal.field);
+    this.markRefused(box);
+    await showMessage(refusal.message, refusal.detail);
+    box.scrollIntoView({ block: 'center' });
+    box.focus({ preventScroll: true });
+    box.select();
+  }
+
+  // The box a refusal names stays invalid for screen readers until the
+  // player types in it or the sheet is shown again after any action.
+  markRefused(box) {
+    this.refused = box;
+    box.setAttribute('aria-invalid', 'true');
+  }
+
+  clearRefused() {
+    this.refused?.removeAttribute('aria-invalid');
+    this.refused = null;
   }
 
   improve(name) {

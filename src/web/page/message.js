@@ -1,10 +1,14 @@
 // The modal message with its one OK button. Resolves once it is closed, by
-// the button, Enter or Escape.
+// the button, Enter or Escape. A detail, when there is one, is a sentence of
+// its own under the message, as the window's informative text.
 const dialog = () => document.getElementById('message');
 
-export function showMessage(text) {
+export function showMessage(text, detail = '') {
   const box = dialog();
   box.querySelector('#message-text').textContent = text;
+  const under = box.querySelector('#message-detail');
+  under.textContent = detail.charAt(0).toUpperCase() + detail.slice(1);
+  under.hidden = !detail;
   const button = box.querySelector('button');
   return new Promise((resolve) => {
     const close = () => box.close();
