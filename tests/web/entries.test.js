@@ -60,7 +60,7 @@ test.describe('refusal of the typed entry', () => {
     { field: 'forc', typed: 'abc', view: 'colonne' },
   ];
   for (const { field, typed, view } of cases) {
-    test(`${field} holding "${typed}" in the ${view} view: the CLI's words, one button, the box focused and invalid until typed in, nothing changed or rolled`, async ({ page }) => {
+    test(`${field} holding "${typed}", ${view} view: the CLI's words, the box focused and invalid, nothing rolled`, async ({ page }) => {
       const seed = '5';
       const boxes = { ...typedBoxes, [field]: typed };
       await page.addInitScript((chosen) => localStorage.setItem('orvandel.vue', chosen), view);
