@@ -28,6 +28,12 @@ std::string refusalDetail(const Refusal& refusal, const Personnage& sheet) {
   return "la case " + refusal.field + " (" + controlShows(refusal.field) + ") " + why;
 }
 
+std::string refusalSentence(const Refusal& refusal, const Personnage& sheet) {
+  std::string sentence = refusalDetail(refusal, sheet);
+  sentence[0] = 'L';  // the detail begins "la case"
+  return sentence;
+}
+
 std::string refusalLine(const Refusal& refusal, const Personnage& sheet) {
   return std::string(refusal.message) + " : " + refusalDetail(refusal, sheet);
 }

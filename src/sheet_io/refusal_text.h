@@ -1,6 +1,6 @@
 // Why "Saisie/Reroll" did not run, worded for the player: the message the
 // rules give, then the box at fault and what is wrong with it. The CLI
-// prints it; the window shows it and puts the cursor in that box.
+// prints it; the window and the page show it and put the cursor in that box.
 #pragma once
 
 #include <string>
@@ -13,6 +13,10 @@ namespace orvandel {
 // The box and what was wrong with it in `sheet`, the sheet as it was
 // refused: "la case forc (FORce) ne contient pas un nombre : « abc »".
 std::string refusalDetail(const Refusal& refusal, const Personnage& sheet);
+
+// The detail as a sentence of its own, under the message in a dialog:
+// "La case forc (FORce — Dés) est vide".
+std::string refusalSentence(const Refusal& refusal, const Personnage& sheet);
 
 // The message followed by the detail:
 // "Remplir les cases bleues : la case forc (FORce) est vide".

@@ -147,7 +147,7 @@ class Session {
     if (!refusal) return val::null();
     val out = val::object();
     out.set("message", std::string(refusal->message));
-    out.set("detail", refusalDetail(*refusal, session_.sheet()));
+    out.set("detail", refusalSentence(*refusal, session_.sheet()));
     out.set("field", refusal->field);
     return out;
   }

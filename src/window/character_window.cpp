@@ -146,8 +146,7 @@ void CharacterWindow::typedEntry() {
   const auto refusal = session_.typedEntry();
   say(entryOutcome(refusal, session_.sheet()));
   if (!refusal) return;
-  QString detail = qtText(refusalDetail(*refusal, session_.sheet()));
-  detail[0] = detail[0].toUpper();
+  const QString detail = qtText(refusalSentence(*refusal, session_.sheet()));
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kMessageTitle), qtText(refusal->message),
                   QMessageBox::Ok, this);
   box.setInformativeText(detail);
