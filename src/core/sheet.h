@@ -127,25 +127,27 @@ inline constexpr int kProfessionSelector = 15;
 inline constexpr int kAgeSelector = 16;
 inline constexpr int kDesCompSelector = 17;  // the improvement rolls
 
-// The ten blue boxes in reading order, each with the selector that rerolls it.
+// The ten blue boxes in reading order, each with the selector that rerolls it
+// and the dice a player rolls at the table to fill it.
 struct BlueBox {
   const char* name;
   std::string Personnage::*box;
   int selector;
   bool isCharacteristic;
+  const char* dice;
 };
 
 inline constexpr std::array<BlueBox, 10> kBlueBoxes{{
-    {"forc", &Personnage::forc, kForc, true},
-    {"con", &Personnage::con, kCon, true},
-    {"tai", &Personnage::tai, kTai, true},
-    {"dex", &Personnage::dex, kDex, true},
-    {"intl", &Personnage::intl, kIntl, true},
-    {"pou", &Personnage::pou, kPou, true},
-    {"cha", &Personnage::cha, kCha, true},
-    {"nationalite", &Personnage::nationalite, kNationaliteSelector, false},
-    {"profession", &Personnage::profession, kProfessionSelector, false},
-    {"age", &Personnage::age, kAgeSelector, false},
+    {"forc", &Personnage::forc, kForc, true, "3d6"},
+    {"con", &Personnage::con, kCon, true, "3d6"},
+    {"tai", &Personnage::tai, kTai, true, "3d6"},
+    {"dex", &Personnage::dex, kDex, true, "3d6"},
+    {"intl", &Personnage::intl, kIntl, true, "3d6"},
+    {"pou", &Personnage::pou, kPou, true, "3d6"},
+    {"cha", &Personnage::cha, kCha, true, "3d6"},
+    {"nationalite", &Personnage::nationalite, kNationaliteSelector, false, "d100"},
+    {"profession", &Personnage::profession, kProfessionSelector, false, "d100"},
+    {"age", &Personnage::age, kAgeSelector, false, "18 + 2d6"},
 }};
 
 }  // namespace orvandel

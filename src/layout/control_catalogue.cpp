@@ -88,12 +88,12 @@ struct Section {
 constexpr auto kSections = std::to_array<Section>({
     {ColumnSection::Characteristics, nullptr, kCharacteristicHeads, RepeatedLines::Characteristics},
     {ColumnSection::Origins, nullptr, kOriginLines, RepeatedLines::None},
+    {ColumnSection::ImprovementRolls, nullptr, kImprovementRollLines, RepeatedLines::None},
     {ColumnSection::Entries, nullptr, kEntryLines, RepeatedLines::None},
     {ColumnSection::Vitals, nullptr, kVitalLines, RepeatedLines::None},
     {ColumnSection::Skills, "Compétences", {}, RepeatedLines::SkillsByHeading},
     {ColumnSection::Weapons, "Label41", kWeaponHeads, RepeatedLines::Weapons},
     {ColumnSection::Equipment, nullptr, kEquipmentLines, RepeatedLines::None},
-    {ColumnSection::ImprovementRolls, nullptr, kImprovementRollLines, RepeatedLines::None},
     {ColumnSection::Quit, nullptr, kQuitLines, RepeatedLines::None},
 });
 
@@ -175,18 +175,32 @@ std::vector<Line> linesOf(const Section& section) {
   return lines;
 }
 
+// The dice of each blue box, given to it and to the caption that starts its
+// line.
+void giveDice(std::vector<std::pair<std::string, ColumnPlace>>& places) {
+  for (const BlueBox& blue : kBlueBoxes) {
+    const auto box =
+        std::find_if(places.begin(), places.end(), [&](const auto& p) { return p.first == blue.name; });
+    for (auto& [control, place] : places)
+      if (place.line == box->second.line && (&place == &box->second || place.column == "1"))
+        place.dice = blue.dice;
+  }
+}
+
 // Every place of the column, in fill order.
 std::vector<std::pair<std::string, ColumnPlace>> columnPlaces() {
   std::vector<std::pair<std::string, ColumnPlace>> places;
   int line = 0;
   for (const Section& section : kSections) {
     const int index = static_cast<int>(section.section);
-    if (section.heading) places.push_back({section.heading, {index, ++line, kWhole, true}});
+    if (section.heading) places.push_back({section.heading, {index, ++line, kWhole, true, {}}});
     for (const Line& cells : linesOf(section)) {
       ++line;
-      for (const auto& [control, column] : cells) places.push_back({control, {index, line, column, false}});
+      for (const auto& [control, column] : cells)
+        places.push_back({control, {index, line, column, false, {}}});
     }
   }
+  giveDice(places);
   return places;
 }
 

@@ -38,18 +38,22 @@ struct ColumnPlace {
   int line;
   std::string column;
   bool heading;
+  // The dice the blue box of this line takes ("3d6"), on that box and on
+  // the caption that names it; empty elsewhere.
+  std::string dice;
 };
 
-// The sections of the column, in fill order.
+// The sections of the column, in fill order: the improvement rolls' selector
+// is ticked with the blue boxes, before the typed entry it belongs to.
 enum class ColumnSection {
   Characteristics,
   Origins,
+  ImprovementRolls,
   Entries,
   Vitals,
   Skills,
   Weapons,
   Equipment,
-  ImprovementRolls,
   Quit,
 };
 

@@ -23,6 +23,7 @@
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
 #include "layout_rows.h"
+#include "session/outcome.h"
 #include "session/sheet_session.h"
 #include "sheet_io/refusal_text.h"
 #include "sheet_io/sheet_formats.h"
@@ -139,24 +140,33 @@ class Session {
   bool setText(const std::string& name, const std::string& text) { return session_.setText(name, text); }
   bool setTicked(const std::string& name, bool ticked) { return session_.setTicked(name, ticked); }
 
-  // "Saisie/Reroll": null when the generation ran, otherwise {message,
-  // detail, field} with the sheet unchanged; the detail names the box at
-  // fault and what is wrong with it, as orvandel-cli words it.
+  // "Saisie/Reroll": {outcome, refusal}, the sentence that says what the
+  // press did, and null when the generation ran, otherwise {message, detail,
+  // field} with the sheet unchanged; the detail names the box at fault and
+  // what is wrong with it, as orvandel-cli words it.
   val typedEntry() {
     const auto refusal = session_.typedEntry();
-    if (!refusal) return val::null();
     val out = val::object();
-    out.set("message", std::string(refusal->message));
-    out.set("detail", refusalSentence(*refusal, session_.sheet()));
-    out.set("field", refusal->field);
+    out.set("outcome", entryOutcome(refusal, session_.sheet()));
+    out.set("refusal", val::null());
+    if (!refusal) return out;
+    val why = val::object();
+    why.set("message", std::string(refusal->message));
+    why.set("detail", refusalSentence(*refusal, session_.sheet()));
+    why.set("field", refusal->field);
+    out.set("refusal", why);
     return out;
   }
-  void randomEntry() { session_.randomEntry(); }
+  // The title picture; the sentence that says what character it made.
+  std::string randomEntry() {
+    session_.randomEntry();
+    return entryOutcome(std::nullopt, session_.sheet());
+  }
 
-  // An improvement click on `name`; whether a roll was spent.
-  bool improve(const std::string& name) { return spend(improvementTarget(name)); }
+  // An improvement click on `name`: what it spent, or why it spent nothing.
+  std::string improve(const std::string& name) { return spend(improvementTarget(name)); }
   // Space or Enter on the value box `name`, as in the window.
-  bool improveByKey(const std::string& name) { return spend(keyedImprovementTarget(name)); }
+  std::string improveByKey(const std::string& name) { return spend(keyedImprovementTarget(name)); }
 
   // A sheet the player brings (a file or a link): null once it is shown, or
   // why it is not a sheet, in French, with the sheet unchanged.
@@ -195,7 +205,11 @@ class Session {
   }
 
  private:
-  bool spend(std::optional<ImprovementTarget> target) { return target && session_.improve(*target); }
+  std::string spend(std::optional<ImprovementTarget> target) {
+    if (!target) return {};
+    const bool spent = session_.improve(*target);
+    return improvementOutcome(spent, session_.sheet(), session_.journal());
+  }
 
   std::optional<std::uint64_t> seed_;
   SheetSession session_;
@@ -214,6 +228,12 @@ EMSCRIPTEN_BINDINGS(orvandel) {
   emscripten::function("blueBoxes", &blueBoxes);
   emscripten::function("selectorTips", &selectorTips);
   emscripten::function("improvementControls", &improvementControls);
+  emscripten::function("stepOutcome", &stepOutcome);
+  emscripten::function(
+      "savedOutcome", +[](const std::string& file) { return savedOutcome(file); });
+  emscripten::function(
+      "openedOutcome", +[](const std::string& file) { return openedOutcome(file); });
+  emscripten::function("copiedOutcome", &copiedOutcome);
   emscripten::constant("largestSheet", static_cast<double>(kLargestSheet));
   emscripten::class_<Session>("Session")
       .constructor<const std::string&>()

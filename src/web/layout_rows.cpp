@@ -148,7 +148,8 @@ std::string columnPlacesJson() {
                        {"section", std::to_string(place.section)},
                        {"line", std::to_string(place.line)},
                        {"column", jsonText(place.column)},
-                       {"heading", truth(place.heading)}});
+                       {"heading", truth(place.heading)},
+                       {"dice", jsonText(place.dice)}});
   }
   out += ']';
   return out;

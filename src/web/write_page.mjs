@@ -47,9 +47,10 @@ function inlined(picture) {
 }
 
 // The element standing for a control: the frame and the captions with their
-// text, the buttons with theirs, the pictures, the separating lines.
-function markup(row, id, classes) {
-  const attributes = `id="${id}" class="${classes.join(' ')}"`;
+// text (and the dice of the blue box they name, which the column says), the
+// buttons with theirs, the pictures, the separating lines.
+function markup(row, id, classes, dice) {
+  const attributes = `id="${id}" class="${classes.join(' ')}"${dice ? ` data-dice="${escaped(dice)}"` : ''}`;
   switch (row.kind) {
     case 'frame':
       return `<div ${attributes}><span class="frame-caption">${escaped(row.caption)}</span></div>`;
@@ -80,7 +81,7 @@ paintOrder(rows).filter((row) => DRAWN.has(row.kind)).forEach((row, rank) => {
   const place = places.get(row.name);
   const classes = ['control', row.kind, lookClass(row.look)];
   if (place) classes.push('in-column', ...(place.heading ? ['phone-heading'] : []));
-  elements.push(markup(row, id, classes));
+  elements.push(markup(row, id, classes, place?.dice));
   const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
   const { width, height } = row.twips;
   rules.push(`#${id}{left:${pixels(origin.left + row.twips.left)};top:${pixels(origin.top + row.twips.top)};` +

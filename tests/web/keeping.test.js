@@ -3,7 +3,7 @@ import { randomBytes } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { deflateRawSync } from 'node:zlib';
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, shownFields, shownSheet } from './sheet_helpers.js';
+import { cli, control, openSheet, pressCommand, shownFields, shownSheet } from './sheet_helpers.js';
 
 const command = (page, name) => page.locator(`#keeping [data-command="${name}"]`);
 
@@ -81,7 +81,8 @@ test('copy puts the text sheet on the clipboard', async ({ page, context }) => {
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await openSheet(page, '?seed=15');
   await control(page, 'orvandel').click();
-  await command(page, 'copy').click();
+  await pressCommand(page, 'Copier le texte');
+  await expect(page.locator('#keeping-status')).toHaveText('Fiche copiée en texte dans le presse-papiers');
   const expected = cli(['generate', '--seed', '15', '--format', 'text'], null, 'text');
   expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(expected);
 });
@@ -104,8 +105,8 @@ test.describe('share link', () => {
     await control(page, 'des_ok(14)').check();
     await control(page, 'equipement').fill('Corde <b>&</b> « grappin »');
     const shared = await shownSheet(page);
-    await command(page, 'share').click();
-    await expect(page.locator('#keeping-status')).not.toBeEmpty();
+    await pressCommand(page, 'Lien de partage');
+    await expect(page.locator('#keeping-status')).toHaveText('Lien de la fiche copié.');
     const link = await page.evaluate(() => navigator.clipboard.readText());
     expect(new URL(link).hash).toMatch(/^#fiche=[\w-]+$/);
 
@@ -141,10 +142,10 @@ test.describe('share link limits', () => {
       name: 'pleine.json', mimeType: 'application/json', buffer: Buffer.from(JSON.stringify(full)),
     });
     await expect(control(page, 'equipement')).toHaveValue(full.equipement);
-    await command(page, 'share').click();
+    await pressCommand(page, 'Lien de partage');
     await expect(page.getByRole('dialog')).toContainText('trop grande pour tenir dans un lien');
     await page.keyboard.press('Enter');
-    await expect(command(page, 'save')).toBeFocused();
+    await expect(page.locator('#more')).toBeFocused();
     expect(new URL(page.url()).hash).toBe('');
     expect(await page.evaluate(() => navigator.clipboard.readText())).toBe('rien');
   });

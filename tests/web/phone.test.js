@@ -3,7 +3,7 @@
 // action there once, seeded sheets as the CLI rolls them, and both entries
 // and the improvement clicks by touch.
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, seedAfter, shownFields } from './sheet_helpers.js';
+import { cli, control, openSheet, pressCommand, seedAfter, shownFields } from './sheet_helpers.js';
 
 const touchPhone = (width) => ({ viewport: { width, height: 800 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
 
@@ -55,7 +55,7 @@ test.describe('on a phone', () => {
     await control(page, 'orvandel').tap();
     const rolled = cli(['generate', '--seed', '4']).sheet;
     expect(await shownFields(page, rolled)).toEqual(rolled);
-    await page.locator('#view-switch').tap();
+    await pressCommand(page, 'Fiche exacte', 'tap');
     await expect(page.locator('html')).not.toHaveClass(/phone/);
     await expect(control(page, 'Form1')).toBeVisible();
     expect(await shownFields(page, rolled)).toEqual(rolled);
@@ -64,7 +64,7 @@ test.describe('on a phone', () => {
     await test.step('the choice is remembered', async () => {
       await openSheet(page, '?seed=4');
       await expect(page.locator('html')).not.toHaveClass(/phone/);
-      await page.locator('#view-switch').tap();
+      await pressCommand(page, 'Vue en colonne', 'tap');
       await openSheet(page, '?seed=4');
       await expect(page.locator('html')).toHaveClass(/phone/);
     });

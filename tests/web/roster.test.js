@@ -5,7 +5,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { test, expect } from '@playwright/test';
-import { control, openSheet, runCli, shownFields, shownSheet } from './sheet_helpers.js';
+import { control, openSheet, pressCommand, runCli, shownFields, shownSheet } from './sheet_helpers.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 // Three characters kept in the window, written by the roster library.
@@ -21,7 +21,7 @@ const batch = (count, seed) => runCli(['generate', '--count', String(count), '--
 const file = (name, text) => ({ name, mimeType: 'application/json', buffer: Buffer.from(text) });
 
 async function showRoster(page) {
-  await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+  await pressCommand(page, 'Personnages');
   await expect(panel(page)).toBeVisible();
 }
 
@@ -194,8 +194,10 @@ test('the chosen characters print one sheet a page, as the sheet is drawn', asyn
 
 test('the keyboard opens the panel and Escape gives the focus back', async ({ page }) => {
   await openSheet(page, '?seed=43');
-  const button = page.getByRole('button', { name: 'Personnages', exact: true });
+  const button = page.getByRole('button', { name: 'Plus…' });
   await button.focus();
+  await page.keyboard.press('Enter');
+  await expect(page.getByRole('menuitem', { name: 'Personnages' })).toBeFocused();
   await page.keyboard.press('Enter');
   await expect(page.getByRole('searchbox', { name: 'Chercher un personnage' })).toBeFocused();
   await page.keyboard.press('Escape');

@@ -63,3 +63,15 @@ export function seedAfter(seed, rolls) {
 }
 
 export const control = (page, name) => page.locator(`[data-control="${name}"]`);
+
+// Presses the command bar's command called `name`, through "Plus…" when it
+// lies in that menu; `how`: 'click' or 'tap'.
+export async function pressCommand(page, name, how = 'click') {
+  const item = page.locator('#more-menu').getByRole('menuitem', { name, exact: true, includeHidden: true });
+  if (await item.count() > 0) {
+    await page.locator('#more')[how]();
+    await item[how]();
+    return;
+  }
+  await page.locator('#keeping .bar').getByRole('button', { name, exact: true })[how]();
+}

@@ -2,9 +2,12 @@
 // ticking change the sheet only; the two entries, the improvement clicks and
 // QUITTER run in the engine and the sheet is shown again. Everything the
 // mouse or a finger does, the keyboard does too. After each change the
-// sheet is shown again and a 'sheetchange' event goes out.
-import { showMessage } from './message.js';
+// sheet is shown again and a 'sheetchange' event goes out; what the press
+// did, as the engine words it, goes to the message area.
+import { say, showMessage } from './message.js';
 import { cursorStyle } from './sheet_view.js';
+
+const RESTARTED = 'Fiche remise à son état de départ (un onglet que la page n’a pas ouvert ne se ferme pas).';
 
 const activates = (event) =>
   (event.key === 'Enter' || event.key === ' ') && !(event.ctrlKey || event.metaKey || event.altKey || event.shiftKey);
@@ -59,9 +62,14 @@ export class SheetActions extends EventTarget {
       }
     }
     this.firstStop = view.element(engine.tabOrder()[0]);
-    // Enter in a blue box is "Saisie/Reroll".
-    for (const name of engine.blueBoxes()) onEnter(view.element(name), () => this.typedEntry());
-    this.commands = { random: () => this.randomEntry() };
+    // Enter in a blue box is "Saisie/Reroll"; a phone offers the keys for numbers.
+    for (const name of engine.blueBoxes()) {
+      const box = view.element(name);
+      box.inputMode = 'numeric';
+      box.enterKeyHint = 'go';
+      onEnter(box, () => this.typedEntry());
+    }
+    this.commands = { random: () => this.randomEntry(), typedEntry: () => this.typedEntry() };
     this.view.show(JSON.parse(this.session.json()));
     this.nameControls();
   }
@@ -99,13 +107,15 @@ export class SheetActions extends EventTarget {
   }
 
   randomEntry() {
-    this.session.randomEntry();
+    const outcome = this.session.randomEntry();
     this.refresh();
+    say(outcome);
   }
 
   async typedEntry() {
-    const refusal = this.session.typedEntry();
+    const { outcome, refusal } = this.session.typedEntry();
     this.refresh();
+    say(outcome);
     if (!refusal) return;
     const box = this.view.element(refusal.field);
     this.markRefused(box);
@@ -128,13 +138,17 @@ export class SheetActions extends EventTarget {
   }
 
   improve(name) {
-    this.session.improve(name);
-    this.refresh();
+    this.improved(this.session.improve(name));
   }
 
   improveByKey(name) {
-    this.session.improveByKey(name);
+    this.improved(this.session.improveByKey(name));
+  }
+
+  // outcome: what the press spent, or why it spent nothing.
+  improved(outcome) {
     this.refresh();
+    if (outcome) say(outcome);
   }
 
   // A page may close only a tab that a script opened; any other tab goes
@@ -144,6 +158,7 @@ export class SheetActions extends EventTarget {
     if (window.closed) return;
     this.session.restart();
     this.refresh();
+    say(RESTARTED);
     this.firstStop.focus();
   }
 

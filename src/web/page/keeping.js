@@ -1,34 +1,35 @@
-// Keeping the character, on the window's shortcuts (shortcuts.js) and on a
-// small bar beside or below the sheet (for touch screens): undo and redo, open a .json sheet (file
-// picker or a file dropped on the page), save it as a download, print, copy
-// the text sheet, and share it as a link. The engine keeps the steps and
-// reads the files; the page only carries files in and out.
-import { showMessage } from './message.js';
+// Keeping the character, on the window's shortcuts (shortcuts.js) and on the
+// command bar: undo and redo, open a .json sheet (file picker or a file
+// dropped on the page), save it as a download, print, copy the text sheet,
+// and share it as a link. The engine keeps the steps, reads the files and
+// words what each did; the page only carries files in and out.
+import { say, showMessage } from './message.js';
 
 const SAVED_NAME = 'personnage.json';
+// Undo or redo with no step that way (a shortcut: the buttons are greyed).
+const NO_STEP = { false: 'Rien à annuler', true: 'Rien à rétablir' };
+const NOT_COPIED = 'La fiche n’a pas été copiée : ce navigateur refuse l’accès au presse-papiers à cette page.';
+const PRINTING = 'Impression de la fiche : choisissez l’imprimante dans la fenêtre du navigateur.';
 
 export class Keeping {
   // actions: the sheet's actions, told to show the sheet again after a step
-  // and heard when the sheet changed.
-  constructor(session, actions, largestSheet) {
+  // and heard when the sheet changed; engine: the sentences that say what a
+  // command did.
+  constructor(session, actions, engine) {
     this.session = session;
     this.actions = actions;
-    this.largestSheet = largestSheet;
+    this.engine = engine;
     this.bar = document.getElementById('keeping');
     this.picker = document.getElementById('open-file');
     this.commands = {
-      undo: () => this.step(this.session.undo()),
-      redo: () => this.step(this.session.redo()),
+      undo: () => this.step(this.session.undo(), false),
+      redo: () => this.step(this.session.redo(), true),
       open: () => this.picker.click(),
       save: () => this.save(),
-      print: () => window.print(),
-      copy: () => navigator.clipboard.writeText(this.session.written('text')),
+      print: () => this.print(),
+      copy: () => this.copy(),
       share: () => this.share(),
     };
-    this.bar.addEventListener('click', (event) => {
-      const command = event.target.closest('[data-command]')?.dataset.command;
-      if (command) this.commands[command]();
-    });
     this.picker.addEventListener('change', () => {
       const [file] = this.picker.files;
       this.picker.value = '';
@@ -48,9 +49,10 @@ export class Keeping {
     this.updateSteps();
   }
 
-  step(changed) {
+  step(changed, redo) {
     if (changed) this.actions.refresh();
     this.updateSteps();
+    say(changed ? this.engine.stepOutcome(redo) : NO_STEP[redo]);
   }
 
   updateSteps() {
@@ -61,19 +63,34 @@ export class Keeping {
   // The link goes into the address bar and onto the clipboard; a sheet too
   // large for a link that this page would open is offered as a file.
   async share() {
-    const status = this.bar.querySelector('#keeping-status');
     const { shareLink } = await import('./share.js');
     const link = await shareLink(this.session.json());
     if (!link) {
-      status.textContent = '';
       await showMessage('Cette fiche est trop grande pour tenir dans un lien. Enregistrez-la plutôt dans un fichier ' +
-        '(bouton « Enregistrer ») et envoyez ce fichier.');
-      this.bar.querySelector('[data-command="save"]').focus();
+        '(« Plus… », « Enregistrer ») et envoyez ce fichier.');
+      this.bar.querySelector('#more').focus();
       return;
     }
     window.history.replaceState(null, '', link);
-    await navigator.clipboard.writeText(link);
-    status.textContent = 'Lien de la fiche copié.';
+    await this.toClipboard(link, 'Lien de la fiche copié.');
+  }
+
+  async copy() {
+    await this.toClipboard(this.session.written('text'), this.engine.copiedOutcome());
+  }
+
+  async toClipboard(text, done) {
+    try {
+      await navigator.clipboard.writeText(text);
+      say(done);
+    } catch {
+      say(NOT_COPIED);
+    }
+  }
+
+  print() {
+    say(PRINTING);
+    window.print();
   }
 
   save() {
@@ -83,15 +100,18 @@ export class Keeping {
     link.download = SAVED_NAME;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    say(this.engine.savedOutcome(SAVED_NAME));
   }
 
   // Reads no more of the file than a sheet can hold, so that a huge file is
   // refused without being read whole.
   async openFile(file) {
-    const text = await file.slice(0, this.largestSheet + 1).text();
+    const text = await file.slice(0, this.engine.largestSheet + 1).text();
     const reason = this.session.open(text);
     if (reason === null) {
-      this.step(true);
+      this.actions.refresh();
+      this.updateSteps();
+      say(this.engine.openedOutcome(file.name));
       return;
     }
     await showMessage(`« ${file.name} » n’est pas une fiche : ${reason}`);

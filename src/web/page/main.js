@@ -6,6 +6,7 @@ import createEngine from './engine.js';
 import { SheetView, fontStyle } from './sheet_view.js';
 import { SheetActions } from './actions.js';
 import { Keeping } from './keeping.js';
+import { CommandBar } from './command_bar.js';
 import { arrangeForPhone, ViewChoice } from './phone_view.js';
 import { listenToShortcuts } from './shortcuts.js';
 import { workOffline } from './offline.js';
@@ -35,7 +36,7 @@ document.getElementById('waiting').remove();
 const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
-const keeping = new Keeping(session, actions, engine.largestSheet);
+const keeping = new Keeping(session, actions, engine);
 // The roster and the journal are fetched when first used: until one has
 // arrived, a click on one of its buttons or one of its shortcuts waits for
 // it and then runs; from then on the panel listens for itself. Returns the
@@ -59,6 +60,7 @@ const roster = whenUsed('[data-roster-command]',
 const journal = whenUsed('[data-journal-command="open"]',
   async () => new (await import('./journal.js')).JournalPanel(session, actions),
   (panel) => panel.open());
+new CommandBar(document.getElementById('keeping'), { ...actions.commands, ...keeping.commands });
 listenToShortcuts({
   ...actions.commands,
   ...keeping.commands,

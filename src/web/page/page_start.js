@@ -46,7 +46,7 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
 
 (() => {
   const MODULES = ['engine.js', 'main.js', 'sheet_view.js', 'inks.js', 'phone_view.js', 'actions.js',
-    'message.js', 'keeping.js', 'offline.js', 'shortcuts.js'];
+    'message.js', 'keeping.js', 'command_bar.js', 'offline.js', 'shortcuts.js'];
   let started = false;
   const hint = (attributes) => document.head.appendChild(Object.assign(document.createElement('link'), attributes));
   const start = () => {

@@ -5,6 +5,7 @@
 // and column of a grid. Switching views moves nothing, so focus,
 // values and listeners stay as they are. Printing always prints the exact
 // sheet: the column's rules hold on screens only.
+import { say } from './message.js';
 
 // The document order: the Tab order, each control preceded by the
 // controls that come before it in the fill order and take no Tab (its
@@ -26,13 +27,17 @@ function documentOrder(filled, tabOrder) {
 // Lays the controls of `view` out for both views: each gets its line and
 // column in the phone view's grid, and the document lists them in the Tab
 // order (tabOrder: every control Tab reaches, in order; places: {name,
-// line, column, heading} in the order a player fills the sheet).
+// line, column, heading, dice} in the order a player fills the sheet). The
+// dice a blue box takes ("3d6") are said under the caption of its line and
+// given to the box as its description.
 export function arrangeForPhone(view, tabOrder, places) {
-  for (const { name, line, column, heading } of places) {
+  for (const { name, line, column, heading, dice } of places) {
     const element = view.element(name);
     element.style.setProperty('--line', line);
     element.style.setProperty('--column', column);
     element.classList.add('in-column');
+    if (dice && element.matches('input')) element.setAttribute('aria-description', dice);
+    else if (dice) element.dataset.dice = dice;
     if (!heading) continue;
     element.classList.add('phone-heading');
     element.setAttribute('role', 'heading');
@@ -66,6 +71,7 @@ export class ViewChoice {
     }
     this.chosen = choice;
     this.apply();
+    say(this.phone ? 'Fiche en colonne.' : 'Fiche exacte.');
   }
 
   apply() {

@@ -2,7 +2,7 @@
 // (after #), so that it never reaches a server. Opening such a link shows
 // that sheet as one step to undo; a damaged or oversized one is refused with
 // a French message and the page keeps its launch state.
-import { showMessage } from './message.js';
+import { say, showMessage } from './message.js';
 
 const PREFIX = '#fiche=';
 // A compressed sheet takes a few kilobytes; longer fragments are not links
@@ -80,7 +80,10 @@ export async function openSharedSheet(session, largestSheet) {
       reason = 'le lien est abîmé.';
     }
   }
-  if (reason === null) return true;
+  if (reason === null) {
+    say('Fiche ouverte depuis le lien.');
+    return true;
+  }
   window.history.replaceState(null, '', `${window.location.pathname}${window.location.search}`);
   showMessage(`Ce lien n’ouvre pas de fiche : ${reason}`);
   return false;
