@@ -67,8 +67,8 @@ export class RosterList {
       if (row === next) next = row.nextElementSibling;
       else this.list.insertBefore(row, next);
     });
-    this.list.style.paddingTop = `${first * height}px`;
-    this.list.style.height = `${this.places.length * height}px`;
+    this.scroller.style.setProperty('--above', `${first * height}px`);
+    this.scroller.style.setProperty('--whole', `${this.places.length * height}px`);
     const measured = this.list.firstElementChild?.getBoundingClientRect().height;
     if (measured > 0 && Math.abs(measured - height) > 0.01) {
       this.rowHeight = measured;
