@@ -11,9 +11,13 @@
 //   service worker's cache); once from a server that sends every file as
 //   it stands, once from one that compresses them as web hosts do (gzip);
 // - Lighthouse's four scores and its FCP, LCP, TBT and CLS, mobile and
-//   desktop.
+//   desktop;
+// - the "Personnages" panel with 3 000 characters stored, on the slow
+//   phone's processor: opening it (the stored roster read and listed), a
+//   keystroke of search, opening it again; and how many <li> are drawn.
+//   `node bench/web_bench.mjs SITE_DIR roster` runs this part alone.
 // A benchmark, not a test: it reports and never fails on a figure.
-import { spawn } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import http from 'node:http';
 import { createRequire } from 'node:module';
@@ -28,6 +32,8 @@ const chromeLauncher = require('chrome-launcher');
 const { default: lighthouse } = await import(require.resolve('lighthouse'));
 const { default: desktopConfig } = await import(require.resolve('lighthouse/core/config/desktop-config.js'));
 const site = path.resolve(process.argv[2] ?? path.resolve(here, '../build-web/site'));
+const rosterOnly = process.argv[3] === 'roster';
+const cliPath = process.env.ORVANDEL_CLI ?? path.resolve(here, '../build/src/cli/orvandel-cli');
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -133,14 +139,77 @@ async function lighthouseScores(url, config) {
   }
 }
 
-const { server, url } = await serve(site);
-const compressed = await serveCompressed(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync'],
-});
-try {
+// Runs `act` in the page and resolves once the roster's list is drawn and
+// painted (a frame after the one that drew it): milliseconds from the act.
+// `act`: 'show' clicks "Personnages"; a character is typed into the search
+// box; null takes its last character away. Resolves with the milliseconds
+// until painted and, on a first opening, until the stored roster was read.
+function untilListed(page, act) {
+  return page.evaluate((act) => new Promise((resolve) => {
+    const start = performance.now();
+    const painted = () => setTimeout(() => resolve({
+      listed: performance.now() - start,
+      read: (performance.getEntriesByName('roster-read')[0]?.startTime ?? start) - start,
+    }));
+    const drawn = () => (document.querySelector('#roster[open] [aria-posinset]') ? requestAnimationFrame(painted) : requestAnimationFrame(drawn));
+    const search = document.getElementById('roster-search');
+    if (act === 'show') {
+      document.querySelector('[data-roster-command="show"]').click();
+    } else {
+      search.value = act === null ? search.value.slice(0, -1) : search.value + act;
+      search.dispatchEvent(new InputEvent('input', { bubbles: true }));
+    }
+    requestAnimationFrame(drawn);
+  }), act);
+}
+
+async function rosterPanel(browser, siteUrl) {
+  const cli = spawnSync(cliPath, ['generate', '--count', '3000', '--seed', '1'], { encoding: 'utf8', maxBuffer: 1 << 26 });
+  if (cli.status !== 0) throw new Error(`orvandel-cli: ${cli.stderr}`);
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+  const page = await context.newPage();
+  await page.goto(siteUrl);
+  await page.locator('html[data-ready="true"]').waitFor();
+  await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+  await page.locator('#roster-import').setInputFiles({ name: 'lot.jsonl', mimeType: 'application/json', buffer: Buffer.from(cli.stdout) });
+  await page.locator('#roster-status').getByText('3000 personnages importés').waitFor({ timeout: 120000 });
+  await page.waitForFunction(() => new Promise((resolve) => {
+    indexedDB.open('orvandel', 1).onsuccess = (event) => {
+      const request = event.target.result.transaction('personnages').objectStore('personnages').get('personnages.json');
+      request.onsuccess = () => resolve(request.result?.length > 1e6);
+    };
+  }), null, { timeout: 60000 });
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  const close = () => page.evaluate(() => document.getElementById('roster').close());
+  const reading = [];
+  const opening = [];
+  const reopening = [];
+  const keystrokes = [];
+  let drawn = 0;
+  for (let i = 0; i < 3; ++i) {
+    await page.reload();
+    await page.locator('html[data-ready="true"]').waitFor({ timeout: 60000 });
+    const first = await untilListed(page, 'show');
+    reading.push(first.read);
+    opening.push(first.listed - first.read);
+    drawn = Math.max(drawn, await page.evaluate(() => document.querySelectorAll('li').length));
+    for (const key of [...'noble gu', ...Array(8).fill(null)]) keystrokes.push((await untilListed(page, key)).listed);
+    await page.locator('#roster-view').evaluate((box) => { box.scrollTop = box.scrollHeight; });
+    await page.waitForTimeout(100);
+    drawn = Math.max(drawn, await page.evaluate(() => document.querySelectorAll('li').length));
+    for (let j = 0; j < 3; ++j) {
+      await close();
+      reopening.push((await untilListed(page, 'show')).listed);
+    }
+    await close();
+  }
+  await context.close();
+  return { reading, opening, keystrokes, reopening, drawn };
+}
+
+// Every figure but the roster's.
+async function otherFigures(browser, url, compressedUrl, fmt) {
   const loads = [];
   let visit;
   for (let i = 0; i < 15; ++i) {
@@ -164,8 +233,7 @@ try {
   const total = Object.values(visit.bytes).reduce((sum, size) => sum + size, 0);
   console.log(`web: navigation to ready sheet, first visit: median ${median(loads).toFixed(0)} ms of 15 (min ${Math.min(...loads).toFixed(0)}, max ${Math.max(...loads).toFixed(0)})`);
   console.log(`web: random generation + redraw: median ${median(generation).toFixed(3)} ms of 1000 (mean ${(generation.reduce((a, b) => a + b) / 1000).toFixed(3)} ms)`);
-  const fmt = (values) => `median ${median(values).toFixed(0)} ms (${values.map((v) => v.toFixed(0)).join(', ')})`;
-  for (const [served, siteUrl] of [['as they stand', url], ['gzipped', compressed.url]]) {
+  for (const [served, siteUrl] of [['as they stand', url], ['gzipped', compressedUrl]]) {
     const slow = [];
     for (let i = 0; i < 5; ++i) slow.push(await slowPhone(browser, siteUrl));
     console.log(`web: slow phone, files ${served}, cold: first paint ${fmt(slow.map((v) => v.cold.paint))}; ready ${fmt(slow.map((v) => v.cold.ready))}`);
@@ -174,6 +242,24 @@ try {
   console.log(`web: Lighthouse mobile: ${await lighthouseScores(url, undefined)}`);
   console.log(`web: Lighthouse desktop: ${await lighthouseScores(url, desktopConfig)}`);
   console.log(`web: WebAssembly + JavaScript ${(code / 1024).toFixed(0)} KiB; whole first visit ${(total / 1024).toFixed(0)} KiB in ${Object.keys(visit.bytes).length} files (uncompressed)`);
+}
+
+const { server, url } = await serve(site);
+const compressed = await serveCompressed(site);
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+});
+try {
+  const fmt = (values) => `median ${median(values).toFixed(0)} ms (${values.map((v) => v.toFixed(0)).join(', ')})`;
+  const roster = await rosterPanel(browser, url);
+  console.log(`web: slow phone, 3000 characters: first opening after a load, the stored roster read ${fmt(roster.reading)}`);
+  console.log(`web: slow phone, 3000 characters: then listed ${fmt(roster.opening)}, target ≤ 150 ms`);
+  console.log(`web: slow phone, 3000 characters: search keystroke ${fmt(roster.keystrokes)}, target ≤ 50 ms`);
+  console.log(`web: slow phone, 3000 characters: reopen the panel ${fmt(roster.reopening)}, target ≤ 100 ms`);
+  console.log(`web: slow phone, 3000 characters: at most ${roster.drawn} <li> in the document`);
+  if (!rosterOnly) await otherFigures(browser, url, compressed.url, fmt);
 } finally {
   await browser.close();
   server.kill();

@@ -253,3 +253,73 @@ test('a stored roster this page cannot read whole is kept aside, not written ove
   await expect.poll(() => stored('personnages.json non lu')).toBe(newer);
   expect(JSON.parse(await stored('personnages.json')).personnages).toHaveLength(1);
 });
+
+test('3 000 characters: a window of them drawn, each reached by scroll, search and keyboard; the summary on top', async ({ page }) => {
+  // In runs of 200: the CLI's output is read whole, up to a megabyte.
+  const lines = Array.from({ length: 15 }, (_, run) => batch(200, run + 1)).join('');
+  const last = JSON.parse(lines.trim().split('\n').at(-1));
+  const at = (position) => page.locator(`#roster [aria-posinset="${position}"]`);
+  const view = page.locator('#roster-view');
+  const search = panel(page).getByRole('searchbox', { name: 'Chercher un personnage' });
+  const count = page.locator('#roster-count');
+  await page.setViewportSize({ width: 390, height: 844 });
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'lot.jsonl', lines);
+  await test.step('the summary shows above the search box, the list a window of the 3 000', async () => {
+    await expect(page.locator('#roster-status')).toBeInViewport();
+    expect((await page.locator('#roster-status').boundingBox()).y).toBeLessThan((await search.boundingBox()).y);
+    await expect(at(1)).toHaveAttribute('aria-setsize', '3000');
+    expect(await entries(page).count()).toBeLessThanOrEqual(200);
+  });
+  await test.step('scrolled to the end, the last character shows', async () => {
+    await view.evaluate((box) => { box.scrollTop = box.scrollHeight; });
+    await expect(at(3000)).toContainText(`${last.profession_nom}, ${last.nationalite_nom}`);
+    await expect(at(3000)).toContainText(`PV ${last.pv} · SAN ${last.san}`);
+    await expect(at(3000)).toBeInViewport();
+    expect(await entries(page).count()).toBeLessThanOrEqual(200);
+  });
+  await test.step('Home, End and the arrows go from entry to entry, on the same kind of control', async () => {
+    await at(3000).getByRole('button', { name: /^Renommer/ }).focus();
+    await page.keyboard.press('Home');
+    await expect(at(1).getByRole('button', { name: /^Renommer/ })).toBeFocused();
+    await page.keyboard.press('End');
+    await page.keyboard.press('ArrowUp');
+    await expect(at(2999).getByRole('button', { name: /^Renommer/ })).toBeFocused();
+    await page.keyboard.press('F2');
+    await page.getByLabel('Nom du personnage :').fill('Zoé la Dernière');
+    await page.getByLabel('Nom du personnage :').press('Enter');
+  });
+  await test.step('a focused button keeps its size and place', async () => {
+    const open = at(1).locator('.roster-open');
+    await view.evaluate((box) => { box.scrollTop = 0; });
+    const before = await at(1).getByRole('button', { name: /^Supprimer/ }).boundingBox();
+    await open.focus();
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    const focused = at(1).getByRole('button', { name: /^Supprimer/ });
+    await expect(focused).toBeFocused();
+    expect(await focused.evaluate((button) => button.matches(':focus-visible'))).toBe(true);
+    expect(await focused.boundingBox()).toEqual(before);
+  });
+  await test.step('a search finds the character far down the list', async () => {
+    await search.fill('zoé la');
+    await expect(count).toHaveText('1 personnage sur 3000.');
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Zoé la Dernière']);
+    await expect(entries(page)).toBeInViewport();
+  });
+  await test.step('Ctrl+Z in the search box puts back the removal, unless typed into since', async () => {
+    await entries(page).locator('.roster-open').focus();
+    await page.keyboard.press('Delete');
+    await expect(search).toBeFocused();
+    await page.keyboard.press('Control+z');
+    await expect(entries(page).locator('.roster-name')).toHaveText(['Zoé la Dernière']);
+    await expect(entries(page).locator('.roster-open')).toBeFocused();
+    await page.keyboard.press('Delete');
+    await search.press('End');
+    await page.keyboard.type('D');
+    await page.keyboard.press('Control+z');
+    await expect(search).toHaveValue('zoé la');
+    await expect(count).toHaveText('0 personnage sur 2999.');
+  });
+});

@@ -3,6 +3,7 @@
 // the window's; the page stores that text in the browser (IndexedDB), lists
 // the characters, and carries files in and out. Opening a character is one
 // step of the sheet to undo; a removal is put back from the panel.
+import { RosterList } from './roster_list.js';
 import { SheetView } from './sheet_view.js';
 
 const DATABASE = 'orvandel';
@@ -49,6 +50,7 @@ function download(text, name, type) {
 }
 
 const inTextBox = (element) => element.matches('input:not([type="checkbox"]), textarea');
+const plural = (count, word) => `${count} ${word}${count > 1 ? 's' : ''}`;
 
 export class RosterPanel {
   // engine: the binding (its Roster, proposedName, largestRoster and the
@@ -58,7 +60,8 @@ export class RosterPanel {
     this.session = session;
     this.actions = actions;
     this.panel = document.getElementById('roster');
-    this.list = document.getElementById('roster-entries');
+    this.entries = new RosterList(document.getElementById('roster-view'), document.getElementById('roster-entries'),
+      (at) => this.entry(at));
     this.search = document.getElementById('roster-search');
     this.status = document.getElementById('roster-status');
     this.form = document.getElementById('roster-name');
@@ -67,6 +70,9 @@ export class RosterPanel {
     // The places ticked for printing; a removal or its undoing moves the
     // places, and clears them.
     this.marked = new Set();
+    // The text boxes typed into since the last removal: there Ctrl+Z undoes
+    // the typing rather than the removal.
+    this.typedSinceRemoval = new Set();
     this.listen();
   }
 
@@ -95,13 +101,15 @@ export class RosterPanel {
       this.unread = stored;
       this.tell('Personnages de la liste enregistrée laissés de côté (elle sera gardée à part) :', problems);
     }
+    // For the benchmark: reading the stored roster apart from listing it.
+    performance.mark('roster-read');
     this.show();
   }
 
   // Shows the roster as it now stands and writes its file; the browser is
   // asked once to keep it for good.
   async save() {
-    this.show();
+    this.changed();
     if (!this.database) return;
     this.persisting ??= navigator.storage?.persist?.().catch(() => false);
     try {
@@ -125,7 +133,7 @@ export class RosterPanel {
     this.roster = new this.engine.Roster(new TextEncoder().encode(stored ?? ''));
     this.marked.clear();
     this.tell('La liste a été changée dans un autre onglet.');
-    this.show();
+    this.changed();
   }
 
   listen() {
@@ -133,16 +141,17 @@ export class RosterPanel {
       const command = event.target.closest('[data-roster-command]')?.dataset.rosterCommand;
       if (command) this.run(command);
     });
-    this.list.addEventListener('click', (event) => {
+    this.entries.list.addEventListener('click', (event) => {
       const button = event.target.closest('[data-roster-action]');
       if (button) this.act(button.dataset.rosterAction, Number(button.closest('[data-roster-entry]').dataset.rosterEntry));
     });
-    this.list.addEventListener('change', (event) => {
+    this.entries.list.addEventListener('change', (event) => {
       const at = Number(event.target.closest('[data-roster-entry]').dataset.rosterEntry);
       if (event.target.checked) this.marked.add(at);
       else this.marked.delete(at);
     });
-    this.search.addEventListener('input', () => this.show());
+    this.search.addEventListener('input', () => this.searched());
+    this.panel.addEventListener('input', (event) => this.typedSinceRemoval.add(event.target));
     this.form.addEventListener('submit', (event) => {
       event.preventDefault();
       this.named();
@@ -172,13 +181,14 @@ export class RosterPanel {
   }
 
   // Over the panel the sheet's shortcuts rest; Ctrl+Z puts back the last
-  // removal, F2 renames and Delete removes the character in focus.
+  // removal (in a text box, unless typed into since), F2 renames and Delete
+  // removes the character in focus.
   onPanelKey(event) {
     const entry = event.target.closest?.('[data-roster-entry]');
     const at = entry ? Number(entry.dataset.rosterEntry) : null;
     if (event.ctrlKey || event.metaKey) {
       event.stopPropagation();
-      if (event.key.toLowerCase() === 'z' && !event.shiftKey && !inTextBox(event.target)) {
+      if (event.key.toLowerCase() === 'z' && !event.shiftKey && this.undoesRemoval(event.target)) {
         event.preventDefault();
         this.run('undo-removal');
       }
@@ -189,6 +199,11 @@ export class RosterPanel {
     else if (event.key === 'Delete') this.act('remove', at);
     else return;
     event.preventDefault();
+  }
+
+  undoesRemoval(target) {
+    if (!inTextBox(target)) return true;
+    return Boolean(this.roster?.canUndoRemoval()) && !this.typedSinceRemoval.has(target);
   }
 
   async run(command) {
@@ -219,28 +234,59 @@ export class RosterPanel {
   showPanel() {
     if (this.panel.open) return;
     this.opener = document.activeElement;
-    this.show();
     this.panel.showModal();
+    this.show();
     this.search.focus();
   }
 
-  // The entries that match the search, the opened one marked.
+  // The characters as they stand, read from the engine once a change.
+  kept() {
+    this.characters ??= this.roster.characters();
+    return this.characters;
+  }
+
+  changed() {
+    this.characters = null;
+    this.found = null;
+    this.show();
+  }
+
+  // The entries that match the search, drawn anew: the opened one marked.
+  // A closed panel is drawn when next shown.
   show() {
-    if (!this.roster) return;
-    const characters = this.roster.characters();
-    const opened = this.roster.opened();
-    const entries = this.roster.search(this.search.value).map((at) => this.entry(at, characters[at], at === opened, this.marked.has(at)));
-    this.list.replaceChildren(...entries);
-    const count = characters.length;
-    document.getElementById('roster-count').textContent =
-      count === 0 ? 'Aucun personnage gardé.' : `${count} personnage${count > 1 ? 's' : ''} gardé${count > 1 ? 's' : ''}.`;
+    if (!this.roster || !this.panel.open) return;
+    this.found ??= this.roster.search(this.search.value);
+    this.entries.show(this.found, true);
+    this.count();
     const command = (name) => this.panel.querySelector(`[data-roster-command="${name}"]`);
-    command('update').disabled = opened < 0;
+    command('update').disabled = this.roster.opened() < 0;
     command('undo-removal').disabled = !this.roster.canUndoRemoval();
   }
 
-  entry(at, character, opened, chosen) {
+  // A keystroke in the search box: the engine searches the whole roster, the
+  // list draws only what shows of it, from the top.
+  searched() {
+    if (!this.roster) return;
+    this.found = this.roster.search(this.search.value);
+    this.entries.scroller.scrollTop = 0;
+    this.entries.show(this.found, false);
+    this.count();
+  }
+
+  count() {
+    const count = this.kept().length;
+    let text = `${plural(this.found.length, 'personnage')} sur ${count}.`;
+    if (count === 0) text = 'Aucun personnage gardé.';
+    else if (this.search.value.trim() === '') text = `${plural(count, 'personnage')} gardé${count > 1 ? 's' : ''}.`;
+    document.getElementById('roster-count').textContent = text;
+  }
+
+  entry(at) {
+    const character = this.kept()[at];
+    const opened = at === this.roster.opened();
+    const chosen = this.marked.has(at);
     const item = document.createElement('li');
+    item.setAttribute('role', 'listitem');
     item.dataset.rosterEntry = String(at);
     if (opened) item.setAttribute('aria-current', 'true');
     const choose = item.appendChild(document.createElement('input'));
@@ -276,6 +322,10 @@ export class RosterPanel {
     this.status.replaceChildren(text);
     if (details.length === 0) return;
     const list = this.status.appendChild(document.createElement('ul'));
+    // However many, the problems scroll in a box of a few lines: the list
+    // of characters stays in view.
+    list.tabIndex = 0;
+    list.setAttribute('aria-label', 'Personnages laissés de côté');
     for (const detail of details) list.appendChild(document.createElement('li')).textContent = detail;
   }
 
@@ -287,7 +337,7 @@ export class RosterPanel {
     const renaming = purpose === 'rename';
     this.form.querySelector('legend').textContent = renaming ? 'Renommer le personnage' : 'Garder ce personnage';
     this.form.querySelector('button[type="submit"]').textContent = renaming ? 'Renommer' : 'Garder';
-    this.nameBox.value = renaming ? this.roster.characters()[at].name : this.engine.proposedName(this.session.json());
+    this.nameBox.value = renaming ? this.kept()[at].name : this.engine.proposedName(this.session.json());
     this.form.hidden = false;
     this.nameBox.select();
     this.nameBox.focus();
@@ -301,7 +351,7 @@ export class RosterPanel {
 
   // The name of the character opened or just kept, as the engine kept it.
   openedName() {
-    return this.roster.characters()[this.roster.opened()].name;
+    return this.kept()[this.roster.opened()].name;
   }
 
   async named() {
@@ -316,8 +366,9 @@ export class RosterPanel {
     }
     const fromBar = this.purpose === 'keep-character';
     this.closeForm();
+    const saved = this.save();
     this.tell(this.purpose === 'rename' ? 'Personnage renommé.' : `« ${this.openedName()} » gardé dans les personnages.`);
-    await this.save();
+    await saved;
     // Kept from the command bar: back to the sheet, which stays as it was.
     if (fromBar) {
       this.panel.close();
@@ -333,7 +384,7 @@ export class RosterPanel {
       return;
     }
     this.actions.refresh();
-    document.getElementById('keeping-status').textContent = `« ${this.roster.characters()[at].name} » ouvert.`;
+    document.getElementById('keeping-status').textContent = `« ${this.kept()[at].name} » ouvert.`;
     this.panel.close();
   }
 
@@ -344,14 +395,16 @@ export class RosterPanel {
   }
 
   async remove(at) {
-    const { name } = this.roster.characters()[at];
+    const { name } = this.kept()[at];
+    const position = this.entries.positionOf(at);
     if (this.roster.remove(at) !== null) return;
     this.marked.clear();
+    this.typedSinceRemoval.clear();
     this.tell(`« ${name} » supprimé. « Annuler la suppression » (Ctrl+Z) le remet.`);
     const saved = this.save();
     // The focus goes on at once to the character that took its place.
-    const next = this.list.querySelectorAll('.roster-open');
-    (next[Math.min(at, next.length - 1)] ?? this.search).focus();
+    if (this.found.length > 0) this.entries.focus(Math.min(position, this.found.length - 1));
+    else this.search.focus();
     await saved;
   }
 
@@ -359,9 +412,10 @@ export class RosterPanel {
     const at = this.roster.undoRemoval();
     if (at < 0) return;
     this.marked.clear();
-    this.tell(`« ${this.roster.characters()[at].name} » remis dans la liste.`);
     const saved = this.save();
-    this.list.querySelector(`[data-roster-entry="${at}"] .roster-open`)?.focus();
+    this.tell(`« ${this.kept()[at].name} » remis dans la liste.`);
+    const position = this.entries.positionOf(at);
+    if (position >= 0) this.entries.focus(position);
     await saved;
   }
 
