@@ -73,6 +73,16 @@ for (const { name, viewport, width } of mouseWindows) {
   });
 }
 
+// Text set larger in the browser widens the bar that stands beside the sheet.
+test.describe('a browser whose text is set larger', () => {
+  test.use({ viewport: { width: 1280, height: 900 } });
+  test('keeps the sheet off its bar', async ({ page }) => {
+    await (await page.context().newCDPSession(page)).send('Page.setFontSizes', { fontSizes: { standard: 20 } });
+    await openSheet(page);
+    expect(await sheetSeen(page)).toMatchObject({ centred: true, barOverSheet: false, scrolls: false });
+  });
+});
+
 // A window too small for the sheet at its legible scale (0.85): the sheet at
 // that scale, scrolling, and the column offered until it is chosen.
 test.describe('a small window', () => {
@@ -81,6 +91,11 @@ test.describe('a small window', () => {
     await openSheet(page);
     expect((await clientBox(page)).width).toBeCloseTo(894 * 0.85, 0);
     const offer = page.getByRole('status').filter({ hasText: '« Vue en colonne »' });
+    await expect(offer).toBeInViewport();
+    await page.setViewportSize({ width: 1366, height: 768 });
+    await expect(offer).toBeHidden();
+    expect((await clientBox(page)).width).toBe(894);
+    await page.setViewportSize({ width: 800, height: 450 });
     await expect(offer).toBeInViewport();
     await page.locator('#view-switch').click();
     await expect(page.locator('html')).toHaveClass(/phone/);
