@@ -42,8 +42,9 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
 (() => {
   const root = document.documentElement;
   const sheet = { width: Number(root.dataset.sheetWidth), height: Number(root.dataset.sheetHeight) };
-  // The sheet's text, 8.25 pt Tahoma (11 px at 100 %), stays above 9 px;
-  // a 1366 × 768 laptop's browser (a window about 657 px high) needs 0.875.
+  // The smallest scale that keeps the sheet's text, 8.25 pt Tahoma (11 px at
+  // 100 %), above 9 px; a 1366 × 768 laptop's browser (a window about 657 px
+  // high) needs 0.875, so it still shows the whole sheet.
   const LEGIBLE = 0.85;
   const TOO_SMALL = 'La fiche ne tient pas dans la fenêtre : « Vue en colonne » la montre en une colonne.';
   const touch = window.matchMedia('(pointer: coarse)');
