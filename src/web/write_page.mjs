@@ -112,6 +112,9 @@ const picturePreloads = rows.filter((row) => row.kind === 'picture')
 
 const template = readFileSync(path.join(pageDir, 'index.html'), 'utf8');
 for (const place of [PLACE, PICTURES]) if (!template.includes(place)) throw new Error(`index.html has no "${place}"`);
+// The sheet's size at 100 %, which page_start.js fits into the window.
+const sheetSize = `data-sheet-width="${facts.widthTwips / facts.twipsPerPixel}"` +
+  ` data-sheet-height="${facts.heightTwips / facts.twipsPerPixel}"`;
 const picture = `<div class="client first-picture" aria-hidden="true">${elements.join('')}</div>`;
 writeFileSync(path.join(siteDir, 'index.html'), template.replace(PLACE, picture).replace(PICTURES, picturePreloads.join('\n'))
-  .replace('<html lang="fr">', `<html lang="fr" data-sheet-width="${facts.widthTwips / facts.twipsPerPixel}">`));
+  .replace('<html lang="fr">', `<html lang="fr" ${sheetSize}>`));

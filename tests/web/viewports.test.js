@@ -1,6 +1,7 @@
 // The exact sheet on a phone (scaled to the width, driven by touch), on a
 // desktop (at 100 %, centred), on a laptop (whole, with its commands
-// beside it), zoomed in (larger, scrolling), and served from a sub-folder.
+// beside it), in a small window (legible, scrolling, the column offered),
+// zoomed in (larger, scrolling), and served from a sub-folder.
 import { test, expect } from '@playwright/test';
 import { cli, control, openSheet, shownFields } from './sheet_helpers.js';
 
@@ -33,37 +34,83 @@ test.describe('phone', () => {
   });
 });
 
-test('a desktop shows the sheet at 100 %, centred, its bar beside it', async ({ page }) => {
-  await openSheet(page);
-  const box = await clientBox(page);
-  const bar = await page.locator('#keeping').boundingBox();
-  expect(box.width).toBe(894);
-  expect(box.x).toBeCloseTo((1280 - 894) / 2, 0);
-  expect(bar.x).toBeGreaterThanOrEqual(box.x + box.width);
+// Where a mouse points, the sheet is as large as the window lets it be: at
+// 100 % on a large screen; whole on a laptop, its bar beside it; never below
+// a legible scale, where the window offers the column instead.
+const sheetSeen = (page) => page.evaluate(() => {
+  const box = (e) => e.getBoundingClientRect();
+  const client = box(document.querySelector('[data-control="Form1"]'));
+  const inSight = (e) => box(e).left >= 0 && box(e).top >= 0 && box(e).right <= innerWidth && box(e).bottom <= innerHeight;
+  return {
+    width: Math.round(client.width),
+    centred: Math.abs(client.left + client.width / 2 - document.documentElement.clientWidth / 2) < 1,
+    outOfSight: [...document.querySelectorAll('[data-control="Form1"], [data-control="Command2"], ' +
+      '[data-control="equipement"], #keeping button')].filter((e) => !inSight(e)).map((e) => e.dataset.control ?? e.textContent),
+    barOverSheet: ((bar) => bar.left < client.right && client.left < bar.right && bar.top < client.bottom &&
+      client.top < bar.bottom)(box(document.getElementById('keeping'))),
+    scrolls: document.documentElement.scrollHeight > innerHeight,
+  };
 });
 
-test.describe('laptop', () => {
-  test.use({ viewport: { width: 1366, height: 768 } });
-  test('the sheet and every command show whole, without scrolling', async ({ page }) => {
+const mouseWindows = [
+  { name: 'a desktop', viewport: { width: 1920, height: 1080 }, width: 894 },
+  { name: 'a 1366 × 768 laptop in full screen', viewport: { width: 1366, height: 768 }, width: 894 },
+  { name: 'a 1366 × 768 laptop\'s browser', viewport: { width: 1366, height: 657 }, width: Math.round(894 * 657 / 751) },
+  { name: 'a 1280 × 720 screen', viewport: { width: 1280, height: 720 }, width: Math.round(894 * 720 / 751) },
+];
+for (const { name, viewport, width } of mouseWindows) {
+  test.describe(name, () => {
+    test.use({ viewport });
+    test('shows the whole sheet, centred, and every command, without scrolling, as first drawn', async ({ page, browser }) => {
+      const first = await (await browser.newContext({ viewport })).newPage();
+      await first.route('**/engine.wasm', (route) => route.abort());
+      await first.goto(process.env.ORVANDEL_ROOT_URL);
+      expect(Math.round((await first.locator('.first-picture').boundingBox()).width)).toBe(width);
+      await openSheet(page);
+      expect(await sheetSeen(page)).toEqual({ width, centred: true, outOfSight: [], barOverSheet: false, scrolls: false });
+      await expect(page.locator('#sheet-fit')).toBeHidden();
+    });
+  });
+}
+
+// Text set larger in the browser widens the bar that stands beside the sheet.
+test.describe('a browser whose text is set larger', () => {
+  test.use({ viewport: { width: 1280, height: 900 } });
+  test('keeps the sheet off its bar', async ({ page }) => {
+    await (await page.context().newCDPSession(page)).send('Page.setFontSizes', { fontSizes: { standard: 20 } });
     await openSheet(page);
-    const outside = await page.evaluate(() => [...document.querySelectorAll('[data-control="Form1"], #keeping button')]
-      .filter((e) => {
-        const box = e.getBoundingClientRect();
-        return box.left < 0 || box.top < 0 || box.right > window.innerWidth || box.bottom > window.innerHeight;
-      }).map((e) => e.dataset.control ?? e.textContent));
-    expect(outside).toEqual([]);
-    expect(await page.evaluate(() => document.documentElement.scrollHeight)).toBeLessThanOrEqual(768);
+    expect(await sheetSeen(page)).toMatchObject({ centred: true, barOverSheet: false, scrolls: false });
   });
 });
 
-// A 1366 × 768 laptop zoomed to 200 %: half as many CSS pixels, each twice
-// as large, and a mouse.
+// A window too small for the sheet at its legible scale (0.85): the sheet at
+// that scale, scrolling, and the column offered until it is chosen.
+test.describe('a small window', () => {
+  test.use({ viewport: { width: 800, height: 450 } });
+  test('shows the sheet at its legible scale and offers the column', async ({ page }) => {
+    await openSheet(page);
+    expect((await clientBox(page)).width).toBeCloseTo(894 * 0.85, 0);
+    const offer = page.getByRole('status').filter({ hasText: '« Vue en colonne »' });
+    await expect(offer).toBeInViewport();
+    await page.setViewportSize({ width: 1366, height: 768 });
+    await expect(offer).toBeHidden();
+    expect((await clientBox(page)).width).toBe(894);
+    await page.setViewportSize({ width: 800, height: 450 });
+    await expect(offer).toBeInViewport();
+    await page.locator('#view-switch').click();
+    await expect(page.locator('html')).toHaveClass(/phone/);
+    await expect(offer).toBeHidden();
+  });
+});
+
+// A 1366 × 768 laptop's browser zoomed to 200 %: half as many CSS pixels,
+// each twice as large, and a mouse.
 test.describe('zoomed to 200 %', () => {
-  test.use({ viewport: { width: 683, height: 384 }, deviceScaleFactor: 2 });
-  test('the exact sheet is drawn at the zoom and scrolls, instead of being fitted back', async ({ page }) => {
+  test.use({ viewport: { width: 683, height: 328 }, deviceScaleFactor: 2 });
+  test('the exact sheet is drawn larger than at 100 % and scrolls, instead of being fitted back', async ({ page }) => {
     await openSheet(page);
     await expect(page.locator('html')).not.toHaveClass(/phone/);
-    expect((await clientBox(page)).width).toBe(894);
+    expect((await clientBox(page)).width * 2).toBeGreaterThan(894);
     expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeGreaterThan(683);
   });
 });

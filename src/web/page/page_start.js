@@ -29,19 +29,58 @@ globalThis.orvandelView = {
 };
 document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone(null));
 
-// The exact sheet is drawn at 100 % of the browser's own zoom: a page zoomed
-// to 200 % draws it at 200 % and scrolls. Only on a touch screen narrower
-// than the sheet is it scaled down to the width (the style sheet's --fit),
-// so that a phone shows it whole without scrolling sideways; pinching
-// still zooms. Set before the first picture is drawn, and on each resize.
+// The exact sheet as large as the window lets it be, up to 100 % of the
+// browser's own zoom (the style sheet's --fit), set before the first picture
+// is drawn and again on each resize and each change of view. On a touch
+// screen narrower than the sheet, it is scaled down to the width, so that a
+// phone shows it whole without scrolling sideways; pinching still zooms.
+// Where a mouse points, it is scaled down to the window's height and width
+// too, so that a laptop shows it whole, but never below the scale where its
+// text stays legible: a window too small for that (a page zoomed in has a
+// smaller window) shows it larger, scrolling, and says the column shows it
+// whole.
 (() => {
   const root = document.documentElement;
+  const sheet = { width: Number(root.dataset.sheetWidth), height: Number(root.dataset.sheetHeight) };
+  // The smallest scale that keeps the sheet's text, 8.25 pt Tahoma (11 px at
+  // 100 %), above 9 px; a 1366 × 768 laptop's browser (a window about 657 px
+  // high) needs 0.875, so it still shows the whole sheet.
+  const LEGIBLE = 0.85;
+  const TOO_SMALL = 'La fiche ne tient pas dans la fenêtre : « Vue en colonne » la montre en une colonne.';
   const touch = window.matchMedia('(pointer: coarse)');
-  const fit = () => root.style.setProperty('--fit',
-    touch.matches ? Math.min(1, root.clientWidth / Number(root.dataset.sheetWidth)) : 1);
+  let note = null;
+
+  // The width the centred sheet may take: where the command bar stands fixed
+  // at the right of the screen, its width is kept free on both sides.
+  const roomForSheet = () => {
+    const bar = document.getElementById('keeping');
+    const beside = bar !== null && getComputedStyle(bar).position === 'fixed';
+    return root.clientWidth - (beside ? 2 * bar.offsetWidth : 0);
+  };
+  const fit = () => {
+    const exact = !root.classList.contains('phone');
+    const whole = touch.matches ? Math.min(1, root.clientWidth / sheet.width)
+      : Math.min(1, roomForSheet() / sheet.width, root.clientHeight / sheet.height);
+    const tooSmall = exact && !touch.matches && whole < LEGIBLE;
+    root.style.setProperty('--fit', tooSmall ? LEGIBLE : whole);
+    if (tooSmall) root.dataset.sheetFit = 'trop-petit';
+    else delete root.dataset.sheetFit;
+    // Said again only when it changes, so that a screen reader hears it once.
+    const said = tooSmall ? TOO_SMALL : '';
+    if (note && note.textContent !== said) note.textContent = said;
+  };
   fit();
   window.addEventListener('resize', fit);
   touch.addEventListener('change', fit);
+  new MutationObserver(fit).observe(root, { attributeFilter: ['class'] });
+  // The note that offers the column, after the sheet (the style sheet keeps
+  // it in sight), in a status that a screen reader reads out.
+  document.addEventListener('DOMContentLoaded', () => {
+    note = Object.assign(document.createElement('p'), { id: 'sheet-fit' });
+    note.setAttribute('role', 'status');
+    document.querySelector('main').append(note);
+    fit();
+  });
 })();
 
 (() => {
