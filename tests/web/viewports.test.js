@@ -3,7 +3,7 @@
 // beside it), in a small window (legible, scrolling, the column offered),
 // zoomed in (larger, scrolling), and served from a sub-folder.
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, shownFields } from './sheet_helpers.js';
+import { cli, control, openSheet, pressCommand, shownFields } from './sheet_helpers.js';
 
 const clientBox = (page) => control(page, 'Form1').boundingBox();
 
@@ -97,7 +97,7 @@ test.describe('a small window', () => {
     expect((await clientBox(page)).width).toBe(894);
     await page.setViewportSize({ width: 800, height: 450 });
     await expect(offer).toBeInViewport();
-    await page.locator('#view-switch').click();
+    await pressCommand(page, 'Vue en colonne');
     await expect(page.locator('html')).toHaveClass(/phone/);
     await expect(offer).toBeHidden();
   });

@@ -46,7 +46,7 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
   // 100 %), above 9 px; a 1366 × 768 laptop's browser (a window about 657 px
   // high) needs 0.875, so it still shows the whole sheet.
   const LEGIBLE = 0.85;
-  const TOO_SMALL = 'La fiche ne tient pas dans la fenêtre : « Vue en colonne » la montre en une colonne.';
+  const TOO_SMALL = 'La fiche ne tient pas dans la fenêtre : « Plus… », « Vue en colonne » la montre en une colonne.';
   const touch = window.matchMedia('(pointer: coarse)');
   let note = null;
 
@@ -73,12 +73,12 @@ document.documentElement.classList.toggle('phone', globalThis.orvandelView.phone
   window.addEventListener('resize', fit);
   touch.addEventListener('change', fit);
   new MutationObserver(fit).observe(root, { attributeFilter: ['class'] });
-  // The note that offers the column, after the sheet (the style sheet keeps
-  // it in sight), in a status that a screen reader reads out.
+  // The note that offers the column, at the head of the command bar, in
+  // sight with it, in a status that a screen reader reads out.
   document.addEventListener('DOMContentLoaded', () => {
     note = Object.assign(document.createElement('p'), { id: 'sheet-fit' });
     note.setAttribute('role', 'status');
-    document.querySelector('main').append(note);
+    document.getElementById('keeping').prepend(note);
     fit();
   });
 })();

@@ -3,6 +3,7 @@
 // the window's; the page stores that text in the browser (IndexedDB), lists
 // the characters, and carries files in and out. Opening a character is one
 // step of the sheet to undo; a removal is put back from the panel.
+import { say } from './message.js';
 import { RosterList } from './roster_list.js';
 import { SheetView } from './sheet_view.js';
 
@@ -372,7 +373,7 @@ export class RosterPanel {
     // Kept from the command bar: back to the sheet, which stays as it was.
     if (fromBar) {
       this.panel.close();
-      document.getElementById('keeping-status').textContent = this.status.textContent;
+      say(this.status.textContent);
     }
   }
 
@@ -384,7 +385,7 @@ export class RosterPanel {
       return;
     }
     this.actions.refresh();
-    document.getElementById('keeping-status').textContent = `« ${this.kept()[at].name} » ouvert.`;
+    say(`« ${this.kept()[at].name} » ouvert.`);
     this.panel.close();
   }
 
