@@ -33,6 +33,8 @@ export function arrangeForPhone(view, tabOrder, places) {
     element.style.setProperty('--line', line);
     element.style.setProperty('--column', column);
     element.classList.add('in-column');
+    // A caption alone in the first column names the boxes that follow it on its line.
+    element.classList.toggle('line-head', String(column) === '1' && element.classList.contains('caption'));
     if (!heading) continue;
     element.classList.add('phone-heading');
     element.setAttribute('role', 'heading');
