@@ -6,7 +6,7 @@
 // picture is a button early in it, and the focus ring is plainly visible.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
-import { control, openSheet } from './sheet_helpers.js';
+import { control, openSheet, setTextSize } from './sheet_helpers.js';
 
 const channel = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
 const luminance = ([r, g, b]) => 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
@@ -20,8 +20,8 @@ const rgb = (text) => text.match(/[\d.]+/g).slice(0, 3).map(Number);
 // the game's sheet at its own size, tick boxes of 9 × 13 pixels 24 pixels
 // apart: its targets are what the sheet is, and the column, one tap away,
 // has them at 44 pixels; its target sizes are left to the column's test.
-async function faults(page, view) {
-  const { violations } = await new AxeBuilder({ page })
+async function faults(page, view, within = 'html') {
+  const { violations } = await new AxeBuilder({ page }).include(within)
     .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'])
     .disableRules(view === 'exacte' ? ['target-size'] : []).analyze();
   return violations.flatMap((v) => v.nodes.map((n) => `${v.id} ${/data-control="([^"]+)"/.exec(n.html)?.[1] ?? n.html}`));
@@ -42,6 +42,43 @@ for (const view of ['exacte', 'colonne']) {
     expect(await faults(page, view), 'with the refusal up').toEqual([]);
   });
 }
+
+// The column and its message in a dark scheme and at twice the text size,
+// and the panels in a dark scheme.
+for (const [how, colorScheme, text] of [['in a dark scheme', 'dark', 16], ['at twice the text size', 'light', 32]]) {
+  test(`axe finds no fault in the column ${how}: after a generation, with the refusal up`, async ({ page }) => {
+    test.setTimeout(120000);
+    await page.emulateMedia({ colorScheme });
+    await setTextSize(page, text);
+    await page.addInitScript(() => localStorage.setItem('orvandel.vue', 'colonne'));
+    await openSheet(page, '?seed=3');
+    await control(page, 'orvandel').click();
+    expect(await faults(page, 'colonne'), 'after a generation').toEqual([]);
+    await control(page, 'forc').fill('');
+    const ring = await control(page, 'forc').evaluate((box) => [box, box.closest('.client')]
+      .map((e) => [getComputedStyle(box).outlineColor, getComputedStyle(e).backgroundColor]));
+    for (const [line, paper] of ring) expect(contrast(rgb(line), rgb(paper)), `the ring on ${paper}`).toBeGreaterThanOrEqual(3);
+    await control(page, 'Command1').click();
+    await expect(page.getByRole('dialog')).toBeVisible();
+    expect(await faults(page, 'colonne'), 'with the refusal up').toEqual([]);
+  });
+}
+
+test('axe finds no fault in the roster and the journal in a dark scheme', async ({ page }) => {
+  await page.emulateMedia({ colorScheme: 'dark' });
+  await openSheet(page, '?seed=3');
+  await control(page, 'orvandel').click();
+  await page.keyboard.press('Control+d');
+  await page.getByLabel('Nom du personnage :').fill('Aldo');
+  await page.keyboard.press('Enter');
+  await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+  await expect(page.locator('#roster [aria-current="true"]')).toBeVisible();
+  expect(await faults(page, 'exacte', '#roster'), 'the roster').toEqual([]);
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Control+j');
+  await expect(page.locator('#journal')).toBeVisible();
+  expect(await faults(page, 'exacte', '#journal'), 'the journal').toEqual([]);
+});
 
 test('every box and tick box has the name the window speaks, and the values say what a press does', async ({ page }) => {
   await openSheet(page, '?seed=3');
