@@ -9,14 +9,24 @@ import { cli, control, openSheet, setTextSize } from './sheet_helpers.js';
 const touchPhone = (width) => ({ viewport: { width, height: 800 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
 
 // What does not fit: the captions of the column whose text runs past their
-// box, and how far the page scrolls sideways.
+// box, the words of its captions cut across two lines, and how far the page
+// scrolls sideways.
 function overflow(page) {
-  return page.evaluate(() => ({
-    clipped: [...document.querySelectorAll('.in-column.caption')]
-      .filter((e) => e.checkVisibility() && e.scrollWidth > e.clientWidth + 1).map((e) => e.dataset.control),
-    sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
-    text: getComputedStyle(document.querySelector('.in-column.caption')).fontSize,
-  }));
+  return page.evaluate(() => {
+    const captions = [...document.querySelectorAll('.in-column.caption')].filter((e) => e.checkVisibility());
+    const cut = (text) => [...text.textContent.matchAll(/\p{L}+/gu)].filter((word) => {
+      const range = document.createRange();
+      range.setStart(text, word.index);
+      range.setEnd(text, word.index + word[0].length);
+      return range.getClientRects().length > 1;
+    }).map((word) => word[0]);
+    return {
+      clipped: captions.filter((e) => e.scrollWidth > e.clientWidth + 1).map((e) => e.dataset.control),
+      broken: captions.flatMap((e) => [...e.childNodes].filter((n) => n.nodeType === Node.TEXT_NODE).flatMap(cut)),
+      sideways: document.documentElement.scrollWidth - document.documentElement.clientWidth,
+      text: getComputedStyle(captions[0]).fontSize,
+    };
+  });
 }
 
 // A skill named with one unbroken word of a thousand letters, as a sheet
@@ -36,10 +46,12 @@ for (const width of [320, 360, 390, 430]) {
         await setTextSize(page, text);
         await openSheet(page, '?seed=2');
         await expect(page.locator('html')).toHaveClass(/phone/);
-        const whole = { clipped: [], sideways: 0, text: `${text}px` };
-        expect(await overflow(page)).toEqual(whole);
+        // At the usual text size every word of the sheet's captions fits its column; twice as
+        // large, on a phone, a long word may have to break.
+        const whole = { clipped: [], sideways: 0, text: `${text}px`, ...(text === 16 && { broken: [] }) };
+        expect(await overflow(page)).toMatchObject(whole);
         await openLongWord(page);
-        expect(await overflow(page)).toEqual(whole);
+        expect(await overflow(page)).toMatchObject({ ...whole, broken: text === 16 ? ['Anticonstitutionnellement'.repeat(40)] : expect.anything() });
       });
     }
   });
@@ -48,10 +60,10 @@ for (const width of [320, 360, 390, 430]) {
 test.describe('the reader\'s text size', () => {
   test.use(touchPhone(390));
 
-  test('twice the text size makes every text of the column and of its message twice as large', async ({ page }) => {
+  test('twice the text size makes every text of the column, its message and the panels twice as large', async ({ page }) => {
     const sizes = () => page.evaluate(() => Object.fromEntries(
-      [...document.querySelectorAll('.in-column, dialog#message p, dialog#message button')]
-        .map((e, i) => [e.dataset.control ?? `${e.parentElement.id} ${i}`, parseFloat(getComputedStyle(e).fontSize)])));
+      [...document.querySelectorAll('.in-column, dialog#message *, #roster *, #journal *')]
+        .map((e, i) => [e.dataset.control ?? `${e.tagName} ${e.id} ${i}`, parseFloat(getComputedStyle(e).fontSize)])));
     await openSheet(page, '?seed=2');
     await control(page, 'forc').fill('');
     await control(page, 'Command1').tap();
