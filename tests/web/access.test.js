@@ -4,6 +4,8 @@
 // darker shades in the column). Each tick box says what a
 // tick does. Tab walks the document in the window's order, the title
 // picture is a button early in it, and the focus ring is plainly visible.
+// The column and the panels read as well in a dark scheme, and the column at
+// twice the text size.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
 import { control, openSheet, setTextSize } from './sheet_helpers.js';
@@ -43,10 +45,9 @@ for (const view of ['exacte', 'colonne']) {
   });
 }
 
-// The column and its message in a dark scheme and at twice the text size,
-// and the panels in a dark scheme.
+// The column and its message in a dark scheme and at twice the text size.
 for (const [how, colorScheme, text] of [['in a dark scheme', 'dark', 16], ['at twice the text size', 'light', 32]]) {
-  test(`axe finds no fault in the column ${how}: after a generation, with the refusal up`, async ({ page }) => {
+  test(`the column ${how}: no fault for axe, the ring and the edges at 3:1, the refused box marked`, async ({ page }) => {
     test.setTimeout(120000);
     await page.emulateMedia({ colorScheme });
     await setTextSize(page, text);
@@ -64,6 +65,11 @@ for (const [how, colorScheme, text] of [['in a dark scheme', 'dark', 16], ['at t
     await control(page, 'Command1').click();
     await expect(page.getByRole('dialog')).toBeVisible();
     expect(await faults(page, 'colonne'), 'with the refusal up').toEqual([]);
+    // The refused box stands out from the other boxes by its edge.
+    const [, [, face], [edge]] = lines;
+    const refused = await control(page, 'forc').evaluate((box) => getComputedStyle(box).borderTopColor);
+    expect(refused).not.toBe(edge);
+    expect(contrast(rgb(refused), rgb(face))).toBeGreaterThanOrEqual(3);
   });
 }
 
