@@ -17,7 +17,8 @@ import { pathToFileURL } from 'node:url';
 const [layoutProgram, pageDir, siteDir] = process.argv.slice(2);
 const page = (name) => pathToFileURL(path.join(pageDir, name)).href;
 const { fontStyle, paintOrder } = await import(page('sheet_view.js'));
-const { inkStyle } = await import(page('inks.js'));
+const { inkStyle, paperStyle } = await import(page('inks.js'));
+const { columnClasses } = await import(page('phone_view.js'));
 
 const layout = JSON.parse(execFileSync(process.execPath, [layoutProgram], { encoding: 'utf8' }));
 const { facts, fixed, rows, places: columnPlaces } = layout;
@@ -33,7 +34,7 @@ const looks = new Map();
 function lookClass(look) {
   const declarations = `${fontStyle(look.font)}text-align:${look.align === 'centre' ? 'center' : 'left'};` +
     `${look.ink ? inkStyle(look.ink, look.paper) : ''}` +
-    `${look.paper ? `background-color:${look.paper};` : ''}`;
+    `${look.paper ? paperStyle(look.paper) : ''}`;
   if (!looks.has(declarations)) looks.set(declarations, `look${looks.size}`);
   return looks.get(declarations);
 }
@@ -80,7 +81,7 @@ paintOrder(rows).filter((row) => DRAWN.has(row.kind)).forEach((row, rank) => {
   const id = `p${rank}`;
   const place = places.get(row.name);
   const classes = ['control', row.kind, lookClass(row.look)];
-  if (place) classes.push('in-column', ...(place.heading ? ['phone-heading'] : []));
+  if (place) classes.push(...columnClasses(place, row.kind));
   elements.push(markup(row, id, classes, place?.dice));
   const origin = row.container === 'frame' ? frame : { left: 0, top: 0 };
   const { width, height } = row.twips;

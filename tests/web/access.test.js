@@ -4,9 +4,11 @@
 // darker shades in the column). Each tick box says what a
 // tick does. Tab walks the document in the window's order, the title
 // picture is a button early in it, and the focus ring is plainly visible.
+// The column and the panels read as well in a dark scheme, and the column at
+// twice the text size.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
-import { control, openSheet } from './sheet_helpers.js';
+import { control, openSheet, setTextSize } from './sheet_helpers.js';
 
 const channel = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
 const luminance = ([r, g, b]) => 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
@@ -22,9 +24,9 @@ const rgb = (text) => text.match(/[\d.]+/g).slice(0, 3).map(Number);
 // has them at 44 pixels; its target sizes are left to the column's test.
 // The command bar stays at the foot of the screen over whatever scrolls
 // under it: axe looks with the page at its end, where the bar covers nothing.
-async function faults(page, view) {
+async function faults(page, view, within = 'html') {
   await page.evaluate(() => window.scrollTo(0, document.documentElement.scrollHeight));
-  const { violations } = await new AxeBuilder({ page })
+  const { violations } = await new AxeBuilder({ page }).include(within)
     .withTags(['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'])
     .disableRules(view === 'exacte' ? ['target-size'] : []).analyze();
   return violations.flatMap((v) => v.nodes.map((n) => `${v.id} ${/data-control="([^"]+)"/.exec(n.html)?.[1] ?? n.html}`));
@@ -43,6 +45,72 @@ for (const view of ['exacte', 'colonne']) {
     await control(page, 'Command1').click();
     await expect(page.getByRole('dialog')).toBeVisible();
     expect(await faults(page, view), 'with the refusal up').toEqual([]);
+  });
+}
+
+// The column and its message in a dark scheme and at twice the text size.
+for (const [how, colorScheme, text] of [['in a dark scheme', 'dark', 16], ['at twice the text size', 'light', 32]]) {
+  test(`the column ${how}: no fault for axe, the ring and the edges at 3:1, the refused box marked`, async ({ page }) => {
+    test.setTimeout(120000);
+    await page.emulateMedia({ colorScheme });
+    await setTextSize(page, text);
+    await page.addInitScript(() => localStorage.setItem('orvandel.vue', 'colonne'));
+    await openSheet(page, '?seed=3');
+    await control(page, 'orvandel').click();
+    expect(await faults(page, 'colonne'), 'after a generation').toEqual([]);
+    await control(page, 'forc').fill('');
+    // The ring on the blue box and on the face around it, the box's edge on the face.
+    const lines = await control(page, 'forc').evaluate((box) => {
+      const [style, face] = [getComputedStyle(box), getComputedStyle(box.closest('.client')).backgroundColor];
+      return [[style.outlineColor, style.backgroundColor], [style.outlineColor, face], [style.borderTopColor, face]];
+    });
+    for (const [line, paper] of lines) expect(contrast(rgb(line), rgb(paper)), `${line} on ${paper}`).toBeGreaterThanOrEqual(3);
+    await control(page, 'Command1').click();
+    await expect(page.getByRole('dialog')).toBeVisible();
+    expect(await faults(page, 'colonne'), 'with the refusal up').toEqual([]);
+    // The refused box stands out from the other boxes by its edge.
+    const [, [, face], [edge]] = lines;
+    const refused = await control(page, 'forc').evaluate((box) => getComputedStyle(box).borderTopColor);
+    expect(refused).not.toBe(edge);
+    expect(contrast(rgb(refused), rgb(face))).toBeGreaterThanOrEqual(3);
+  });
+}
+
+// Each text of `within` whose ink reads under 4.5:1 on the paper under it.
+// Axe leaves these out in a modal panel, the top layer hiding from it what
+// lies under the panel's texts.
+async function faintTexts(page, within) {
+  const inks = await page.locator(within).evaluate((panel) => [panel, ...panel.querySelectorAll('*')]
+    .filter((e) => e.checkVisibility() && [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim()))
+    .map((e) => {
+      let paper = e;
+      while (getComputedStyle(paper).backgroundColor === 'rgba(0, 0, 0, 0)') paper = paper.parentElement;
+      return [e.textContent.trim().slice(0, 30), getComputedStyle(e).color, getComputedStyle(paper).backgroundColor];
+    }));
+  return inks.filter(([, ink, paper]) => contrast(rgb(ink), rgb(paper)) < 4.5);
+}
+
+for (const colorScheme of ['light', 'dark']) {
+  test(`the roster, the journal and the message in a ${colorScheme} scheme: no fault for axe, every text at 4.5:1`, async ({ page }) => {
+    await page.emulateMedia({ colorScheme });
+    await openSheet(page, '?seed=3');
+    await control(page, 'orvandel').click();
+    await page.keyboard.press('Control+d');
+    await page.getByLabel('Nom du personnage :').fill('Aldo');
+    await page.keyboard.press('Enter');
+    await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+    await expect(page.locator('#roster [aria-current="true"]')).toBeVisible();
+    expect(await faults(page, 'exacte', '#roster'), 'the roster').toEqual([]);
+    expect(await faintTexts(page, '#roster'), 'the roster').toEqual([]);
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Control+j');
+    await expect(page.locator('#journal')).toBeVisible();
+    expect(await faults(page, 'exacte', '#journal'), 'the journal').toEqual([]);
+    expect(await faintTexts(page, '#journal'), 'the journal').toEqual([]);
+    await page.keyboard.press('Escape');
+    await control(page, 'forc').fill('');
+    await control(page, 'Command1').click();
+    expect(await faintTexts(page, 'dialog#message'), 'the message').toEqual([]);
   });
 }
 

@@ -14,6 +14,14 @@ export async function openSheet(page, query = '', base = process.env.ORVANDEL_RO
   await page.locator('html[data-ready="true"]').waitFor();
 }
 
+// The browser's text size as a reader sets it (its default font size, which
+// rem and em follow), through the same preference; zooming would scale
+// every pixel instead and leave the layout's proportions as they were.
+export async function setTextSize(page, pixels) {
+  const devtools = await page.context().newCDPSession(page);
+  await devtools.send('Page.setFontSizes', { fontSizes: { standard: pixels } });
+}
+
 // Every control's shown value: text fields and captions as text, selectors
 // as booleans, keyed by control name.
 export function shownSheet(page) {

@@ -24,6 +24,14 @@ function documentOrder(filled, tabOrder) {
   return [...tabOrder.flatMap((name) => [...(before.get(name) ?? []), name]), ...pending];
 }
 
+// The classes of a control of `kind` in the column at `place` ({column,
+// heading}), for the engine's sheet and for the first picture alike.
+export function columnClasses(place, kind) {
+  return ['in-column', ...(place.heading ? ['phone-heading'] : []),
+    // A caption alone in the first column names the boxes that follow it on its line.
+    ...(kind === 'caption' && String(place.column) === '1' ? ['line-head'] : [])];
+}
+
 // Lays the controls of `view` out for both views: each gets its line and
 // column in the phone view's grid, and the document lists them in the Tab
 // order (tabOrder: every control Tab reaches, in order; places: {name,
@@ -35,7 +43,7 @@ export function arrangeForPhone(view, tabOrder, places) {
     const element = view.element(name);
     element.style.setProperty('--line', line);
     element.style.setProperty('--column', column);
-    element.classList.add('in-column');
+    element.classList.add(...columnClasses({ column, heading }, element.classList.contains('caption') ? 'caption' : ''));
     if (dice && element.matches('input')) element.setAttribute('aria-description', dice);
     else if (dice) element.dataset.dice = dice;
     if (!heading) continue;

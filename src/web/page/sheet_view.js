@@ -3,7 +3,7 @@
 // carrying its control name in data-control. Texts from the sheet go in
 // through textContent and value only, never as markup.
 
-import { inkStyle } from './inks.js';
+import { inkStyle, paperStyle } from './inks.js';
 
 // A cursor of the sheet as a CSS value: its artwork with its hot spot.
 export const cursorStyle = (cursor, fallback) =>
@@ -87,7 +87,7 @@ function dress(element, row, pixels, origin) {
   element.style.cssText =
     `left:${pixels(left)}px;top:${pixels(top)}px;width:${pixels(width)}px;height:${pixels(height)}px;` +
     `${fontStyle(font)}text-align:${align === 'centre' ? 'center' : 'left'};` +
-    `${ink ? inkStyle(ink, paper) : ''}${paper ? `background-color:${paper};` : ''}`;
+    `${ink ? inkStyle(ink, paper) : ''}${paper ? paperStyle(paper) : ''}`;
   if (row.tooltip) element.title = row.tooltip;
 }
 
