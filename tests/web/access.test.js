@@ -8,7 +8,7 @@
 // twice the text size.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
-import { control, openSheet, setTextSize } from './sheet_helpers.js';
+import { control, openSheet, pressCommand, setTextSize } from './sheet_helpers.js';
 
 const channel = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
 const luminance = ([r, g, b]) => 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b);
@@ -98,7 +98,7 @@ for (const colorScheme of ['light', 'dark']) {
     await page.keyboard.press('Control+d');
     await page.getByLabel('Nom du personnage :').fill('Aldo');
     await page.keyboard.press('Enter');
-    await page.getByRole('button', { name: 'Personnages', exact: true }).click();
+    await pressCommand(page, 'Personnages');
     await expect(page.locator('#roster [aria-current="true"]')).toBeVisible();
     expect(await faults(page, 'exacte', '#roster'), 'the roster').toEqual([]);
     expect(await faintTexts(page, '#roster'), 'the roster').toEqual([]);

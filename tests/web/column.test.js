@@ -4,7 +4,7 @@
 // grows with that setting; and the exact sheet keeps the game's colours in a
 // dark scheme.
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, setTextSize } from './sheet_helpers.js';
+import { cli, control, openSheet, pressCommand, setTextSize } from './sheet_helpers.js';
 
 const touchPhone = (width) => ({ viewport: { width, height: 800 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
 
@@ -81,7 +81,7 @@ test.describe('the panels at 320 px and twice the text size', () => {
     test(`${panel}: nothing cut off`, async ({ page }) => {
       await setTextSize(page, 32);
       await openSheet(page, '?seed=2');
-      await page.getByRole('button', { name: command, exact: true }).tap();
+      await pressCommand(page, command, 'tap');
       await expect(page.locator(panel)).toBeVisible();
       const cut = await page.locator(panel).evaluate((box) => [...box.querySelectorAll('*')]
         .filter((e) => e.checkVisibility() && e.scrollWidth > e.clientWidth + 1).map((e) => e.outerHTML.slice(0, 60)));
