@@ -312,6 +312,9 @@ const std::vector<std::string>& tabOrder() {
       names.emplace_back(blue.name);
       names.push_back(selectorName(blue.selector));
     }
+    // The improvement rolls' selector is ticked with the blue boxes, before
+    // "Saisie/Reroll" reads them all.
+    names.push_back(selectorName(kDesCompSelector));
     for (const auto& entry : controlCatalogue())
       if (entry.focus == Focus::Tab && std::find(names.begin(), names.end(), entry.row->name) == names.end())
         names.push_back(entry.row->name);

@@ -88,8 +88,8 @@ const std::vector<const CatalogueEntry*>& columnOrder();
 Focus focusOf(const ControlRow& row);
 
 // Every control that Tab reaches, in order: the blue boxes in reading order,
-// each followed by the selector that rerolls it, then the others in layout
-// order.
+// each followed by the selector that rerolls it, the improvement rolls'
+// selector, then the others in layout order.
 const std::vector<std::string>& tabOrder();
 
 }  // namespace orvandel

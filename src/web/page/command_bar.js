@@ -2,9 +2,9 @@
 // reach, the others behind "Plus…", a menu button that the keyboard and
 // screen readers work as a menu (arrows, Home, End, Escape). The menu is the
 // browser's own popover, placed by the style sheet against "Plus…": a tap
-// elsewhere or Escape closes it. A choice in
-// the menu closes it before its command runs, and the focus goes back to
-// "Plus…", so that a panel the command opens returns there.
+// elsewhere or Escape closes it, Escape giving the focus back to "Plus…". A
+// choice in the menu closes it before its command runs, and the focus goes
+// back to "Plus…", so that a panel the command opens returns there.
 export class CommandBar {
   // commands: the function of each data-command name.
   constructor(bar, commands) {
@@ -43,11 +43,7 @@ export class CommandBar {
 
   onToggle(open) {
     this.opener.setAttribute('aria-expanded', String(open));
-    if (!open) {
-      // Escape or a tap elsewhere: the focus must not stay in a closed menu.
-      if (this.menu.contains(document.activeElement) || document.activeElement === document.body) this.opener.focus();
-      return;
-    }
+    if (!open) return;
     this.focusItem(this.focusAt ?? 0);
     this.focusAt = null;
   }
