@@ -115,6 +115,7 @@ test('"Plus…" is a menu for the keyboard: arrows, Escape, and a choice that ru
   await expect(more).toBeFocused();
   await expect(more).toHaveAttribute('aria-expanded', 'false');
   await page.keyboard.press('Enter');
+  await expect(page.getByRole('menuitem', { name: 'Personnages' })).toBeFocused();
   await page.keyboard.press('End');
   for (let i = 0; i < 3; ++i) await page.keyboard.press('ArrowUp');
   await expect(page.getByRole('menuitem', { name: 'Enregistrer' })).toBeFocused();
