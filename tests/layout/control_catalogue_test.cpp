@@ -86,11 +86,13 @@ TEST(ControlCatalogue, TakesTheFocusWhereThePlayerTypesOrPresses) {
   }
   const auto& order = tabOrder();
   EXPECT_EQ(std::set<std::string>(order.begin(), order.end()).size(), order.size());
-  // Each blue box first, followed by its selector, in reading order.
+  // Each blue box first, followed by its selector, in reading order, then
+  // the improvement rolls' selector, all before "Saisie/Reroll".
   for (std::size_t k = 0; k < kBlueBoxes.size(); ++k) {
     EXPECT_EQ(order[2 * k], kBlueBoxes[k].name) << k;
     EXPECT_EQ(order[2 * k + 1], selectorName(kBlueBoxes[k].selector)) << k;
   }
+  EXPECT_EQ(order[2 * kBlueBoxes.size()], selectorName(kDesCompSelector));
 }
 
 // Which field names each value is what the window's screen-reader test
