@@ -4,6 +4,7 @@
 // screen readers, including a tap that spends nothing. The first minute:
 // the lead in the message area, the dice beside each blue box, the
 // numbers' keyboard, and Suplé. ticked with the blue boxes.
+import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
 import { cli, control, openSheet, pressCommand } from './sheet_helpers.js';
 
@@ -43,6 +44,11 @@ for (const width of [320, 360, 390, 430]) {
       const items = page.getByRole('menuitem');
       await expect(items).toHaveCount(8);
       for (const item of await items.all()) await expect(item).toBeInViewport({ ratio: 1 });
+      for (const colorScheme of ['light', 'dark']) {
+        await page.emulateMedia({ colorScheme });
+        const { violations } = await new AxeBuilder({ page }).include('#keeping').analyze();
+        expect(violations.map((v) => `${colorScheme} ${v.id}`)).toEqual([]);
+      }
     });
   });
 }
