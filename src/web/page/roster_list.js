@@ -67,13 +67,20 @@ export class RosterList {
       if (row === next) next = row.nextElementSibling;
       else this.list.insertBefore(row, next);
     });
-    this.scroller.style.setProperty('--above', `${first * height}px`);
-    this.scroller.style.setProperty('--whole', `${this.places.length * height}px`);
+    this.place('--above', first * height);
+    this.place('--whole', this.places.length * height);
     const measured = this.list.firstElementChild?.getBoundingClientRect().height;
     if (measured > 0 && Math.abs(measured - height) > 0.01) {
       this.rowHeight = measured;
       this.redraw();
     }
+  }
+
+  // Each entry inherits the scroller's custom properties: one set anew
+  // styles every entry drawn again, so an unchanged one is left alone.
+  place(property, pixels) {
+    const value = `${pixels}px`;
+    if (this.scroller.style.getPropertyValue(property) !== value) this.scroller.style.setProperty(property, value);
   }
 
   // Where the character at place `at` stands in the list; -1 when the
