@@ -286,7 +286,9 @@ export class RosterPanel {
     let text = `${plural(this.found.length, 'personnage')} sur ${count}.`;
     if (count === 0) text = 'Aucun personnage gardé.';
     else if (this.search.value.trim() === '') text = `${plural(count, 'personnage')} gardé${count > 1 ? 's' : ''}.`;
-    document.getElementById('roster-count').textContent = text;
+    // The same text set again would lay the panel out again.
+    const shown = document.getElementById('roster-count');
+    if (shown.textContent !== text) shown.textContent = text;
   }
 
   entry(at) {
