@@ -51,19 +51,20 @@ std::string textOf(const val& bytes) {
 // most three bytes for each UTF-16 unit.
 std::string utf8Of(const val& text) {
   const val encoder = val::global("TextEncoder").new_();
-  std::size_t units = text["length"].as<std::size_t>();
-  std::string out(units + units / 8 + 16, '\0');
+  std::size_t left = text["length"].as<std::size_t>();
+  std::string out(left + left / 8 + 16, '\0');
   std::size_t written = 0;
-  for (val rest = text; units > 0;) {
-    const val view(emscripten::typed_memory_view(out.size() - written,
-                                                 reinterpret_cast<unsigned char*>(out.data() + written)));
-    const val done = encoder.call<val>("encodeInto", rest, view);
+  val rest = text;
+  while (true) {
+    auto* unused = reinterpret_cast<unsigned char*>(out.data() + written);
+    const val room(emscripten::typed_memory_view(out.size() - written, unused));
+    const val done = encoder.call<val>("encodeInto", rest, room);
     written += done["written"].as<std::size_t>();
     const auto read = done["read"].as<std::size_t>();
-    units -= read;
-    if (units == 0) break;
+    left -= read;
+    if (left == 0) break;
     rest = rest.call<val>("slice", read);
-    out.resize(written + 3 * units);
+    out.resize(written + 3 * left);
   }
   out.resize(written);
   return out;

@@ -257,11 +257,11 @@ export class RosterPanel {
     this.show();
   }
 
-  // The entries that match the search, drawn anew: the opened one marked.
-  // A closed panel is drawn when next shown.
+  // The entries that match the search, the opened one marked. A closed
+  // panel is drawn when next shown; shown again unchanged, the entries
+  // drawn before still stand.
   show() {
     if (!this.roster || !this.panel.open) return;
-    // Shown again unchanged, the entries drawn before still stand.
     const anew = !this.found;
     this.found ??= this.roster.search(this.search.value);
     this.entries.show(this.found, anew);
