@@ -89,6 +89,8 @@ test('keep, rename, open, update, remove and put back; a reload finds the same r
     improved = await shownSheet(page);
     expect(improved).not.toEqual(first);
     await showRoster(page);
+    await expect(entry(page, 'Aldo')).toHaveAttribute('aria-current', 'true');
+    await expect(entry(page, 'Aldo').locator('.roster-facts')).toHaveText(/ · ouvert$/);
     await rosterButton(page, 'Mettre à jour').click();
     await expect(page.locator('#roster-status')).toHaveText('« Aldo » mis à jour avec la fiche affichée.');
   });
@@ -165,6 +167,20 @@ test('a roster file from the window opens here, and exports back to the same fil
 
   await entries(page).nth(1).locator('.roster-open').click();
   expect(await shownFields(page, kept[1].fiche)).toEqual(kept[1].fiche);
+});
+
+test('a stored roster reads back whole after a reload, its names beyond ASCII too', async ({ page }) => {
+  // Far more accented letters than plain ones in a name, and a character
+  // outside the Basic Multilingual Plane.
+  const name = `Œil-de-Bœuf ${'é'.repeat(3000)} 🐉`;
+  const stored = readFileSync(windowRoster, 'utf8').replace('"nom":"Aldo"', `"nom":"${name}"`);
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'personnages.json', stored);
+  await openSheet(page);
+  await showRoster(page);
+  await expect(entries(page).first().locator('.roster-name')).toHaveText(name);
+  expect((await exported(page, 'Exporter (.json)')).text).toBe(stored);
 });
 
 test('the chosen characters print one sheet a page, as the sheet is drawn', async ({ page }) => {

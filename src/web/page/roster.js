@@ -71,6 +71,7 @@ export class RosterPanel {
     // The places ticked for printing; a removal or its undoing moves the
     // places, and clears them.
     this.marked = new Set();
+    this.characters = new Map();
     // The text boxes typed into since the last removal: there Ctrl+Z undoes
     // the typing rather than the removal.
     this.typedSinceRemoval = new Set();
@@ -92,7 +93,7 @@ export class RosterPanel {
     } catch {
       this.tell(NOT_STORED);
     }
-    this.roster = new this.engine.Roster(new TextEncoder().encode(stored));
+    this.roster = new this.engine.Roster(stored);
     // Another tab of the page that writes the roster says so: this one reads
     // it again rather than write its older copy over it.
     this.channel = new BroadcastChannel(DATABASE);
@@ -131,7 +132,7 @@ export class RosterPanel {
     const stored = await inStore(this.database, 'readonly', (store) => store.get(KEY)).catch(() => null);
     if (stored === null) return;
     this.roster.delete();
-    this.roster = new this.engine.Roster(new TextEncoder().encode(stored ?? ''));
+    this.roster = new this.engine.Roster(stored ?? '');
     this.marked.clear();
     this.tell('La liste a été changée dans un autre onglet.');
     this.changed();
@@ -240,24 +241,30 @@ export class RosterPanel {
     this.search.focus();
   }
 
-  // The characters as they stand, read from the engine once a change.
-  kept() {
-    this.characters ??= this.roster.characters();
-    return this.characters;
+  // The name and summary of the character at `at` as it stands, read from
+  // the engine once a change, and only for the entries drawn or named.
+  kept(at) {
+    let character = this.characters.get(at);
+    if (!character) this.characters.set(at, (character = this.roster.character(at)));
+    return character;
   }
 
+  // The entries drawn no longer show the roster as it stands: drawn anew
+  // when next shown.
   changed() {
-    this.characters = null;
+    this.characters.clear();
     this.found = null;
     this.show();
   }
 
-  // The entries that match the search, drawn anew: the opened one marked.
-  // A closed panel is drawn when next shown.
+  // The entries that match the search, the opened one marked. A closed
+  // panel is drawn when next shown; shown again unchanged, the entries
+  // drawn before still stand.
   show() {
     if (!this.roster || !this.panel.open) return;
+    const anew = !this.found;
     this.found ??= this.roster.search(this.search.value);
-    this.entries.show(this.found, true);
+    this.entries.show(this.found, anew);
     this.count();
     const command = (name) => this.panel.querySelector(`[data-roster-command="${name}"]`);
     command('update').disabled = this.roster.opened() < 0;
@@ -275,15 +282,17 @@ export class RosterPanel {
   }
 
   count() {
-    const count = this.kept().length;
+    const count = this.roster.size();
     let text = `${plural(this.found.length, 'personnage')} sur ${count}.`;
     if (count === 0) text = 'Aucun personnage gardé.';
     else if (this.search.value.trim() === '') text = `${plural(count, 'personnage')} gardé${count > 1 ? 's' : ''}.`;
-    document.getElementById('roster-count').textContent = text;
+    // The same text set again would lay the panel out again.
+    const shown = document.getElementById('roster-count');
+    if (shown.textContent !== text) shown.textContent = text;
   }
 
   entry(at) {
-    const character = this.kept()[at];
+    const character = this.kept(at);
     const opened = at === this.roster.opened();
     const chosen = this.marked.has(at);
     const item = document.createElement('li');
@@ -338,7 +347,7 @@ export class RosterPanel {
     const renaming = purpose === 'rename';
     this.form.querySelector('legend').textContent = renaming ? 'Renommer le personnage' : 'Garder ce personnage';
     this.form.querySelector('button[type="submit"]').textContent = renaming ? 'Renommer' : 'Garder';
-    this.nameBox.value = renaming ? this.kept()[at].name : this.engine.proposedName(this.session.json());
+    this.nameBox.value = renaming ? this.kept(at).name : this.engine.proposedName(this.session.json());
     this.form.hidden = false;
     this.nameBox.select();
     this.nameBox.focus();
@@ -352,7 +361,7 @@ export class RosterPanel {
 
   // The name of the character opened or just kept, as the engine kept it.
   openedName() {
-    return this.kept()[this.roster.opened()].name;
+    return this.kept(this.roster.opened()).name;
   }
 
   async named() {
@@ -380,13 +389,15 @@ export class RosterPanel {
   // One step of the sheet to undo, as opening a file.
   open(at) {
     const reason = this.session.open(this.roster.open(at));
-    if (reason !== null) {
+    if (reason === null) {
+      this.actions.refresh();
+      say(`« ${this.kept(at).name} » ouvert.`);
+      this.panel.close();
+    } else {
       this.tell(reason);
-      return;
     }
-    this.actions.refresh();
-    say(`« ${this.kept()[at].name} » ouvert.`);
-    this.panel.close();
+    // Either way the engine now marks this entry as the one opened.
+    this.changed();
   }
 
   async update() {
@@ -396,7 +407,7 @@ export class RosterPanel {
   }
 
   async remove(at) {
-    const { name } = this.kept()[at];
+    const { name } = this.kept(at);
     const position = this.entries.positionOf(at);
     if (this.roster.remove(at) !== null) return;
     this.marked.clear();
@@ -414,7 +425,7 @@ export class RosterPanel {
     if (at < 0) return;
     this.marked.clear();
     const saved = this.save();
-    this.tell(`« ${this.kept()[at].name} » remis dans la liste.`);
+    this.tell(`« ${this.kept(at).name} » remis dans la liste.`);
     const position = this.entries.positionOf(at);
     if (position >= 0) this.entries.focus(position);
     await saved;

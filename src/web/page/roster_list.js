@@ -5,9 +5,10 @@
 // Every entry has the height of the first one drawn (the text on one line
 // each), measured rather than assumed so that a larger text size still fits.
 
-// Entries drawn beyond each edge of the visible ones, so that a quick scroll
-// shows entries rather than blank space before the next frame.
-const AROUND = 10;
+// Beyond each edge of the visible entries, as many again are drawn, so that
+// a quick scroll shows entries rather than blank space before the next
+// frame; no more, for every entry drawn is laid out again each time the
+// panel opens.
 const MOST_DRAWN = 200;
 
 export class RosterList {
@@ -22,7 +23,11 @@ export class RosterList {
     this.rowHeight = 0;
     this.span = null;
     scroller.addEventListener('scroll', () => this.draw());
-    new ResizeObserver(() => requestAnimationFrame(() => this.redraw())).observe(scroller);
+    // A closed panel's list has no height: the entries drawn stay for its
+    // next opening rather than make way for a window of none.
+    new ResizeObserver(([change]) => {
+      if (change.contentRect.height > 0) requestAnimationFrame(() => this.redraw());
+    }).observe(scroller);
     list.addEventListener('keydown', (event) => this.onKey(event));
   }
 
@@ -47,8 +52,8 @@ export class RosterList {
   draw() {
     const height = this.rowHeight || 3.5 * parseFloat(getComputedStyle(this.list).fontSize);
     const seen = Math.ceil(this.scroller.clientHeight / height) + 1;
-    const first = Math.max(0, Math.floor(this.scroller.scrollTop / height) - AROUND);
-    const end = Math.min(this.places.length, first + Math.min(MOST_DRAWN, seen + 2 * AROUND));
+    const first = Math.max(0, Math.floor(this.scroller.scrollTop / height) - seen);
+    const end = Math.min(this.places.length, first + Math.min(MOST_DRAWN, 3 * seen));
     if (this.span?.first === first && this.span.end === end) return;
     this.span = { first, end };
     const wanted = this.places.slice(first, end);
@@ -67,13 +72,20 @@ export class RosterList {
       if (row === next) next = row.nextElementSibling;
       else this.list.insertBefore(row, next);
     });
-    this.scroller.style.setProperty('--above', `${first * height}px`);
-    this.scroller.style.setProperty('--whole', `${this.places.length * height}px`);
+    this.place('--above', first * height);
+    this.place('--whole', this.places.length * height);
     const measured = this.list.firstElementChild?.getBoundingClientRect().height;
     if (measured > 0 && Math.abs(measured - height) > 0.01) {
       this.rowHeight = measured;
       this.redraw();
     }
+  }
+
+  // Each entry inherits the scroller's custom properties: one set anew
+  // styles every entry drawn again, so an unchanged one is left alone.
+  place(property, pixels) {
+    const value = `${pixels}px`;
+    if (this.scroller.style.getPropertyValue(property) !== value) this.scroller.style.setProperty(property, value);
   }
 
   // Where the character at place `at` stands in the list; -1 when the
