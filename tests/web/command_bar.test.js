@@ -6,7 +6,7 @@
 // numbers' keyboard, and Suplé. ticked with the blue boxes.
 import AxeBuilder from '@axe-core/playwright';
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, pressCommand } from './sheet_helpers.js';
+import { cli, control, openSheet, pressCommand, setTextSize } from './sheet_helpers.js';
 
 const touchPhone = (width) => ({ viewport: { width, height: 740 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
 const said = (page) => page.locator('#keeping-status');
@@ -55,6 +55,22 @@ for (const width of [320, 360, 390, 430]) {
 
 test.describe('on a phone', () => {
   test.use(touchPhone(360));
+
+  test('at twice the text size the bar leaves the sheet half the screen, and its commands still answer', async ({ page }) => {
+    await setTextSize(page, 32);
+    await openSheet(page, '?seed=6');
+    const bar = await page.locator('#keeping').boundingBox();
+    expect(bar.height).toBeLessThanOrEqual(740 / 2 + 1);
+    await pressCommand(page, 'Tirer un personnage', 'tap');
+    await expectSaidInSight(page);
+    await pressCommand(page, 'Copier le texte', 'tap');
+    await expect(said(page)).not.toContainText('Personnage tiré');
+    for (const box of ['con', 'Text1(17)', 'arme_att(1)']) {
+      await control(page, box).focus();
+      const [shown, top] = [await control(page, box).boundingBox(), (await page.locator('#keeping').boundingBox()).y];
+      expect(shown.y + shown.height, `${box} clear of the bar`).toBeLessThanOrEqual(top + 1);
+    }
+  });
 
   test('each press says what it did, above the bar and to screen readers', async ({ page, context }) => {
     await context.grantPermissions(['clipboard-read', 'clipboard-write']);

@@ -23,6 +23,10 @@ export class CommandBar {
     });
     this.menu.addEventListener('keydown', (event) => this.onMenuKey(event));
     this.menu.addEventListener('toggle', (event) => this.onToggle(event.newState === 'open'));
+    // A control the focus moves to is never scrolled under the bar: the page
+    // keeps the bar's height clear (the style sheet's scroll padding).
+    new ResizeObserver(([seen]) => document.documentElement.style.setProperty('--bar-height',
+      `${seen.borderBoxSize[0].blockSize}px`)).observe(bar);
   }
 
   items() {
