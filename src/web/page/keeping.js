@@ -110,7 +110,6 @@ export class Keeping {
     const reason = this.session.open(text);
     if (reason === null) {
       this.actions.refresh();
-      this.updateSteps();
       say(this.engine.openedOutcome(file.name));
       return;
     }
