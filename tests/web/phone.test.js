@@ -61,6 +61,7 @@ test.describe('on a phone', () => {
     expect(await shownFields(page, rolled)).toEqual(rolled);
     const box = await control(page, 'Form1').boundingBox();
     expect(box.width).toBeCloseTo(390, 0);
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
     await test.step('the choice is remembered', async () => {
       await openSheet(page, '?seed=4');
       await expect(page.locator('html')).not.toHaveClass(/phone/);

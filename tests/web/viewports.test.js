@@ -1,38 +1,10 @@
-// The exact sheet on a phone (scaled to the width, driven by touch), on a
-// desktop (at 100 %, centred), on a laptop (whole, with its commands
+// The exact sheet on a desktop (at 100 %, centred), on a laptop (whole, with its commands
 // beside it), in a small window (legible, scrolling, the column offered),
 // zoomed in (larger, scrolling), and served from a sub-folder.
 import { test, expect } from '@playwright/test';
 import { cli, control, openSheet, pressCommand, shownFields } from './sheet_helpers.js';
 
 const clientBox = (page) => control(page, 'Form1').boundingBox();
-
-test.describe('phone', () => {
-  test.use({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
-
-  test('the whole width shows without scrolling sideways, and every action works by touch', async ({ page }) => {
-    await page.addInitScript(() => localStorage.setItem('orvandel.vue', 'exacte'));
-    await openSheet(page, '?seed=4');
-    await test.step('the sheet fits the width', async () => {
-      const box = await clientBox(page);
-      expect(box.x).toBeCloseTo(0, 0);
-      expect(box.width).toBeCloseTo(390, 0);
-      expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-    });
-    await test.step('a tap on Saisie/Reroll with empty boxes is refused', async () => {
-      await control(page, 'Command1').tap();
-      await page.getByRole('dialog').getByRole('button').tap();
-      await expect(control(page, 'forc')).toBeFocused();
-    });
-    await test.step('a tap on the title picture, then on a skill name', async () => {
-      await control(page, 'orvandel').tap();
-      const rolled = cli(['generate', '--seed', '4']).sheet;
-      expect(await shownFields(page, rolled)).toEqual(rolled);
-      await control(page, 'comp(1)').tap();
-      await expect(control(page, 'des_comp')).toHaveValue(String(Number(rolled.des_comp) - 1));
-    });
-  });
-});
 
 // Where a mouse points, the sheet is as large as the window lets it be: at
 // 100 % on a large screen; whole on a laptop, its bar beside it; never below
@@ -54,7 +26,6 @@ const sheetSeen = (page) => page.evaluate(() => {
 
 const mouseWindows = [
   { name: 'a desktop', viewport: { width: 1920, height: 1080 }, width: 894 },
-  { name: 'a 1366 × 768 laptop in full screen', viewport: { width: 1366, height: 768 }, width: 894 },
   { name: 'a 1366 × 768 laptop\'s browser', viewport: { width: 1366, height: 657 }, width: Math.round(894 * 657 / 751) },
   { name: 'a 1280 × 720 screen', viewport: { width: 1280, height: 720 }, width: Math.round(894 * 720 / 751) },
 ];
