@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <system_error>
@@ -19,17 +20,40 @@ namespace std {
 
 #if !defined(__cpp_lib_ranges) || __cpp_lib_ranges < 201911L
 namespace ranges {
-inline constexpr auto find = [](auto&& range, const auto& value) {
-  return std::find(std::begin(range), std::end(range), value);
+// With or without a projection, a pointer to a member as ranges' take.
+struct FindStandIn {
+  constexpr auto operator()(auto&& range, const auto& value) const {
+    return std::find(std::begin(range), std::end(range), value);
+  }
+  constexpr auto operator()(auto&& range, const auto& value, auto projection) const {
+    return std::find_if(std::begin(range), std::end(range),
+                        [&](auto&& item) { return std::invoke(projection, item) == value; });
+  }
 };
+inline constexpr FindStandIn find;
 inline constexpr auto find_if = [](auto&& range, auto predicate) {
   return std::find_if(std::begin(range), std::end(range), predicate);
 };
 inline constexpr auto any_of = [](auto&& range, auto predicate) {
   return std::any_of(std::begin(range), std::end(range), predicate);
 };
+inline constexpr auto all_of = [](auto&& range, auto predicate) {
+  return std::all_of(std::begin(range), std::end(range), predicate);
+};
+inline constexpr auto fill = [](auto&& range, const auto& value) {
+  std::fill(std::begin(range), std::end(range), value);
+  return std::end(range);
+};
+inline constexpr auto min_element = [](auto&& range) {
+  return std::min_element(std::begin(range), std::end(range));
+};
 inline constexpr auto copy = [](auto&& range, auto out) {
   return std::copy(std::begin(range), std::end(range), out);
+};
+// The operation may be a pointer to a member, as ranges' algorithms take.
+inline constexpr auto transform = [](auto&& range, auto out, auto operation) {
+  return std::transform(std::begin(range), std::end(range), out,
+                        [&](auto&& item) { return std::invoke(operation, item); });
 };
 }  // namespace ranges
 #endif
