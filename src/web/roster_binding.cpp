@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/sheet.h"
+#include "group_handle.h"
 #include "roster/roster.h"
 #include "roster/roster_file.h"
 #include "roster/roster_session.h"
@@ -152,6 +153,17 @@ class RosterHandle {
     return out;
   }
 
+  // Keeps the characters `group` found, after the others, under the names
+  // memberName() gives them: the names as kept, which the roster makes
+  // distinct from those of characters kept before.
+  val keepGroup(const GroupHandle& group, const std::string& groupName) {
+    const std::size_t first = size();
+    session_.keepAll(group.members(groupName));
+    val names = val::array();
+    for (std::size_t at = first; at < size(); ++at) names.call<void>("push", session_.characters()[at].name);
+    return names;
+  }
+
  private:
   RosterSession session_;
   std::vector<std::string> loadProblems_;
@@ -188,5 +200,6 @@ EMSCRIPTEN_BINDINGS(orvandel_roster) {
       .function("sheetJson", &RosterHandle::sheetJson)
       .function("toJson", &RosterHandle::toJson)
       .function("toJsonLines", &RosterHandle::toJsonLines)
-      .function("importBytes", &RosterHandle::importBytes);
+      .function("importBytes", &RosterHandle::importBytes)
+      .function("keepGroup", &RosterHandle::keepGroup);
 }
