@@ -37,10 +37,11 @@ const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
 const keeping = new Keeping(session, actions, engine);
-// The roster and the journal are fetched when first used: until one has
-// arrived, a click on one of its buttons or one of its shortcuts waits for
-// it and then runs; from then on the panel listens for itself. Returns the
-// panel's shortcut commands by name.
+// The roster, the journal and the group's panel are fetched when first
+// used: until one has arrived, a click on one of its buttons or one of its
+// shortcuts waits for it and then runs; from then on the panel listens for
+// itself. Returns the panel's shortcut commands by name, and the panel once
+// loaded.
 function whenUsed(buttons, load, runClick) {
   let panel = null;
   const onClick = (event) => {
@@ -52,13 +53,18 @@ function whenUsed(buttons, load, runClick) {
     return ready;
   }));
   document.addEventListener('click', onClick);
-  return (command) => () => loaded().then((ready) => ready.commands[command]());
+  const command = (name) => () => loaded().then((ready) => ready.commands[name]());
+  command.loaded = loaded;
+  return command;
 }
 const roster = whenUsed('[data-roster-command]',
   async () => new (await import('./roster.js')).RosterPanel(engine, session, actions),
   (panel, button) => panel.run(button.dataset.rosterCommand));
 const journal = whenUsed('[data-journal-command="open"]',
   async () => new (await import('./journal.js')).JournalPanel(session, actions),
+  (panel) => panel.open());
+const group = whenUsed('[data-group-command="open"]',
+  async () => new (await import('./group.js')).GroupPanel(engine, roster.loaded),
   (panel) => panel.open());
 new CommandBar(document.getElementById('keeping'), { ...actions.commands, ...keeping.commands });
 listenToShortcuts({
@@ -67,6 +73,7 @@ listenToShortcuts({
   keepCharacter: roster('keepCharacter'),
   roster: roster('roster'),
   journal: journal('journal'),
+  group: group('group'),
 });
 // A sheet in the address's fragment (a share link) is read by share.js,
 // fetched only for such an address.

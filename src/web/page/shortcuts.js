@@ -15,6 +15,7 @@ const SHORTCUTS = [
   { key: 'd', shift: false, command: 'keepCharacter' },
   { key: 'j', shift: false, command: 'journal' },
   { key: 'l', shift: true, command: 'roster' },
+  { key: 'g', shift: false, command: 'group' },
   // Only with nothing selected: a selection is copied as the browser does.
   { key: 'c', shift: false, command: 'copy', leavesSelection: true },
 ];
