@@ -39,6 +39,7 @@ test('four warriors of Stelmark with FORce 14 or more reach the roster under the
   await expect(status(page)).toContainText(
     '4 personnages gardés dans les personnages : « Guerrier de Stelmark 1 » à « Guerrier de Stelmark 4 ».');
   await expect(page.locator('#groupe-progress')).toHaveJSProperty('value', 4);
+  await expect.poll(() => stored(page)).toHaveLength(4);
   const kept = await stored(page);
   expect(kept.map((c) => c.nom)).toEqual([1, 2, 3, 4].map((k) => `Guerrier de Stelmark ${k}`));
   for (const { fiche } of kept) {
@@ -90,8 +91,8 @@ test('"Arrêter" keeps the characters found so far and says the search was stopp
   await expect(page.locator('#groupe-progress')).not.toHaveJSProperty('value', 0);
   await panel(page).getByRole('button', { name: 'Arrêter' }).click();
   await expect(status(page)).toContainText(/^Recherche arrêtée\. /);
+  await expect.poll(() => stored(page)).not.toHaveLength(0);
   const kept = await stored(page);
-  expect(kept.length).toBeGreaterThan(0);
   expect(kept.length).toBeLessThan(500);
   expect(kept.map((c) => c.nom)).toEqual(kept.map((c, k) => `Équipage ${k + 1}`));
   await expect(page.locator('#groupe-progress')).toHaveJSProperty('value', kept.length);

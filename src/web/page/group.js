@@ -10,9 +10,9 @@ import { say } from './message.js';
 // progress is redrawn well within a tenth of a second, and the search still
 // spends most of its time rolling.
 const SLICE_MS = 30;
-// Characters rolled by one call into the engine, between two looks at the
-// clock: a few hundred microseconds even on a slow phone.
-const DRAWS_A_CALL = 16;
+// One call into the engine rolls for about this long between two looks at
+// the clock, so that a slice ends close to its time on any processor.
+const CALL_MS = 2;
 
 const COUNT_RANGE = (largest) => `Le nombre de personnages va de 1 à ${largest}.`;
 const NOT_A_NUMBER = (name) => `« ${name} » n’est pas un nombre entier.`;
@@ -20,10 +20,11 @@ const SEARCHING = 'Recherche en cours…';
 const STOPPED = 'Recherche arrêtée.';
 const NONE_KEPT = 'Aucun personnage gardé.';
 
-// A task of its own for the next slice: the browser paints and takes a
-// press in between. (scheduler.yield() would come back ahead of the tasks
-// waiting, a long search keeping them waiting to its end.)
-const yieldToBrowser = () => new Promise((resolve) => setTimeout(resolve));
+// Resolves once the browser has painted a frame, in a task of its own
+// after it: the progress shown is the latest, and a press has been heard.
+// (A plain task may come round again before the frame is due, and
+// scheduler.yield() ahead of the tasks waiting, a press among them.)
+const paintedFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 // What the roster now holds of the group, in a sentence.
 function keptSentence(names) {
@@ -128,6 +129,7 @@ export class GroupPanel {
   open() {
     if (this.panel.open) return;
     this.opener = document.activeElement;
+    this.roster();
     this.followConditions();
     this.panel.showModal();
     this.count.focus();
@@ -192,6 +194,8 @@ export class GroupPanel {
     const [high, low] = freshSeed();
     this.search = new this.engine.GroupSearch(read.conditions, wanted, high, low);
     this.stopping = false;
+    // Characters rolled by one call, learnt from the first calls.
+    this.draws = 1;
     this.running(true);
     await this.roll();
     await this.finish(this.name.value);
@@ -207,14 +211,21 @@ export class GroupPanel {
   }
 
   // Rolls slice after slice until the search is over or the game master
-  // stops it, showing the progress after each.
+  // stops it, showing the progress after each and painting it before the
+  // next.
   async roll() {
     let over = false;
-    while (!over && !this.stopping) {
+    while (!over) {
+      await paintedFrame();
+      if (this.stopping) return;
       const end = performance.now() + SLICE_MS;
-      do over = this.search.advance(DRAWS_A_CALL); while (!over && performance.now() < end);
+      for (let now = performance.now(); !over && now < end;) {
+        over = this.search.advance(this.draws);
+        const took = performance.now() - now;
+        now += took;
+        this.draws = Math.max(1, Math.min(2 * this.draws, Math.round((this.draws * CALL_MS) / Math.max(took, 0.1))));
+      }
       this.showProgress();
-      await yieldToBrowser();
     }
   }
 
@@ -238,20 +249,18 @@ export class GroupPanel {
     }
   }
 
-  // name: the group's, each member's name before its number.
+  // name: the group's, each member's name before its number. The outcome is
+  // shown at once, the roster stored after.
   async finish(name) {
     const search = this.search;
-    let told;
-    if (search.givenUp()) {
-      told = search.giveUpReason();
-    } else {
-      const roster = await this.rosterPanel();
-      await roster.loaded();
+    let told = search.giveUpReason();
+    let saved = null;
+    if (!search.givenUp()) {
+      const roster = await this.roster();
       this.names = roster.roster.keepGroup(search, name);
-      await roster.save();
+      saved = roster.save();
       this.made = this.names.length > 0 ? search : null;
-      const kept = keptSentence(this.names);
-      told = `${search.complete() ? '' : `${STOPPED} `}${kept} ${search.summary()}`;
+      told = `${search.complete() ? '' : `${STOPPED} `}${keptSentence(this.names)} ${search.summary()}`;
     }
     if (this.made !== search) search.delete();
     this.search = null;
@@ -259,6 +268,18 @@ export class GroupPanel {
     this.status.textContent = told;
     say(told);
     this.form.querySelector('button[type="submit"]').focus();
+    await saved;
+  }
+
+  // The roster's panel with its stored roster read, asked for when the
+  // panel opens: a stored roster is then read before any search, not
+  // between its last slice and its outcome.
+  roster() {
+    this.rosterReady ??= this.rosterPanel().then(async (panel) => {
+      await panel.loaded();
+      return panel;
+    });
+    return this.rosterReady;
   }
 
   // The game master's page of the group last kept, on paper only, in the
