@@ -4,7 +4,7 @@
 // browser paints the progress and hears "Arrêter". The characters found go
 // into the roster, where the roster panel stores them as any kept character,
 // and the game master's page of the group prints from here.
-import { say } from './message.js';
+import { say, showMessage } from './message.js';
 
 // A slice rolls for this long, then the browser paints and listens: the
 // progress is redrawn well within a tenth of a second, and the search still
@@ -76,20 +76,22 @@ export class GroupPanel {
     return boxes;
   }
 
-  // A min and a max box for each row, bounded by what the rules can give.
+  // A min and a max box for each row, their hints what the rules can give.
   boundRows() {
-    const body = document.querySelector('#groupe-bounds tbody');
+    const rows = document.getElementById('groupe-bounds');
     return this.choices.measures.map((measure) => {
-      const row = body.appendChild(document.createElement('tr'));
-      const head = row.appendChild(document.createElement('th'));
-      head.scope = 'row';
-      head.textContent = measure.caption;
+      const row = rows.appendChild(document.createElement('div'));
+      row.className = 'group-bound';
+      row.appendChild(document.createElement('span')).textContent = measure.caption;
+      const range = row.appendChild(document.createElement('span'));
+      range.className = 'group-range';
       const box = (side, word) => {
-        const input = row.appendChild(document.createElement('td')).appendChild(document.createElement('input'));
+        const label = range.appendChild(document.createElement('label'));
+        label.append(side);
+        const input = label.appendChild(document.createElement('input'));
         input.type = 'number';
         input.inputMode = 'numeric';
         input.step = '1';
-        input.dataset.bound = side;
         input.setAttribute('aria-label', `${measure.caption} ${word}`);
         input.placeholder = String(side === 'min' ? measure.lowest : measure.highest);
         return input;
@@ -170,10 +172,12 @@ export class GroupPanel {
     return Number.isInteger(count) && count >= 1 && count <= this.choices.largestGroup ? count : null;
   }
 
-  // The refusal, shown as the engine words it, the focus on the part of
-  // the form at fault where it is known.
-  refuse(problem, field) {
+  // The refusal, as the engine words it, in a message that a phone shows
+  // wherever the form is scrolled to; then the focus on the part of the
+  // form at fault where it is known.
+  async refuse(problem, field) {
     this.status.textContent = problem;
+    await showMessage(problem);
     field?.focus();
   }
 
