@@ -9,7 +9,7 @@ import { say, showMessage } from './message.js';
 // A slice rolls for this long, then the browser paints and listens: the
 // progress is redrawn well within a tenth of a second, and the search still
 // spends most of its time rolling.
-const SLICE_MS = 30;
+const SLICE_MS = 25;
 // One call into the engine rolls for about this long between two looks at
 // the clock, so that a slice ends close to its time on any processor.
 const CALL_MS = 2;
@@ -258,11 +258,9 @@ export class GroupPanel {
   async finish(name) {
     const search = this.search;
     let told = search.giveUpReason();
-    let saved = null;
-    if (!search.givenUp()) {
-      const roster = await this.roster();
+    const roster = search.givenUp() ? null : await this.roster();
+    if (roster) {
       this.names = roster.roster.keepGroup(search, name);
-      saved = roster.save();
       this.made = this.names.length > 0 ? search : null;
       told = `${search.complete() ? '' : `${STOPPED} `}${keptSentence(this.names)} ${search.summary()}`;
     }
@@ -272,7 +270,7 @@ export class GroupPanel {
     this.status.textContent = told;
     say(told);
     this.form.querySelector('button[type="submit"]').focus();
-    await saved;
+    await roster?.save();
   }
 
   // The roster's panel with its stored roster read, asked for when the
