@@ -23,7 +23,8 @@ constexpr const char* kFooter =
     "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
     "\n"
     "Codes de sortie : 0 fait ; 1 saisie refusée, ou clic d'amélioration sans jet à dépenser ;\n"
-    "2 arguments ou fiche refusés ; 3 le script de dés ne convient pas au tirage.\n"
+    "2 arguments ou fiche refusés ; 3 le script de dés ne convient pas au tirage ;\n"
+    "4 aucun personnage ne remplit les conditions du groupe en 1 000 000 tirages de suite.\n"
     "Aide d'une commande : orvandel-cli COMMANDE --help ; manuel : man orvandel-cli\n";
 
 // CLI11's help in French. An option shows only what it takes: which dice
@@ -111,7 +112,8 @@ std::string scanProblem(const std::vector<std::string>& args, const CLI::App& ap
     const std::string name(optionName(*arg));
     const CLI::Option* option = name.empty() ? nullptr : command.get_option_no_throw(name);
     if (!option) continue;
-    if (std::find(seen.begin(), seen.end(), option) != seen.end())
+    // --profession and the others that gather a list may be given again.
+    if (option->get_items_expected_max() <= 1 && std::find(seen.begin(), seen.end(), option) != seen.end())
       return "l'option " + name + " est donnée deux fois : n'en garder qu'une";
     seen.push_back(option);
     // An option's value is skipped, so that "--dice -1" is not read as a
@@ -198,7 +200,7 @@ std::string checkValues(const TypedValues& typed, Options& options, const Comman
     if (!seed.value) return seed.problem;
     options.seed = seed.value;
   }
-  return "";
+  return readConditions(typed.conditions, options);
 }
 
 }  // namespace
