@@ -113,7 +113,7 @@ const auto kCommands = std::to_array<CommandRow>({
      "  orvandel-cli generate --count 6 --seed 2024 --format text --output table.txt\n"
      "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"
      "  orvandel-cli generate --seed 7 --journal > perso.json\n"
-     "      le personnage, et sur la sortie d'erreur chaque étape des règles avec ses dés\n"
+     "      le personnage, et sur la sortie d'erreur chaque étape des règles\n"
      "  orvandel-cli generate --count 4 --profession Guerrier --nationalite Stelmark\n"
      "      quatre Guerriers de Stelmark : les personnages tirés qui le sont, gardés\n"
      "  orvandel-cli generate --count 6 --magie --min FOR=14 --format pnj\n"
@@ -125,8 +125,8 @@ const auto kCommands = std::to_array<CommandRow>({
      "      dépense un jet supplémentaire (Suplé.) sur la compétence 12\n"
      "  orvandel-cli improve 'arme_att(1)' --sheet - --format text < fiche.json\n"
      "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"
-     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > fiche-2.json\n"
-     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en une ligne JSON\n",
+     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > f2.json\n"
+     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en JSON\n",
      sheetFormatNames, addImproveOptions, runImprove},
     {"controls",
      "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",

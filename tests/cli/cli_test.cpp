@@ -11,6 +11,7 @@
 #include "layout/layout.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
+#include "sheet_io/text_lines.h"
 #include "support/cli_run.h"
 
 namespace orvandel {
@@ -246,6 +247,7 @@ TEST(CliTest, HelpExamplesRun) {
     std::istringstream lines(run.out);
     int examples = 0;
     for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(textWidth(line), kTextColumns) << line;
       if (!line.starts_with("  orvandel-cli ")) continue;
       std::istringstream words(line.substr(15));
       std::vector<std::string> args;
@@ -257,6 +259,8 @@ TEST(CliTest, HelpExamplesRun) {
     }
     EXPECT_GE(examples, 2) << command;
   }
+  std::istringstream overview(cli({"--help"}).out);
+  for (std::string line; std::getline(overview, line);) EXPECT_LE(textWidth(line), kTextColumns) << line;
 }
 
 // The controls listing against the layout and the skill catalogue: every
