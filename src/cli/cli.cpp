@@ -179,7 +179,7 @@ int generateGroup(const Run& run) {
   if (search.givenUp()) throw Failure{kExitNotFound, search.giveUpReason()};
   run.lastSheet();
   writeGroupJournal(run.err, journalForm(options), search, conditions);
-  const std::string groupName = proposedGroupName(conditions);
+  const std::string groupName = options.groupName.value_or(proposedGroupName(conditions));
   if (options.format == "pnj") {
     std::vector<std::string> names;
     std::vector<NamedSheet> named;

@@ -29,7 +29,8 @@ struct Options {
   std::string target;
   // The conditions of a group; nothing for a plain batch.
   std::optional<Conditions> conditions;
-  std::string nameList;  // the list `names` prints, empty for all
+  std::optional<std::string> groupName;  // what the pnj page calls them
+  std::string nameList;                  // the list `names` prints, empty for all
 };
 
 // What the command line asks for: a command with its options; or a text to

@@ -75,9 +75,15 @@ void addConditionOptions(CLI::App& command, TypedConditions& typed) {
   command.add_option("--min", typed.minima, "au moins N en MESURE (répétable) : " + measureKeys())
       ->type_name("MESURE=N");
   command.add_option("--max", typed.maxima, "au plus N en MESURE (répétable)")->type_name("MESURE=N");
+  command
+      .add_option("--nom", typed.groupName,
+                  "le nom des personnages sur la page pnj : « Garde » donne Garde 1, Garde 2... "
+                  "(par défaut la profession et la nationalité demandées)")
+      ->type_name("NOM");
 }
 
 std::string readConditions(const TypedConditions& typed, Options& options) {
+  if (typed.groupName) options.groupName = *typed.groupName;
   if (!typed.any()) return "";
   Conditions conditions;
   for (const auto& name : typed.professions) {

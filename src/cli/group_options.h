@@ -23,6 +23,7 @@ struct TypedConditions {
   std::optional<std::string> magie;
   std::vector<std::string> minima;
   std::vector<std::string> maxima;
+  std::optional<std::string> groupName;
 
   bool any() const;
 };
