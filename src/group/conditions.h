@@ -72,6 +72,8 @@ int measureOf(const Personnage& sheet, int measure);
 struct Bound {
   std::optional<int> min;
   std::optional<int> max;
+
+  bool operator==(const Bound&) const = default;
 };
 
 struct Conditions {

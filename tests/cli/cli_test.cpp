@@ -114,7 +114,7 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"generate", "--magie=peut-etre"}, "", "--magie attend sorcier, capable, aucune"},
       {{"generate", "--magie=aucune", "--min", "RANG=2"}, "", "aucune capacité en magie : aucun personnage"},
       {{"generate", "--typed", "--profession", "Marin"}, "", "--typed ne se combine pas avec les conditions"},
-      {{"generate", "--count", "10001", "--profession", "Marin"}, "", "un groupe compte au plus 10000"},
+      {{"generate", "--count", "1001", "--profession", "Marin"}, "", "un groupe compte au plus 1000"},
       {{"names", "metiers"}, "", "liste inconnue \"metiers\""},
   };
   for (const auto& c : cases) {
