@@ -246,6 +246,14 @@ QString RosterWindow::importFrom(const QString& path) {
   return said.join(u'\n');
 }
 
+RosterWindow::KeptGroup RosterWindow::keepGroup(std::vector<KeptCharacter> characters) {
+  const std::size_t added = session().keepAll(std::move(characters));
+  const auto& all = roster().characters();
+  KeptGroup kept{{all.end() - static_cast<std::ptrdiff_t>(added), all.end()}, std::nullopt};
+  if (added > 0) kept.problem = save();
+  return kept;
+}
+
 std::optional<QString> RosterWindow::exportTo(const QString& path) {
   const std::string text = path.endsWith(QLatin1String(".jsonl"), Qt::CaseInsensitive)
                                ? rosterToJsonLines(roster().characters())
