@@ -9,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "core/excerpt.h"
+#include "core/nearest_name.h"
 
 namespace orvandel {
 namespace {

@@ -30,6 +30,9 @@ inline constexpr std::string_view kPretreAssassin = "Prêtre Assassin";
 inline constexpr std::string_view kChasseurGuerrier = "Chasseur Guerrier";
 // A noble of birth whose second profession is "Mendiant" (after the title).
 inline constexpr std::string_view kNobleMendiant = "Noble Mendiant";
+// A noble of birth whose second profession is "Noble" becomes an heir: the
+// title, then a number.
+inline constexpr std::string_view kHeirTitle = "Héritier du trône N°";
 
 // Nationalities that later stages name.
 inline constexpr std::string_view kVeskaree = "Veskarée";

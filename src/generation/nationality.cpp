@@ -318,4 +318,13 @@ void applyNationality(Generation& g) {
   });
 }
 
+std::span<const std::string_view> nationalityNames() {
+  static constexpr auto kNames = [] {
+    std::array<std::string_view, kNationalities.size()> names{};
+    std::ranges::transform(kNationalities, names.begin(), &Row::name);
+    return names;
+  }();
+  return kNames;
+}
+
 }  // namespace orvandel

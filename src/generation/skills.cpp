@@ -146,6 +146,12 @@ const SkillCategoryRow& categoryRow(SkillCategory category) {
 
 std::string_view catalogueName(int slot) { return skillAt(slot).name; }
 
+std::optional<int> catalogueBase(const Personnage& sheet, int slot) {
+  const Skill& skill = skillAt(slot);
+  if (!skill.base) return std::nullopt;
+  return static_cast<int>(baseValue(sheet, skill));
+}
+
 SkillCategory catalogueCategory(int slot) { return skillAt(slot).category; }
 
 std::string slotByHeading(int slot) {

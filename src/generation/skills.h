@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,11 @@ void competence(Generation& g);
 // The catalogue name of skill slot `slot`, as competence writes it
 // into comp(slot). Throws std::out_of_range for any other slot.
 std::string_view catalogueName(int slot);
+
+// The value competence writes into Text1(slot) for this sheet's totals and
+// bonuses; nothing for a skill that starts without a value. Throws
+// std::out_of_range for any other slot.
+std::optional<int> catalogueBase(const Personnage& sheet, int slot);
 
 // The heading under which slot `slot` stands. Throws std::out_of_range
 // for any other slot.

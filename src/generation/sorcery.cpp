@@ -249,4 +249,11 @@ void applySorcery(Generation& g) {
   if (isRank(sheet.sorcier)) ordain(g);
 }
 
+int sorceryRank(std::string_view sorcier) {
+  const auto rank = std::ranges::find(kRanks, sorcier, &Rank::outcome);
+  return rank == kRanks.end() ? 0 : static_cast<int>(rank - kRanks.begin()) + 1;
+}
+
+bool lacksSorcery(std::string_view sorcier) { return sorcier == kAucuneCapacite; }
+
 }  // namespace orvandel

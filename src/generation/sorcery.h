@@ -18,6 +18,13 @@ inline constexpr std::string_view kSorceryChanceStep = "Chance de sorcellerie";
 // holds for this roll only.
 std::string magie(Generation& g, double intl_tot, double pou_tot, int chance_magie);
 
+// The rank of the sorcery outcome `sorcier`, 1 to 5; 0 for an outcome
+// without a rank.
+int sorceryRank(std::string_view sorcier);
+
+// Whether `sorcier` says the character has no capacity for sorcery at all.
+bool lacksSorcery(std::string_view sorcier);
+
 // sorcier := magie(intl_tot, pou_tot, chance_magie), then the nationality rules.
 void applySorcery(Generation& g);
 

@@ -14,8 +14,6 @@
 namespace orvandel {
 namespace {
 
-constexpr std::string_view kHeirTitle = "Héritier du trône N°";
-
 constexpr std::string_view kEstateMiddle = " GB et tu as en poche ";
 constexpr std::string_view kEstateEnd = " GB en poche ainsi que l'armure et les armes de ton choix";
 constexpr int kPropertyUnit = 10000;
@@ -130,7 +128,7 @@ void applyTitle(Generation& g) {
   }
   const std::string doubleNoble = title + std::string(names::kNoble);
   if (nom == doubleNoble) {
-    nom = std::string(kHeirTitle) + std::to_string(g.dice.des(6) + 1);
+    nom = std::string(names::kHeirTitle) + std::to_string(g.dice.des(6) + 1);
     g.note(Stage::Equipement, [&](Note& note) {
       note.subject(kProfessionStep)
           .control("profession_nom")

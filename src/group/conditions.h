@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,7 +47,8 @@ struct MeasureRow {
   int highest;
 };
 
-enum Measure : int { kFor, kCon, kTai, kDex, kInt, kPou, kCha, kAge, kPv, kSan, kRang, kMeasureCount };
+// The seven characteristic totals come first, at their Carac index.
+enum Measure : int { kAge = kCaracCount, kPv, kSan, kRang, kMeasureCount };
 
 inline constexpr std::array<MeasureRow, kMeasureCount> kMeasures{{
     {"FOR", "FORce", 3, 26},
@@ -64,7 +66,7 @@ inline constexpr std::array<MeasureRow, kMeasureCount> kMeasures{{
 
 // The value of `measure` on a generated sheet; a sorcerer's rank is 0 for a
 // character who does not cast.
-int measureOf(const Personnage& sheet, Measure measure);
+int measureOf(const Personnage& sheet, int measure);
 
 struct Bound {
   std::optional<int> min;
@@ -79,6 +81,14 @@ struct Conditions {
 
   bool operator==(const Conditions&) const = default;
 };
+
+// One condition of a set as a GM reads it ("de Stelmark", "FORce 14 ou
+// plus"), and the test a generated sheet passes or not.
+struct Clause {
+  std::string label;
+  std::function<bool(const Personnage&)> test;
+};
+std::vector<Clause> clausesOf(const Conditions& conditions);
 
 // Whether the generated `sheet` meets every condition. A profession matches
 // the sheet's whole name; "Héritier du trône" matches every heir, whatever
@@ -110,9 +120,9 @@ std::string conditionsProblem(const Conditions& conditions);
 // "Guerrier, de Stelmark, FORce 14 ou plus".
 std::string describeConditions(const Conditions& conditions);
 
-// What the characters of a group are called until the GM names them:
-// the profession asked for, of the nationality asked for ("Guerrier de
-// Stelmark"); empty when the conditions name neither.
+// What the characters of a group are called until the GM names them: the
+// one profession asked for, of the one nationality asked for ("Guerrier de
+// Stelmark"); empty unless the conditions name a single profession.
 std::string proposedGroupName(const Conditions& conditions);
 
 }  // namespace orvandel

@@ -50,7 +50,9 @@ class GroupSearch {
   std::string giveUpReason() const;
 
  private:
-  Conditions conditions_;
+  std::vector<Clause> clauses_;
+  // How many characters rolled since the last one kept met each clause.
+  std::vector<std::int64_t> metSinceMatch_;
   int wanted_;
   Dice& dice_;
   std::int64_t cap_;
