@@ -250,7 +250,8 @@ void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
 void CharacterWindow::prepareGroup() {
   if (!group_) {
     group_ = new GroupDialog(roster(), systemSeed, this);
-    connect(group_, &GroupDialog::told, this, [this](const QString& sentence) { say(sentence.toStdString()); });
+    connect(group_, &GroupDialog::told, this,
+            [this](const QString& sentence) { say(sentence.toStdString()); });
   }
   group_->show();
   group_->raise();

@@ -167,8 +167,8 @@ void GroupDialog::keepFound() {
     if (run_->stopped()) said << text(kStopped);
     std::vector<KeptCharacter> found;
     for (const FoundCharacter& character : search.found())
-      found.push_back({memberName(groupName_, character.sheet, static_cast<int>(found.size()) + 1),
-                       character.sheet});
+      found.push_back(
+          {memberName(groupName_, character.sheet, static_cast<int>(found.size()) + 1), character.sheet});
     if (found.empty()) {
       said << text(kNoneKept);
     } else {
@@ -204,11 +204,11 @@ void GroupDialog::printGmPage() {
 
 void GroupDialog::saveGmPageAsPdf() {
   if (group_.empty()) return;
-  const QString path =
-      QFileDialog::getSaveFileName(this, withoutEllipsis(kPdf),
-                                   inDialogFolder(text(kPrintedName) + QStringLiteral(".pdf")), pdfFilter());
+  const QString path = QFileDialog::getSaveFileName(
+      this, withoutEllipsis(kPdf), inDialogFolder(text(kPrintedName) + QStringLiteral(".pdf")), pdfFilter());
   if (path.isEmpty()) return;
-  if (const auto problem = orvandel::saveGmPageAsPdf(group_, withoutEllipsis(kPdf), path)) return say(*problem);
+  if (const auto problem = orvandel::saveGmPageAsPdf(group_, withoutEllipsis(kPdf), path))
+    return say(*problem);
   rememberDialogFile(path);
   say(text(kPdfSaved).arg(QFileInfo(path).fileName()));
 }
