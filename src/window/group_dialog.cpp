@@ -32,7 +32,7 @@ constexpr const char* kStop = "Arrêter";
 constexpr const char* kClose = "Fermer";
 constexpr const char* kPrint = "Imprimer la page du MJ…";
 constexpr const char* kPdf = "Enregistrer la page du MJ en PDF…";
-constexpr const char* kPrintedName = "page du MJ";  // print queues, and the suggested PDF
+constexpr const char* kPrintedName = "page du MJ";  // a group without a name, on paper
 constexpr const char* kFoundName = "Personnages trouvés";
 constexpr const char* kFoundFormat = "%v sur %m";
 constexpr const char* kKeptOne = "1 personnage gardé dans les personnages : %1.";
@@ -130,6 +130,7 @@ void GroupDialog::prepare() {
   progress_->setValue(0);
   run_->start(conditions, form_->wanted(), std::make_unique<SeededDice>(seeds_()));
   showRunning(true);
+  stop_->setFocus();
 }
 
 void GroupDialog::stop() { run_->stop(); }
@@ -141,10 +142,6 @@ void GroupDialog::showRunning(bool running) {
   stop_->setEnabled(running);
   print_->setEnabled(!running && !group_.empty());
   pdf_->setEnabled(print_->isEnabled());
-  if (running)
-    stop_->setFocus();
-  else
-    (group_.empty() ? prepare_ : print_)->setFocus();
 }
 
 // The counts are shown, not spoken, while they change: the progress bar
@@ -162,7 +159,7 @@ void GroupDialog::keepFound() {
   showProgress();
   QStringList said;
   if (search.givenUp()) {
-    said << qtText(search.giveUpReason()) << text(kNoneKept);
+    said << qtText(search.giveUpReason());
   } else {
     if (run_->stopped()) said << text(kStopped);
     std::vector<KeptCharacter> found;
@@ -181,6 +178,8 @@ void GroupDialog::keepFound() {
   said << qtText(search.summary()) + u'.';
   const QString sentence = said.join(u' ');
   showRunning(false);
+  // The next thing to do: print the group found, or try again.
+  (group_.empty() ? prepare_ : print_)->setFocus();
   say(sentence);
   emit told(sentence);
 }
@@ -190,10 +189,14 @@ void GroupDialog::done(int result) {
   QDialog::done(result);
 }
 
+QString GroupDialog::paperName() const {
+  return groupName_.empty() ? text(kPrintedName) : qtText(groupName_);
+}
+
 void GroupDialog::printGmPage() {
   if (group_.empty()) return;
   const auto problem = printThroughDialog(
-      *this, withoutEllipsis(kPrint), text(kPrintedName),
+      *this, withoutEllipsis(kPrint), paperName(),
       [this](QPrinter& printer) {
         paintGmPage(group_, printer);
         return printer.printerState() != QPrinter::Error;
@@ -205,10 +208,9 @@ void GroupDialog::printGmPage() {
 void GroupDialog::saveGmPageAsPdf() {
   if (group_.empty()) return;
   const QString path = QFileDialog::getSaveFileName(
-      this, withoutEllipsis(kPdf), inDialogFolder(text(kPrintedName) + QStringLiteral(".pdf")), pdfFilter());
+      this, withoutEllipsis(kPdf), inDialogFolder(paperName() + QStringLiteral(".pdf")), pdfFilter());
   if (path.isEmpty()) return;
-  if (const auto problem = orvandel::saveGmPageAsPdf(group_, withoutEllipsis(kPdf), path))
-    return say(*problem);
+  if (const auto problem = orvandel::saveGmPageAsPdf(group_, paperName(), path)) return say(*problem);
   rememberDialogFile(path);
   say(text(kPdfSaved).arg(QFileInfo(path).fileName()));
 }

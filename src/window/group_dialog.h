@@ -61,6 +61,8 @@ class GroupDialog : public QDialog {
   void showProgress();
   void keepFound();
   void say(const QString& sentence);
+  // The group on paper and in print queues: its name, the suggested PDF's.
+  QString paperName() const;
 
   RosterWindow& roster_;
   SeedSource seeds_;
