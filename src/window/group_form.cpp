@@ -47,7 +47,7 @@ class BoundBox final : public QSpinBox {
 
  protected:
   void fixup(QString& input) const override {
-    if (input.trimmed().isEmpty()) input = specialValueText();
+    if (input.trimmed().isEmpty()) input = textFromValue(minimum());
   }
 };
 

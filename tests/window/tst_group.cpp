@@ -85,6 +85,12 @@ class GroupTest : public QObject {
     tick(dialog, "nationalities", model.nationalite_nom);
     boundBox(dialog, QStringLiteral("FORce minimum"))->setValue(10);
     boundBox(dialog, QStringLiteral("âge maximum"))->setValue(28);
+    // A bound typed, then erased: no bound.
+    QSpinBox* erased = boundBox(dialog, QStringLiteral("SAN minimum"));
+    erased->setValue(50);
+    QTest::keyClick(erased, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(erased, Qt::Key_Backspace);
+    erased->interpretText();
 
     Conditions asked;
     asked.professions = {model.profession_nom};
