@@ -171,7 +171,7 @@ void GroupDialog::keepFound() {
     } else {
       RosterWindow::KeptGroup kept = roster_.keepGroup(std::move(found));
       group_ = std::move(kept.characters);
-      said << keptSentence(group_);
+      if (!group_.empty()) said << keptSentence(group_);
       if (kept.problem) said << *kept.problem;
     }
   }

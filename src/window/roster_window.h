@@ -51,7 +51,8 @@ class RosterWindow : public QWidget {
   QString importFrom(const QString& path);
   // Keeps `characters` last, each under a name of its own (see
   // Roster::keepAll): the characters as kept, and why the roster file could
-  // not be written, if it could not.
+  // not be written, if it could not. A group that would make the roster
+  // file too big to read again is refused: none kept, and why.
   struct KeptGroup {
     std::vector<KeptCharacter> characters;
     std::optional<QString> problem;
