@@ -54,7 +54,10 @@ std::string weapons(const Personnage& p) {
   std::string text;
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) {
     if (p.arme_att(i).empty() && p.arme_par(i).empty()) continue;
-    text.append(text.empty() ? "" : kItemSeparator).append(trimmedLeft(p.arme_nom(i))).append(" ");
+    // A name the player has not written yet reads as the row's number.
+    const std::string name =
+        dotted(p.arme_nom(i)) ? "Arme " + std::to_string(i) : std::string(trimmedLeft(p.arme_nom(i)));
+    text.append(text.empty() ? "" : kItemSeparator).append(name).append(" ");
     text.append(p.arme_att(i)).append("/").append(p.arme_par(i));
     if (!dotted(p.arme_deg(i))) text.append(" ").append(trimmedLeft(p.arme_deg(i)));
   }
