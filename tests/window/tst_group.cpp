@@ -176,8 +176,10 @@ class GroupTest : public QObject {
       for (int w = WeaponSlots::kFirst; w <= WeaponSlots::kLast; ++w) {
         if (s.arme_att(w).empty()) continue;
         QStringList row;
+        // A row the rules left dotted, for the player to name, is not named.
         for (const std::string* part : {&s.arme_nom(w), &s.arme_att(w), &s.arme_par(w)})
-          if (!part->empty()) row << QRegularExpression::escape(qtText(*part));
+          if (part->find_first_not_of(". ") != std::string::npos)
+            row << QRegularExpression::escape(qtText(*part));
         QVERIFY2(block.contains(QRegularExpression(row.join(QStringLiteral("\\W+")) + "\\b")),
                  qPrintable(row.join(u' ') + " ∉ " + block));
       }
