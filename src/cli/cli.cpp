@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/controls.h"
 #include "cli/files.h"
+#include "cli/group_options.h"
 #include "cli/journal_output.h"
 #include "cli/runs.h"
 #include "core/dice.h"
@@ -18,6 +21,8 @@
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
+#include "group/group_search.h"
+#include "sheet_io/gm_page.h"
 #include "sheet_io/refusal_text.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_json.h"
@@ -141,9 +146,61 @@ int improveOnce(const Run& run) {
   return spent ? kExitDone : kExitRefused;
 }
 
+// What --journal says of a group: how many were rolled and left aside, and
+// where each kept character stands in the plain batch of the same dice.
+void writeGroupJournal(std::ostream& err, JournalForm form, const GroupSearch& search,
+                       const Conditions& conditions) {
+  if (form == JournalForm::None) return;
+  std::vector<std::int64_t> draws;
+  for (const FoundCharacter& c : search.found()) draws.push_back(c.draw);
+  if (form == JournalForm::Json) {
+    err << nlohmann::json{{"groupe", describeConditions(conditions)},
+                          {"trouves", search.found().size()},
+                          {"tires", search.rolled()},
+                          {"tirages", draws}}
+               .dump()
+        << '\n';
+    return;
+  }
+  err << "Groupe (" << describeConditions(conditions) << ") : " << search.summary() << " ; tirages n°";
+  for (const auto draw : draws) err << ' ' << draw;
+  err << '\n';
+}
+
+// A group: random characters rolled one after another and those meeting
+// the conditions kept, written once all are found, so that a search that
+// gives up writes nothing.
+int generateGroup(const Run& run) {
+  const Options& options = run.options;
+  const Conditions conditions = options.conditions.value_or(Conditions{});
+  GroupSearch search(conditions, static_cast<int>(options.count), run.dice);
+  search.advance(std::numeric_limits<std::int64_t>::max());
+  run.sheetDone();
+  if (search.givenUp()) throw Failure{kExitNotFound, search.giveUpReason()};
+  run.lastSheet();
+  writeGroupJournal(run.err, journalForm(options), search, conditions);
+  const std::string groupName = options.groupName.value_or(proposedGroupName(conditions));
+  if (options.format == "pnj") {
+    std::vector<std::string> names;
+    std::vector<NamedSheet> named;
+    for (const FoundCharacter& c : search.found())
+      names.push_back(memberName(groupName, c.sheet, static_cast<int>(names.size()) + 1));
+    for (std::size_t i = 0; i < names.size(); ++i) named.push_back({names[i], search.found()[i].sheet});
+    run.out << gmPageText(named);
+    return kExitDone;
+  }
+  long long n = 0;
+  for (const FoundCharacter& c : search.found()) {
+    if (options.format == "text" && options.count > 1) writeBatchHeading(run.out, ++n, options.count);
+    writeSheet(run.out, c.sheet, options.format);
+  }
+  return kExitDone;
+}
+
 // Runs a generation command. Returns the exit status.
 int generateAll(const Run& run) {
   const Options& options = run.options;
+  if (options.conditions || options.format == "pnj") return generateGroup(run);
   const bool headings = options.format == "text" && options.count > 1;
   Journal journal;
   Journal* kept = journalForm(options) == JournalForm::None ? nullptr : &journal;
@@ -228,6 +285,15 @@ int runGenerate(const Options& options, std::istream& in, std::ostream& out, std
 
 int runImprove(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
   return runCaught(improveOnce, options, in, out, err);
+}
+
+int runNames(const Options& options, std::istream&, std::ostream& out, std::ostream& err) {
+  const auto listing = nameListing(options.nameList);
+  if (!listing) {
+    err << "orvandel-cli : liste inconnue " << excerpt(options.nameList) << " : " << kNameLists << '\n';
+    return kExitUsage;
+  }
+  return print(*listing, out, err);
 }
 
 int runControls(const Options& options, std::istream&, std::ostream& out, std::ostream& err) {

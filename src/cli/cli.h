@@ -15,6 +15,7 @@ enum ExitStatus : int {
   kExitRefused = 1,     // the typed entry refused its input
   kExitUsage = 2,       // bad arguments or a bad sheet
   kExitDiceScript = 3,  // the dice script does not fit the run
+  kExitNotFound = 4,    // no character met a group's conditions in time
 };
 
 // Runs the command line `args` (without the program name).

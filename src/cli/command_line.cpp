@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <string_view>
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "core/excerpt.h"
 #include "core/nearest_name.h"
+#include "sheet_io/text_lines.h"
 
 namespace orvandel {
 namespace {
@@ -22,24 +24,74 @@ constexpr const char* kFooter =
     "  orvandel-cli generate --typed --sheet jets.json --format text\n"
     "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
     "\n"
-    "Codes de sortie : 0 fait ; 1 saisie refusée, ou clic d'amélioration sans jet à dépenser ;\n"
-    "2 arguments ou fiche refusés ; 3 le script de dés ne convient pas au tirage.\n"
+    "Codes de sortie : 0 fait ; 1 saisie refusée, ou clic d'amélioration sans jet\n"
+    "à dépenser ; 2 arguments ou fiche refusés ; 3 le script de dés ne convient pas\n"
+    "au tirage ; 4 aucun personnage ne remplit les conditions du groupe en\n"
+    "1 000 000 tirages de suite.\n"
     "Aide d'une commande : orvandel-cli COMMANDE --help ; manuel : man orvandel-cli\n";
 
-// CLI11's help in French. An option shows only what it takes: which dice
-// sources exclude each other is said by the refusal, and the one argument
-// of improve is plainly required.
+// A paragraph broken at spaces into lines of at most `columns` characters.
+std::string wrappedParagraph(std::string_view text, std::size_t columns) {
+  std::string out;
+  std::size_t lineWidth = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const auto space = text.find(' ', start);
+    const auto word =
+        text.substr(start, space == std::string_view::npos ? std::string_view::npos : space - start);
+    if (lineWidth > 0 && lineWidth + 1 + textWidth(word) > columns) {
+      out += '\n';
+      lineWidth = 0;
+    } else if (lineWidth > 0) {
+      out += ' ';
+      ++lineWidth;
+    }
+    out.append(word);
+    lineWidth += textWidth(word);
+    start = space == std::string_view::npos ? text.size() : space + 1;
+  }
+  return out;
+}
+
+// `text` in lines of at most `columns` characters; its own line breaks stay.
+std::string wrapped(std::string_view text, std::size_t columns) {
+  std::string out;
+  for (std::size_t start = 0; start <= text.size();) {
+    const auto end = std::min(text.find('\n', start), text.size());
+    out.append(start == 0 ? "" : "\n").append(wrappedParagraph(text.substr(start, end - start), columns));
+    start = end + 1;
+  }
+  return out;
+}
+
+// CLI11's help in French, in 80 columns. An option shows only what it
+// takes: which dice sources exclude each other is said by the refusal, and
+// the one argument of improve is plainly required.
 class FrenchFormatter : public CLI::Formatter {
  public:
   FrenchFormatter() {
     label("Usage", "Utilisation ");
     label("SUBCOMMAND", "COMMANDE");
     label("Positionals", "Arguments");
-    column_width(28);
+    column_width(kNameColumns);
   }
   std::string make_option_opts(const CLI::Option* option) const override {
     return option->get_type_name().empty() ? "" : " " + option->get_type_name();
   }
+  std::string make_option_desc(const CLI::Option* option) const override {
+    return wrapped(option->get_description(), kTextColumns - kNameColumns);
+  }
+  std::string make_subcommand(const CLI::App* command) const override {
+    std::stringstream out;
+    CLI::detail::format_help(out, command->get_display_name(),
+                             wrapped(command->get_description(), kTextColumns - kNameColumns), kNameColumns);
+    return out.str();
+  }
+  std::string make_description(const CLI::App* app) const override {
+    return wrapped(app->get_description(), kTextColumns) + "\n";
+  }
+
+ private:
+  static constexpr std::size_t kNameColumns = 28;
 };
 
 bool asksForHelp(std::string_view arg) { return arg == "-h" || arg == "--help" || arg == "--version"; }
@@ -111,7 +163,8 @@ std::string scanProblem(const std::vector<std::string>& args, const CLI::App& ap
     const std::string name(optionName(*arg));
     const CLI::Option* option = name.empty() ? nullptr : command.get_option_no_throw(name);
     if (!option) continue;
-    if (std::find(seen.begin(), seen.end(), option) != seen.end())
+    // --profession and the others that gather a list may be given again.
+    if (option->get_items_expected_max() <= 1 && std::find(seen.begin(), seen.end(), option) != seen.end())
       return "l'option " + name + " est donnée deux fois : n'en garder qu'une";
     seen.push_back(option);
     // An option's value is skipped, so that "--dice -1" is not read as a
@@ -198,7 +251,7 @@ std::string checkValues(const TypedValues& typed, Options& options, const Comman
     if (!seed.value) return seed.problem;
     options.seed = seed.value;
   }
-  return "";
+  return readConditions(typed.conditions, options);
 }
 
 }  // namespace
@@ -206,7 +259,7 @@ std::string checkValues(const TypedValues& typed, Options& options, const Comman
 Request readCommandLine(const std::vector<std::string>& args) {
   Request request;
   CLI::App app{
-      "Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le\n"
+      "Tire des personnages du jeu de rôle Orvandel sans ouvrir la fenêtre : le même moteur que le "
       "programme orvandel, des fiches en JSON ou en texte.",
       std::string(kProgram)};
   app.formatter(std::make_shared<FrenchFormatter>());

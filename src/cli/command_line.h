@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "group/conditions.h"
+
 namespace orvandel {
 
 struct CommandRow;
@@ -25,6 +27,10 @@ struct Options {
   bool journalJson = false;  // the same as JSON Lines
   std::optional<std::string> outputFile;
   std::string target;
+  // The conditions of a group; nothing for a plain batch.
+  std::optional<Conditions> conditions;
+  std::optional<std::string> groupName;  // what the pnj page calls them
+  std::string nameList;                  // the list `names` prints, empty for all
 };
 
 // What the command line asks for: a command with its options; or a text to

@@ -18,8 +18,17 @@ std::vector<std::string_view> sheetFormatNames() {
   return names;
 }
 
+// A batch also prints as the game master's page, several to a page.
+std::vector<std::string_view> generateFormatNames() {
+  auto names = sheetFormatNames();
+  names.emplace_back("pnj");
+  return names;
+}
+
 // The listing of the controls comes as text for people or JSON for programs.
 std::vector<std::string_view> controlsFormatNames() { return {"text", "json"}; }
+
+std::vector<std::string_view> textFormatName() { return {"text"}; }
 
 // "json ou text": the written forms, the default first.
 std::string alternatives(const std::vector<std::string_view>& names) {
@@ -70,6 +79,12 @@ void addGenerateOptions(CLI::App& command, Options& options, TypedValues& typed)
       .add_option("--count", typed.count,
                   "nombre de personnages, de 1 à " + std::to_string(kMaxCount) + " (json : une ligne chacun)")
       ->type_name("N");
+  addConditionOptions(command, typed.conditions);
+}
+
+void addNamesOptions(CLI::App& command, Options& options, TypedValues&) {
+  command.add_option("LISTE", options.nameList, std::string("la liste à écrire seule : ") + kNameLists)
+      ->type_name("");
 }
 
 void addImproveOptions(CLI::App& command, Options& options, TypedValues& typed) {
@@ -98,16 +113,20 @@ const auto kCommands = std::to_array<CommandRow>({
      "  orvandel-cli generate --count 6 --seed 2024 --format text --output table.txt\n"
      "      six fiches lisibles, les mêmes à chaque fois pour la graine 2024\n"
      "  orvandel-cli generate --seed 7 --journal > perso.json\n"
-     "      le personnage, et sur la sortie d'erreur chaque étape des règles avec ses dés\n",
-     sheetFormatNames, addGenerateOptions, runGenerate},
+     "      le personnage, et sur la sortie d'erreur chaque étape des règles\n"
+     "  orvandel-cli generate --count 4 --profession Guerrier --nationalite Stelmark\n"
+     "      quatre Guerriers de Stelmark : les personnages tirés qui le sont, gardés\n"
+     "  orvandel-cli generate --count 6 --magie --min FOR=14 --format pnj\n"
+     "      six sorciers d'au moins 14 en FORce, en blocs de quatre par page (MJ)\n",
+     generateFormatNames, addGenerateOptions, runGenerate},
     {"improve", "un clic d'amélioration sur une compétence ou une arme d'une fiche enregistrée",
      "Exemples :\n"
      "  orvandel-cli improve 'comp(12)' --sheet fiche.json > fiche-2.json\n"
      "      dépense un jet supplémentaire (Suplé.) sur la compétence 12\n"
      "  orvandel-cli improve 'arme_att(1)' --sheet - --format text < fiche.json\n"
      "      l'attaque de la première arme, fiche lue sur l'entrée standard\n"
-     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > fiche-2.json\n"
-     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en une ligne JSON\n",
+     "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > f2.json\n"
+     "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en JSON\n",
      sheetFormatNames, addImproveOptions, runImprove},
     {"controls",
      "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",
@@ -116,6 +135,12 @@ const auto kCommands = std::to_array<CommandRow>({
      "      quel comp(i) est « Faire/défaire des noeuds »\n"
      "  orvandel-cli controls --format json\n",
      controlsFormatNames, addControlsOptions, runControls},
+    {"names", "lister les noms que prennent --profession, --nationalite, --magie et --min/--max de generate",
+     "Exemples :\n"
+     "  orvandel-cli names\n"
+     "  orvandel-cli names professions\n"
+     "      une profession par ligne, telle que --profession la prend\n",
+     textFormatName, addNamesOptions, runNames},
 });
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/group_options.h"
+
 namespace CLI {
 class App;
 }
@@ -23,6 +25,7 @@ struct TypedValues {
   std::string count = "1";
   std::optional<std::string> seed;
   std::optional<std::string> format;
+  TypedConditions conditions;
 };
 
 struct CommandRow {

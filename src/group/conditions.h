@@ -38,7 +38,8 @@ inline constexpr std::array<SorceryChoice, 4> kSorceryChoices{{
 }};
 
 // A number a bound can be put on: its key on the command line ("FOR"), its
-// caption, and the range the rules can give a random character, so that a
+// caption, and a range no random character leaves (3d6 and the largest
+// racial dice; a priest's years of study; the age's 18 + 2d6), so that a
 // bound no character can meet is refused before anything is rolled.
 struct MeasureRow {
   std::string_view key;
@@ -51,16 +52,16 @@ struct MeasureRow {
 enum Measure : int { kAge = kCaracCount, kPv, kSan, kRang, kMeasureCount };
 
 inline constexpr std::array<MeasureRow, kMeasureCount> kMeasures{{
-    {"FOR", "FORce", 3, 26},
-    {"CON", "CONstitution", 3, 26},
-    {"TAI", "TAIlle", 3, 21},
-    {"DEX", "DEXtérité", 3, 22},
-    {"INT", "INTelligence", 2, 31},
-    {"POU", "POUvoir", 2, 30},
-    {"CHA", "CHArisme", 2, 24},
+    {"FOR", "FORce", 1, 30},
+    {"CON", "CONstitution", 1, 30},
+    {"TAI", "TAIlle", 1, 30},
+    {"DEX", "DEXtérité", 1, 30},
+    {"INT", "INTelligence", 1, 31},
+    {"POU", "POUvoir", 1, 30},
+    {"CHA", "CHArisme", 1, 30},
     {"AGE", "âge", 20, 30},
-    {"PV", "PV", -4, 35},
-    {"SAN", "SAN", 10, 99},
+    {"PV", "PV", -8, 48},
+    {"SAN", "SAN", 5, 99},
     {"RANG", "rang de sorcier", 0, 5},
 }};
 
@@ -71,6 +72,8 @@ int measureOf(const Personnage& sheet, int measure);
 struct Bound {
   std::optional<int> min;
   std::optional<int> max;
+
+  bool operator==(const Bound&) const = default;
 };
 
 struct Conditions {

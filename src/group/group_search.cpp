@@ -19,6 +19,9 @@ std::string spacedNumber(std::int64_t n) {
 
 std::string personnages(std::int64_t n) { return spacedNumber(n) + (n > 1 ? " personnages" : " personnage"); }
 
+// Copied over the working sheet, it reuses the sheet's storage.
+const Personnage kLaunchSheet;
+
 }  // namespace
 
 GroupSearch::GroupSearch(Conditions conditions, int wanted, Dice& dice, std::int64_t cap)
@@ -34,7 +37,7 @@ bool GroupSearch::advance(std::int64_t draws) {
   for (; draws > 0 && !over(); --draws) {
     // Each character from the launch sheet, as a plain batch rolls it, so
     // that nothing of the one before can leak into it.
-    sheet_ = Personnage{};
+    sheet_ = kLaunchSheet;
     generateRandom(sheet_, dice_);
     ++rolled_;
     bool all = true;

@@ -18,8 +18,9 @@ namespace orvandel {
 
 // A search gives up after this many characters in a row meet nothing.
 inline constexpr std::int64_t kDrawsWithoutMatch = 1'000'000;
-// The most characters one group holds: a GM's evening, with room to spare.
-inline constexpr int kLargestGroup = 10'000;
+// The most characters one group holds: a GM's evening, with room to spare,
+// and well within what a roster file holds.
+inline constexpr int kLargestGroup = 1'000;
 
 struct FoundCharacter {
   Personnage sheet;

@@ -54,7 +54,10 @@ std::string weapons(const Personnage& p) {
   std::string text;
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) {
     if (p.arme_att(i).empty() && p.arme_par(i).empty()) continue;
-    text.append(text.empty() ? "" : kItemSeparator).append(trimmedLeft(p.arme_nom(i))).append(" ");
+    // A name the player has not written yet reads as the row's number.
+    const std::string name =
+        dotted(p.arme_nom(i)) ? "Arme " + std::to_string(i) : std::string(trimmedLeft(p.arme_nom(i)));
+    text.append(text.empty() ? "" : kItemSeparator).append(name).append(" ");
     text.append(p.arme_att(i)).append("/").append(p.arme_par(i));
     if (!dotted(p.arme_deg(i))) text.append(" ").append(trimmedLeft(p.arme_deg(i)));
   }
@@ -123,12 +126,22 @@ std::string escaped(std::string_view text) {
   return out;
 }
 
+// The two spaces between the numbers of a line ("FOR 17  CON 12") as HTML
+// keeps them. Only the unlabelled lines hold such pairs; the runs of
+// spaces inside a skill's name read as one.
+std::string spacesKept(std::string text) {
+  for (auto at = text.find("  "); at != std::string::npos; at = text.find("  ", at + 7))
+    text.replace(at, 2, "&nbsp; ");
+  return text;
+}
+
 // Qt's rich text knows page breaks on paragraphs and headings only, the
 // browser on any block: both read this one on a block's heading.
 constexpr std::string_view kHtmlStyle =
     "body{font-family:sans-serif;font-size:8.5pt;margin:0}"
-    "h2{font-size:10.5pt;margin:0 0 1pt 0}"
-    "section{break-inside:avoid;margin:0 0 9pt 0;padding:0 0 6pt 0;border-bottom:1px solid #888}"
+    "h2{font-size:10.5pt;margin:6pt 0 1pt 0}"
+    "section{break-inside:avoid}"
+    "hr{margin:4pt 0 0 0}"
     "p{margin:0 0 1.5pt 0}"
     "@page{size:A4;margin:12mm}";
 
@@ -164,9 +177,10 @@ std::string gmPageHtml(std::span<const NamedSheet> characters) {
     for (const BlockLine& line : blockLines(characters[i].sheet)) {
       html.append("<p>");
       if (!line.label.empty()) html.append("<b>").append(line.label).append(" :</b> ");
-      html.append(escaped(line.value)).append("</p>");
+      html.append(line.label.empty() ? spacesKept(escaped(line.value)) : escaped(line.value)).append("</p>");
     }
-    html.append("</section>");
+    // Qt's rich text knows no section: the rule parts the blocks there too.
+    html.append("<hr></section>");
   }
   return html.append("</body></html>");
 }

@@ -49,7 +49,9 @@ void appendWrapped(std::string& out, std::string_view text, std::size_t indent) 
       const std::size_t from = first ? byteAtColumn(rest, indent) : 0;
       const auto space = rest.substr(0, cut + 1).rfind(' ');
       const std::size_t end = space != std::string_view::npos && space > from ? space : cut;
-      out.append(prefix).append(rest.substr(0, end)).append("\n");
+      // A line broken between two spaces keeps neither at its end.
+      const std::string_view piece = rest.substr(0, end);
+      out.append(prefix).append(piece.substr(0, piece.find_last_not_of(' ') + 1)).append("\n");
       text = trimmedLeft(text.substr(end));
       first = false;
       continue;

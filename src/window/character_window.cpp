@@ -16,6 +16,7 @@
 #include "session/outcome.h"
 #include "sheet_io/refusal_text.h"
 #include "window/fonts.h"
+#include "window/group_dialog.h"
 #include "window/journal_window.h"
 #include "window/leaving_prompt.h"
 #include "window/message_title.h"
@@ -63,6 +64,7 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Journal des jets…", "Ctrl+J", CommandRole::Plain, &CharacterWindow::showJournal},
     {"Garder ce personnage…", "Ctrl+D", CommandRole::Plain, &CharacterWindow::keepCharacter},
     {"Personnages", "Ctrl+L", CommandRole::Plain, &CharacterWindow::showRoster},
+    {"Préparer un groupe…", "Ctrl+G", CommandRole::Plain, &CharacterWindow::prepareGroup},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
     {"Zoom avant", "Ctrl++; Ctrl+=", CommandRole::Plain, &CharacterWindow::zoomIn},
     {"Zoom arrière", "Ctrl+-", CommandRole::Plain, &CharacterWindow::zoomOut},
@@ -244,6 +246,17 @@ void CharacterWindow::showRoster() {
 }
 
 void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
+
+void CharacterWindow::prepareGroup() {
+  if (!group_) {
+    group_ = new GroupDialog(roster(), systemSeed, this);
+    connect(group_, &GroupDialog::told, this,
+            [this](const QString& sentence) { say(sentence.toStdString()); });
+  }
+  group_->show();
+  group_->raise();
+  group_->activateWindow();
+}
 
 void CharacterWindow::showJournal() {
   if (!journal_) {

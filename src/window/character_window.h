@@ -25,6 +25,7 @@ class QRect;
 
 namespace orvandel {
 
+class GroupDialog;
 class JournalWindow;
 class RosterWindow;
 class ScreenReaderNames;
@@ -74,6 +75,9 @@ class CharacterWindow : public QWidget {
   RosterWindow& roster();
   void showRoster();
   void keepCharacter();
+  // "Préparer un groupe…": the GM's workshop, which puts the groups it
+  // finds into the roster; made on first use, and kept as left.
+  void prepareGroup();
 
   // How the sheet was made, in a window of its own made on first use. It
   // opens beside the sheet, which moves within the screen to make room.
@@ -126,6 +130,7 @@ class CharacterWindow : public QWidget {
   QAction* zoomOutCommand_ = nullptr;
   StatusLine* status_;
   RosterWindow* roster_ = nullptr;
+  GroupDialog* group_ = nullptr;
   JournalWindow* journal_ = nullptr;
   double zoom_ = 1.0;
 };

@@ -49,6 +49,9 @@ constexpr const char* kImportFilter = "Personnages (*.json *.jsonl);;Tous les fi
 constexpr const char* kPrintTitle = "Imprimer les personnages";
 constexpr const char* kPdfTitle = "Enregistrer les personnages en PDF";
 constexpr const char* kPrintedName = "personnages";  // print queues, and the suggested PDF
+constexpr const char* kGroupTooBig =
+    "Le groupe n’a pas été gardé : avec lui, la liste des personnages dépasserait %1 Mo, la taille que le "
+    "programme relit. Préparez un groupe plus petit, ou supprimez des personnages de la liste.";
 constexpr const char* kExportFailed =
     "L’écriture de « %1 » a échoué (disque plein ou dossier protégé ?). Le fichier n’a pas été modifié.";
 
@@ -244,6 +247,21 @@ QString RosterWindow::importFrom(const QString& path) {
   if (added > 0)
     if (const auto error = save()) said << *error;
   return said.join(u'\n');
+}
+
+// A group that would make the roster file too big to be read again is
+// refused whole: kept, it would leave the player an empty roster at the
+// next start.
+RosterWindow::KeptGroup RosterWindow::keepGroup(std::vector<KeptCharacter> characters) {
+  Roster grown = roster();
+  grown.keepAll(characters);
+  if (rosterToJson(grown.characters()).size() > kLargestRoster)
+    return {{}, QString::fromUtf8(kGroupTooBig).arg(kLargestRoster >> 20)};
+  const std::size_t added = session().keepAll(std::move(characters));
+  const auto& all = roster().characters();
+  KeptGroup kept{{all.end() - static_cast<std::ptrdiff_t>(added), all.end()}, std::nullopt};
+  if (added > 0) kept.problem = save();
+  return kept;
 }
 
 std::optional<QString> RosterWindow::exportTo(const QString& path) {

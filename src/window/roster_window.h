@@ -49,6 +49,15 @@ class RosterWindow : public QWidget {
   // the import says: how many it added, and why each bad one was left out,
   // a line each.
   QString importFrom(const QString& path);
+  // Keeps `characters` last, each under a name of its own (see
+  // Roster::keepAll): the characters as kept, and why the roster file could
+  // not be written, if it could not. A group that would make the roster
+  // file too big to read again is refused: none kept, and why.
+  struct KeptGroup {
+    std::vector<KeptCharacter> characters;
+    std::optional<QString> problem;
+  };
+  KeptGroup keepGroup(std::vector<KeptCharacter> characters);
   std::optional<QString> exportTo(const QString& path);
   // The chosen characters (those selected in the list, or the current one),
   // one sheet a page.

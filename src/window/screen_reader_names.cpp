@@ -13,6 +13,7 @@
 #include "layout/spoken_names.h"
 #include "window/qt_text.h"
 #include "window/sheet_widgets.h"
+#include "window/spoken_label.h"
 
 namespace orvandel {
 namespace {
@@ -111,6 +112,16 @@ class SheetWindow final : public QAccessibleWidget {
   explicit SheetWindow(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
 };
 
+// A line that says what just happened is a status bar, named by its text.
+class SpokenStatus final : public QAccessibleWidget {
+ public:
+  explicit SpokenStatus(SpokenLabel* line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* sheetAccessible(const QString& /*className*/, QObject* object) {
   auto* w = qobject_cast<QWidget*>(object);
   if (!w) return nullptr;
@@ -118,6 +129,7 @@ QAccessibleInterface* sheetAccessible(const QString& /*className*/, QObject* obj
     return new ShownBox(box,
                         qobject_cast<PressedValue*>(w) ? QAccessible::Button : QAccessible::EditableText);
   if (qobject_cast<PressedPicture*>(w)) return new PressedControl(w);
+  if (auto* line = qobject_cast<SpokenLabel*>(w)) return new SpokenStatus(line);
   if (w->windowType() == Qt::Window || w->windowType() == Qt::Tool) return new SheetWindow(w);
   return nullptr;
 }

@@ -15,6 +15,7 @@
 #include "files/file_replacement.h"
 #include "sheet_io/sheet_formats.h"
 #include "sheet_io/sheet_reasons.h"
+#include "window/gm_paper.h"
 #include "window/qt_text.h"
 #include "window/sheet_paper.h"
 
@@ -126,6 +127,19 @@ FileError saveSheetsAsPdf(const std::vector<KeptCharacter>& characters, const QS
         QPdfWriter pdf(&out);
         describePdf(pdf, title);
         return paintSheets(characters, pdf);
+      },
+      FileSystem::standard());
+}
+
+FileError saveGmPageAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
+                          const QString& path) {
+  return saveMade(
+      path,
+      [&](QIODevice& out) {
+        QPdfWriter pdf(&out);
+        describePdf(pdf, title);
+        paintGmPage(characters, pdf);
+        return true;
       },
       FileSystem::standard());
 }

@@ -56,4 +56,9 @@ QString notASheet(const QString& path, const std::string& reason);
 FileError saveSheetsAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
                           const QString& path);
 
+// Writes the game master's page of `characters` (see paintGmPage) as the PDF
+// `path`, under `title`, as safely.
+FileError saveGmPageAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
+                          const QString& path);
+
 }  // namespace orvandel

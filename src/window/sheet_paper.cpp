@@ -215,9 +215,10 @@ bool paintSheets(const std::vector<KeptCharacter>& characters, QPagedPaintDevice
 }
 
 std::optional<QString> printThroughDialog(QWidget& parent, const QString& title, const QString& job,
-                                          const std::function<bool(QPrinter&)>& paint) {
+                                          const std::function<bool(QPrinter&)>& paint,
+                                          const QPageLayout& page) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(sheetPageLayout());
+  printer.setPageLayout(page);
   printer.setDocName(job);
   QPrintDialog dialog(&printer, &parent);
   dialog.setWindowTitle(title);

@@ -31,10 +31,12 @@ bool paintSheet(QWidget& window, QPaintDevice& device);
 // paintSheet draws the window's. Returns whether the device took every page.
 bool paintSheets(const std::vector<KeptCharacter>& characters, QPagedPaintDevice& device);
 
-// Asks for a printer in a dialog titled `title` (A4 landscape proposed) and
-// has `paint` draw on it, the job named `job` in print queues. Why printing
-// failed, in French; nothing when it went through or the player cancelled.
+// Asks for a printer in a dialog titled `title` (`page` proposed, the
+// sheet's A4 landscape unless told) and has `paint` draw on it, the job
+// named `job` in print queues. Why printing failed, in French; nothing when
+// it went through or the player cancelled.
 std::optional<QString> printThroughDialog(QWidget& parent, const QString& title, const QString& job,
-                                          const std::function<bool(QPrinter&)>& paint);
+                                          const std::function<bool(QPrinter&)>& paint,
+                                          const QPageLayout& page = sheetPageLayout());
 
 }  // namespace orvandel

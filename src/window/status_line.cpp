@@ -1,7 +1,5 @@
 #include "window/status_line.h"
 
-#include <QAccessible>
-
 #include "layout/layout.h"
 #include "window/fonts.h"
 #include "window/qt_text.h"
@@ -16,20 +14,12 @@ constexpr Twips kStatusPlace{2280, 10950, 8800, 300};
 
 }  // namespace
 
-StatusLine::StatusLine(QWidget& window, double zoom) : QLabel(&window) {
-  setTextFormat(Qt::PlainText);
+StatusLine::StatusLine(QWidget& window, double zoom) : SpokenLabel(&window) {
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setZoom(zoom);
 }
 
-// Screen readers are told of a change of the line's name, which is its
-// text, each time: a sentence said again, as by a second click that spends
-// nothing, is told again.
-void StatusLine::say(const std::string& sentence) {
-  setText(qtText(sentence));
-  QAccessibleEvent said(this, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&said);
-}
+void StatusLine::say(const std::string& sentence) { SpokenLabel::say(qtText(sentence)); }
 
 void StatusLine::setZoom(double zoom) {
   setGeometry(zoomedRect(kStatusPlace, zoom));

@@ -11,6 +11,7 @@
 #include "layout/layout.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
+#include "sheet_io/text_lines.h"
 #include "support/cli_run.h"
 
 namespace orvandel {
@@ -73,7 +74,7 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"generate", "--sheet", "-"}, R"j({"forc": "12")j", "pas du JSON valide"},
       {{"generate", "--sheet", "-"}, R"j(["forc"])j", "doit être un objet"},
       {{"generate", "--seed"}, "", "--seed attend une valeur"},
-      {{"generate", "--format", "xml"}, "", "--format attend json ou text, pas \"xml\""},
+      {{"generate", "--format", "xml"}, "", "--format attend json ou text ou pnj, pas \"xml\""},
       {{"generate", "--cout", "3"},
        "",
        "option inconnue \"--cout\" pour generate ; la plus proche est --count"},
@@ -89,16 +90,32 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"--count", "3", "generate"},
        "",
        "les options se placent après la commande : orvandel-cli generate --count"},
-      {{"--count", "3"}, "", "il manque la commande (generate, improve, controls) avant \"--count\""},
+      {{"--count", "3"}, "", "il manque la commande (generate, improve, controls, names) avant \"--count\""},
       {{"-v"}, "", "pour la version, écrire orvandel-cli --version"},
       {{"generate", "-v"}, "", "pour la version, écrire orvandel-cli --version"},
       {{"generate", "--sheet", ""}, "", "--sheet attend un nom de fichier"},
       {{"generate", "-n", "5"}, "", "option inconnue \"-n\" pour generate (voir"},
-      {{"xyz"}, "", "commande inconnue \"xyz\" (commandes : generate, improve, controls)"},
+      {{"xyz"}, "", "commande inconnue \"xyz\" (commandes : generate, improve, controls, names)"},
       {{"imrpove"}, "", "la plus proche est improve"},
       {{"generate", "extra"}, "", "argument de trop \"extra\" pour generate"},
       {{"generate", "--typed=peut-etre"}, "", "orvandel-cli : --typed ne prend pas de valeur"},
       {{"generate", "--sheet", "-", "--dice-file", "-"}, "{}", "liraient tous deux l'entrée standard"},
+      // A group's conditions, refused before anything is rolled.
+      {{"generate", "--profession", "Gerrier"},
+       "",
+       "profession inconnue « Gerrier » ; la plus proche est Guerrier"},
+      {{"generate", "--nationalite", "Stelmrk"}, "", "la plus proche est Stelmark (connues : Veskarée,"},
+      {{"generate", "--min", "FOR=19", "--max", "FOR=12"}, "", "FORce d'au moins 19 et d'au plus 12"},
+      {{"generate", "--max", "AGE=19"}, "", "âge d'au plus 19 impossible : les règles donnent de 20 à 30"},
+      {{"generate", "--min", "SAN=100"}, "", "SAN d'au moins 100 impossible"},
+      {{"generate", "--min", "FOR"}, "", "--min attend MESURE=N"},
+      {{"generate", "--max", "XP=3"}, "", "--max attend MESURE=N, MESURE parmi FOR,"},
+      {{"generate", "--min", "FOR=1.5"}, "", "pas \"FOR=1.5\""},
+      {{"generate", "--magie=peut-etre"}, "", "--magie attend sorcier, capable, aucune"},
+      {{"generate", "--magie=aucune", "--min", "RANG=2"}, "", "aucune capacité en magie : aucun personnage"},
+      {{"generate", "--typed", "--profession", "Marin"}, "", "--typed ne se combine pas avec les conditions"},
+      {{"generate", "--count", "1001", "--profession", "Marin"}, "", "un groupe compte au plus 1000"},
+      {{"names", "metiers"}, "", "liste inconnue \"metiers\""},
   };
   for (const auto& c : cases) {
     const CliRun run = cli(c.args, c.sheet);
@@ -223,13 +240,14 @@ TEST(CliTest, TextBatchSeparatesTheSheets) {
 // Every example in the help is a command line the program accepts, and every
 // usage line names the program.
 TEST(CliTest, HelpExamplesRun) {
-  for (const char* command : {"generate", "improve", "controls"}) {
+  for (const char* command : {"generate", "improve", "controls", "names"}) {
     const CliRun run = cli({command, "--help"});
     ASSERT_EQ(run.status, 0);
     EXPECT_NE(run.out.find(std::string("Utilisation : orvandel-cli ") + command), std::string::npos);
     std::istringstream lines(run.out);
     int examples = 0;
     for (std::string line; std::getline(lines, line);) {
+      EXPECT_LE(textWidth(line), kTextColumns) << line;
       if (!line.starts_with("  orvandel-cli ")) continue;
       std::istringstream words(line.substr(15));
       std::vector<std::string> args;
@@ -241,6 +259,8 @@ TEST(CliTest, HelpExamplesRun) {
     }
     EXPECT_GE(examples, 2) << command;
   }
+  std::istringstream overview(cli({"--help"}).out);
+  for (std::string line; std::getline(overview, line);) EXPECT_LE(textWidth(line), kTextColumns) << line;
 }
 
 // The controls listing against the layout and the skill catalogue: every

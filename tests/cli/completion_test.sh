@@ -36,14 +36,18 @@ expect() {
 }
 sorted() { printf '%s\n' "$@" | sort; }
 
-expect "commands" "$(offers '')" "$(sorted --help --version controls generate improve)"
+expect "commands" "$(offers '')" "$(sorted --help --version controls generate improve names)"
 expect "a command's beginning" "$(offers gen)" "generate"
-for command in generate improve controls; do
+for command in generate improve controls names; do
   # The options the program lists in its help, long names only.
   help=$("$program" "$command" --help | grep -oE '^  (-h,)?--[a-z-]+' | sed 's/^ *-h,//; s/^ *//' | sort)
   expect "$command options" "$(offers "$command" --)" "$help"
 done
-expect "generate --format" "$(offers generate --format '')" "$(sorted json text)"
+expect "generate --format" "$(offers generate --format '')" "$(sorted json pnj text)"
+expect "--profession Noble G…" "$(offers generate --profession 'Noble G')" 'Noble\ Guerrier'
+expect "every profession" "$(offers generate --profession '' | wc -l)" "$("$program" names professions | wc -l)"
+expect "--nationalite Ste…" "$(offers generate --nationalite Ste)" "Stelmark"
+expect "--min F…" "$(offers generate --min F)" "FOR="
 expect "controls --format" "$(offers controls --format '')" "$(sorted json text)"
 expect "improve comp(1…" "$(offers improve 'comp(1')" \
   "$(sorted 'comp(1)' 'comp(10)' 'comp(11)' 'comp(12)' 'comp(13)' 'comp(14)' 'comp(15)' 'comp(16)' 'comp(17)' 'comp(18)' 'comp(19)')"
