@@ -63,9 +63,10 @@ export class GroupPanel {
     this.commands = { group: () => this.open() };
   }
 
+  // A tick box for each name, the whole line its label.
   checkList(id, names) {
     const list = document.getElementById(id);
-    const boxes = names.map((name) => {
+    return names.map((name) => {
       const label = list.appendChild(document.createElement('label'));
       const box = label.appendChild(document.createElement('input'));
       box.type = 'checkbox';
@@ -73,7 +74,6 @@ export class GroupPanel {
       label.append(name);
       return box;
     });
-    return boxes;
   }
 
   // A min and a max box for each row, their hints what the rules can give.
