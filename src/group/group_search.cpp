@@ -76,6 +76,19 @@ std::string GroupSearch::giveUpReason() const {
          personnages(*rarest) + ". Rien n'est gardé.";
 }
 
+std::string outcomeSentence(const GroupSearch& search, std::span<const std::string> kept) {
+  if (search.givenUp()) return search.giveUpReason();
+  std::string text = search.complete() ? "" : "Recherche arrêtée. ";
+  if (kept.empty())
+    text += "Aucun personnage gardé.";
+  else if (kept.size() == 1)
+    text += "«\u00a0" + kept.front() + "\u00a0» gardé dans les personnages.";
+  else
+    text += std::to_string(kept.size()) + " personnages gardés dans les personnages : «\u00a0" +
+            kept.front() + "\u00a0» à «\u00a0" + kept.back() + "\u00a0».";
+  return text + " " + search.summary() + ".";
+}
+
 std::string memberName(std::string_view groupName, const Personnage& sheet, int k) {
   const std::string base = groupName.empty() ? sheet.profession_nom : std::string(groupName);
   return base + " " + std::to_string(k);

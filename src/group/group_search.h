@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,6 +63,12 @@ class GroupSearch {
   std::vector<FoundCharacter> found_;
   Personnage sheet_;
 };
+
+// What a finished search tells the GM, the same words in every front end:
+// why it gave up; or that it was stopped, the names it was kept under
+// (`kept`, in order: "4 personnages gardés dans les personnages :
+// « Garde 1 » à « Garde 4 ».", or that none was) and summary().
+std::string outcomeSentence(const GroupSearch& search, std::span<const std::string> kept);
 
 // What the k-th character of a group (from 1) is called in the roster:
 // "Garde de Stelmark 1" under the name the GM gave the group, or, with no

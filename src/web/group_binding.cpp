@@ -128,6 +128,9 @@ EMSCRIPTEN_BINDINGS(orvandel_group) {
       .function(
           "summary", +[](const GroupHandle& group) { return group.search().summary(); })
       .function(
-          "giveUpReason", +[](const GroupHandle& group) { return group.search().giveUpReason(); })
+          "outcome",
+          +[](const GroupHandle& group, const emscripten::val& names) {
+            return outcomeSentence(group.search(), emscripten::vecFromJSArray<std::string>(names));
+          })
       .function("gmPage", &GroupHandle::gmPage);
 }

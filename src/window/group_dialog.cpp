@@ -35,22 +35,12 @@ constexpr const char* kPdf = "Enregistrer la page du MJ en PDF…";
 constexpr const char* kPrintedName = "page du MJ";  // a group without a name, on paper
 constexpr const char* kFoundName = "Personnages trouvés";
 constexpr const char* kFoundFormat = "%v sur %m";
-constexpr const char* kKeptOne = "1 personnage gardé dans les personnages : %1.";
-constexpr const char* kKeptMany = "%1 personnages gardés dans les personnages : %2 à %3.";
-constexpr const char* kStopped = "Recherche arrêtée.";
-constexpr const char* kNoneKept = "Aucun personnage gardé.";
 constexpr const char* kPdfSaved = "Page du MJ enregistrée : %1";
 
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A dialog's title from the text of the button that opens it.
 QString withoutEllipsis(const char* utf8) { return text(utf8).chopped(1); }
-
-QString keptSentence(const std::vector<KeptCharacter>& group) {
-  const QString first = qtText(group.front().name);
-  if (group.size() == 1) return text(kKeptOne).arg(first);
-  return text(kKeptMany).arg(group.size()).arg(first, qtText(group.back().name));
-}
 
 }  // namespace
 
@@ -158,24 +148,18 @@ void GroupDialog::keepFound() {
   const GroupSearch& search = *run_->search();
   showProgress();
   QStringList said;
-  if (search.givenUp()) {
-    said << qtText(search.giveUpReason());
-  } else {
-    if (run_->stopped()) said << text(kStopped);
+  std::vector<std::string> names;
+  if (!search.givenUp() && !search.found().empty()) {
     std::vector<KeptCharacter> found;
     for (const FoundCharacter& character : search.found())
       found.push_back(
           {memberName(groupName_, character.sheet, static_cast<int>(found.size()) + 1), character.sheet});
-    if (found.empty()) {
-      said << text(kNoneKept);
-    } else {
-      RosterWindow::KeptGroup kept = roster_.keepGroup(std::move(found));
-      group_ = std::move(kept.characters);
-      if (!group_.empty()) said << keptSentence(group_);
-      if (kept.problem) said << *kept.problem;
-    }
+    RosterWindow::KeptGroup kept = roster_.keepGroup(std::move(found));
+    group_ = std::move(kept.characters);
+    for (const KeptCharacter& character : group_) names.push_back(character.name);
+    if (kept.problem) said << *kept.problem;
   }
-  said << qtText(search.summary()) + u'.';
+  said.prepend(qtText(outcomeSentence(search, names)));
   const QString sentence = said.join(u' ');
   showRunning(false);
   // The next thing to do: print the group found, or try again.

@@ -17,8 +17,6 @@ const CALL_MS = 2;
 const COUNT_RANGE = (largest) => `Le nombre de personnages va de 1 à ${largest}.`;
 const NOT_A_NUMBER = (name) => `« ${name} » n’est pas un nombre entier.`;
 const SEARCHING = 'Recherche en cours…';
-const STOPPED = 'Recherche arrêtée.';
-const NONE_KEPT = 'Aucun personnage gardé.';
 
 // Resolves once the browser has painted a frame, in a task of its own
 // after it: the progress shown is the latest, and a press has been heard.
@@ -27,11 +25,6 @@ const NONE_KEPT = 'Aucun personnage gardé.';
 const paintedFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
 // What the roster now holds of the group, in a sentence.
-function keptSentence(names) {
-  if (names.length === 0) return NONE_KEPT;
-  if (names.length === 1) return `« ${names[0]} » gardé dans les personnages.`;
-  return `${names.length} personnages gardés dans les personnages : « ${names[0]} » à « ${names.at(-1)} ».`;
-}
 
 // A seed for the group's dice from the system's randomness.
 function freshSeed() {
@@ -257,13 +250,12 @@ export class GroupPanel {
   // shown at once, the roster stored after.
   async finish(name) {
     const search = this.search;
-    let told = search.giveUpReason();
     const roster = search.givenUp() ? null : await this.roster();
     if (roster) {
       this.names = roster.roster.keepGroup(search, name);
       this.made = this.names.length > 0 ? search : null;
-      told = `${search.complete() ? '' : `${STOPPED} `}${keptSentence(this.names)} ${search.summary()}`;
     }
+    const told = search.outcome(roster ? this.names : []);
     if (this.made !== search) search.delete();
     this.search = null;
     this.running(false);
