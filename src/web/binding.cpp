@@ -187,6 +187,9 @@ class Session {
 
   bool canUndo() const { return session_.canUndo(); }
   bool canRedo() const { return session_.canRedo(); }
+  // Whether closing the tab would lose the character shown; see SheetSession.
+  bool holdsUnkeptCharacter() const { return session_.holdsUnkeptCharacter(); }
+  void markKept() { session_.markKept(); }
 
   // QUITTER where the page may not close its tab: the launch state, with
   // the dice as the page opened them.
@@ -251,6 +254,8 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("redo", &Session::redo)
       .function("canUndo", &Session::canUndo)
       .function("canRedo", &Session::canRedo)
+      .function("holdsUnkeptCharacter", &Session::holdsUnkeptCharacter)
+      .function("markKept", &Session::markKept)
       .function("spokenNames", &Session::spokenNames)
       .function("journalLines", &Session::journalLines);
 }

@@ -59,6 +59,29 @@ test('a saved sheet opens to the identical sheet, and so does one the CLI wrote'
   }
 });
 
+test('the tab asks before closing only over a character neither kept nor saved', async ({ page }) => {
+  await openSheet(page, '?seed=14');
+  const asks = () => page.evaluate(() => {
+    const leaving = new Event('beforeunload', { cancelable: true });
+    window.dispatchEvent(leaving);
+    return leaving.defaultPrevented;
+  });
+  expect(await asks()).toBe(false);
+  await control(page, 'orvandel').click();
+  expect(await asks()).toBe(true);
+  const download = page.waitForEvent('download');
+  await page.keyboard.press('Control+s');
+  await download;
+  expect(await asks()).toBe(false);
+  await control(page, 'comp(3)').click();
+  expect(await asks()).toBe(true);
+  await pressCommand(page, 'Garder…');
+  await page.locator('#roster-name-input').fill('Aldo');
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#keeping-status')).toContainText('« Aldo » gardé');
+  expect(await asks()).toBe(false);
+});
+
 test.describe('a file that is not a sheet', () => {
   const cases = [
     ['pas du JSON', '{"forc": ', 'ce n’est pas du JSON valide.'],

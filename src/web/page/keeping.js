@@ -100,6 +100,7 @@ export class Keeping {
     link.download = SAVED_NAME;
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    this.session.markKept();
     say(this.engine.savedOutcome(SAVED_NAME));
   }
 

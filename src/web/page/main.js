@@ -37,6 +37,11 @@ const seed = new URLSearchParams(window.location.search).get('seed') ?? '';
 const session = new engine.Session(seed);
 const actions = new SheetActions(session, view, engine);
 const keeping = new Keeping(session, actions, engine);
+// As the window asks before it quits, the tab asks before it closes or
+// reloads over a character neither kept in the roster nor saved.
+window.addEventListener('beforeunload', (event) => {
+  if (session.holdsUnkeptCharacter()) event.preventDefault();
+});
 // The roster, the journal and the group's panel are fetched when first
 // used: until one has arrived, a click on one of its buttons or one of its
 // shortcuts waits for it and then runs; from then on the panel listens for

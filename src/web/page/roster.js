@@ -375,6 +375,7 @@ export class RosterPanel {
       return;
     }
     const fromBar = this.purpose === 'keep-character';
+    if (this.purpose !== 'rename') this.session.markKept();
     this.closeForm();
     const saved = this.save();
     this.tell(this.purpose === 'rename' ? 'Personnage renommé.' : `« ${this.openedName()} » gardé dans les personnages.`);
