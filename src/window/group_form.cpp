@@ -53,9 +53,14 @@ class BoundBox final : public QSpinBox {
 
 std::optional<int> boundIn(const QSpinBox* box) { return static_cast<const BoundBox*>(box)->bound(); }
 
+// The label before a field, which also names it to screen readers: a list
+// or a combo box would otherwise be read by its current item alone.
 QLabel* labelFor(const char* text, QWidget* buddy) {
   auto* label = new QLabel(QString::fromUtf8(text), buddy->parentWidget());
   label->setBuddy(buddy);
+  QString name = label->text();
+  if (name.endsWith(u':')) name.chop(1);
+  buddy->setAccessibleName(name.trimmed());
   return label;
 }
 
