@@ -24,8 +24,6 @@ const SEARCHING = 'Recherche en cours…';
 // scheduler.yield() ahead of the tasks waiting, a press among them.)
 const paintedFrame = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
 
-// What the roster now holds of the group, in a sentence.
-
 // A seed for the group's dice from the system's randomness.
 function freshSeed() {
   return crypto.getRandomValues(new Uint32Array(2));
