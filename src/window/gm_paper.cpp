@@ -2,10 +2,12 @@
 
 #include <QPageSize>
 #include <QPagedPaintDevice>
+#include <QPrinter>
 #include <QTextDocument>
 
 #include "sheet_io/gm_page.h"
 #include "window/qt_text.h"
+#include "window/sheet_paper.h"
 
 namespace orvandel {
 
@@ -22,6 +24,17 @@ void paintGmPage(const std::vector<KeptCharacter>& characters, QPagedPaintDevice
   page.setHtml(qtText(gmPageHtml(named)));
   device.setPageLayout(gmPageLayout());
   page.print(&device);
+}
+
+std::optional<QString> printGmPage(QWidget& parent, const std::vector<KeptCharacter>& characters,
+                                   const QString& name) {
+  return printThroughDialog(
+      parent, QString::fromUtf8(kPrintGmPage).chopped(1), name,
+      [&](QPrinter& printer) {
+        paintGmPage(characters, printer);
+        return printer.printerState() != QPrinter::Error;
+      },
+      gmPageLayout());
 }
 
 }  // namespace orvandel

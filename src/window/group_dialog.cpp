@@ -30,7 +30,6 @@ constexpr const char* kTitle = "Préparer un groupe";
 constexpr const char* kPrepare = "Préparer";
 constexpr const char* kStop = "Arrêter";
 constexpr const char* kClose = "Fermer";
-constexpr const char* kPrint = "Imprimer la page du MJ…";
 constexpr const char* kPdf = "Enregistrer la page du MJ en PDF…";
 constexpr const char* kPrintedName = "page du MJ";  // a group without a name, on paper
 constexpr const char* kFoundName = "Personnages trouvés";
@@ -63,7 +62,7 @@ void GroupDialog::build() {
   form_ = new GroupForm(this);
   prepare_ = new QPushButton(text(kPrepare), this);
   stop_ = new QPushButton(text(kStop), this);
-  print_ = new QPushButton(text(kPrint), this);
+  print_ = new QPushButton(text(kPrintGmPage), this);
   pdf_ = new QPushButton(text(kPdf), this);
   auto* close = new QPushButton(text(kClose), this);
   prepare_->setDefault(true);
@@ -179,13 +178,7 @@ QString GroupDialog::paperName() const {
 
 void GroupDialog::printGmPage() {
   if (group_.empty()) return;
-  const auto problem = printThroughDialog(
-      *this, withoutEllipsis(kPrint), paperName(),
-      [this](QPrinter& printer) {
-        paintGmPage(group_, printer);
-        return printer.printerState() != QPrinter::Error;
-      },
-      gmPageLayout());
+  const auto problem = orvandel::printGmPage(*this, group_, paperName());
   if (problem) say(*problem);
 }
 

@@ -21,6 +21,7 @@
 #include "roster/roster_file.h"
 #include "roster/roster_session.h"
 #include "window/dialogs.h"
+#include "window/gm_paper.h"
 #include "window/message_title.h"
 #include "window/qt_text.h"
 #include "window/roomy_rows.h"
@@ -108,6 +109,7 @@ void RosterWindow::build() {
   auto* exportButton = button("Exporter…", this);
   auto* printButton = button("Imprimer…", this);
   auto* pdfButton = button("Enregistrer en PDF…", this);
+  auto* gmPageButton = button(kPrintGmPage, this);
   connect(openButton, &QPushButton::clicked, this, [this] {
     if (const auto at = chosen()) open(*at);
   });
@@ -122,6 +124,7 @@ void RosterWindow::build() {
   connect(exportButton, &QPushButton::clicked, this, &RosterWindow::askFileAndExport);
   connect(printButton, &QPushButton::clicked, this, &RosterWindow::askPrinterAndPrint);
   connect(pdfButton, &QPushButton::clicked, this, &RosterWindow::askFileAndSavePdf);
+  connect(gmPageButton, &QPushButton::clicked, this, &RosterWindow::askPrinterAndPrintGmPage);
 
   // The keys of a list: F2 renames, Delete removes, Ctrl+Z puts it back;
   // Ctrl+P prints the chosen characters, as it prints the sheet.
@@ -146,6 +149,7 @@ void RosterWindow::build() {
   files->addWidget(exportButton);
   files->addWidget(printButton);
   files->addWidget(pdfButton);
+  files->addWidget(gmPageButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(search_);
   layout->addWidget(list_);
@@ -336,6 +340,12 @@ void RosterWindow::askPrinterAndPrint() {
   if (!chosen()) return;
   tell(printThroughDialog(*this, QString::fromUtf8(kPrintTitle), QString::fromUtf8(kPrintedName),
                           [this](QPrinter& printer) { return printOn(printer); }));
+}
+
+// The chosen characters as blocks, four to a page, for the game master.
+void RosterWindow::askPrinterAndPrintGmPage() {
+  if (!chosen()) return;
+  tell(printGmPage(*this, chosenCharacters(), QString::fromUtf8(kPrintedName)));
 }
 
 void RosterWindow::askFileAndSavePdf() {

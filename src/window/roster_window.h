@@ -88,6 +88,7 @@ class RosterWindow : public QWidget {
   void askFileAndImport();
   void askFileAndExport();
   void askPrinterAndPrint();
+  void askPrinterAndPrintGmPage();
   void askFileAndSavePdf();
   std::vector<KeptCharacter> chosenCharacters() const;
   // What the player names a character in a dialog titled `title`; nothing
