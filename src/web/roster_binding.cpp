@@ -18,6 +18,7 @@
 #include "roster/roster.h"
 #include "roster/roster_file.h"
 #include "roster/roster_session.h"
+#include "sheet_io/gm_page.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
 
@@ -136,6 +137,18 @@ class RosterHandle {
     return at < size() ? sheetToJson(session_.characters()[at].sheet) : std::string();
   }
 
+  // The game master's page of the characters at `places`, in that order,
+  // each under the name it is kept under: a group prepared on another day
+  // prints as on the day it was made.
+  std::string gmPage(const val& places) const {
+    std::vector<NamedSheet> sheets;
+    for (const auto at : emscripten::vecFromJSArray<std::size_t>(places)) {
+      const KeptCharacter& kept = session_.characters().at(at);
+      sheets.push_back({kept.name, kept.sheet});
+    }
+    return gmPageHtml(sheets);
+  }
+
   std::string toJson() const { return rosterToJson(session_.characters()); }
   std::string toJsonLines() const { return rosterToJsonLines(session_.characters()); }
 
@@ -198,6 +211,7 @@ EMSCRIPTEN_BINDINGS(orvandel_roster) {
       .function("open", &RosterHandle::open)
       .function("opened", &RosterHandle::opened)
       .function("sheetJson", &RosterHandle::sheetJson)
+      .function("gmPage", &RosterHandle::gmPage)
       .function("toJson", &RosterHandle::toJson)
       .function("toJsonLines", &RosterHandle::toJsonLines)
       .function("importBytes", &RosterHandle::importBytes)

@@ -1,6 +1,7 @@
 // "Personnages": characters kept in the browser's storage, opened as a step
 // to undo, renamed, updated, removed and put back; imported from orvandel-cli
-// and from the window's roster file, exported, printed.
+// and from the window's roster file, exported, printed as sheets or as the
+// game master's page.
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -206,6 +207,41 @@ test('the chosen characters print one sheet a page, as the sheet is drawn', asyn
   expect(pdf.match(/\/Type\s*\/Page\b/g)).toHaveLength(2);
   await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
   await expect(printed).toHaveCount(0);
+});
+
+test('the chosen characters print as the game master\'s page, under their names in the roster', async ({ page }) => {
+  const sheets = batch(5, 5).trim().split('\n').map((line) => JSON.parse(line));
+  await openSheet(page);
+  await showRoster(page);
+  await importText(page, 'lot.jsonl', sheets.map((s) => JSON.stringify(s)).join('\n'));
+  await entries(page).nth(3).locator('.roster-open').focus();
+  await page.keyboard.press('F2');
+  await page.getByLabel('Nom du personnage :').fill('Bertrand le Brave');
+  await page.getByLabel('Nom du personnage :').press('Enter');
+  const names = await entries(page).locator('.roster-name').allTextContents();
+  expect(names[3]).toBe('Bertrand le Brave');
+
+  await page.evaluate(() => { window.print = () => { document.documentElement.dataset.printed = 'true'; }; });
+  const command = rosterButton(page, 'Page du MJ des personnages cochés…');
+  await command.click();
+  await expect(page.locator('#roster-status')).toHaveText('Cochez d’abord les personnages à imprimer.');
+  await expect(page.locator('html[data-printed="true"]')).toHaveCount(0);
+  for (const at of [1, 3]) await entries(page).nth(at).getByRole('checkbox').check();
+  await command.focus();
+  await page.keyboard.press('Enter');
+  await expect(page.locator('html[data-printed="true"]')).toHaveCount(1);
+  await page.emulateMedia({ media: 'print' });
+  await expect(page.locator('#stage')).toBeHidden();
+  await expect(page.locator('#roster-print')).toBeEmpty();
+  const blocks = page.locator('#groupe-print section');
+  await expect(blocks).toHaveCount(2);
+  for (const [k, at] of [[0, 1], [1, 3]]) {
+    const { profession_nom, nationalite_nom, age, forc_tot } = sheets[at];
+    expect(await blocks.nth(k).innerText()).toMatch(
+      new RegExp(`^${names[at]}\\s+${profession_nom}, ${nationalite_nom}, ${age} ans\\s+FOR ${forc_tot}\\s`));
+  }
+  await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+  await expect(blocks).toHaveCount(0);
 });
 
 test('the keyboard opens the panel and Escape gives the focus back', async ({ page }) => {

@@ -4,6 +4,7 @@
 // browser paints the progress and hears "Arrêter". The characters found go
 // into the roster, where the roster panel stores them as any kept character,
 // and the game master's page of the group prints from here.
+import { printGmPage } from './gm_print.js';
 import { say, showMessage } from './message.js';
 
 // A slice rolls for this long, then the browser paints and listens: the
@@ -116,7 +117,6 @@ export class GroupPanel {
     this.panel.addEventListener('keydown', (event) => {
       if (event.ctrlKey || event.metaKey) event.stopPropagation();
     });
-    window.addEventListener('afterprint', () => this.endPrint());
   }
 
   open() {
@@ -274,27 +274,8 @@ export class GroupPanel {
     return this.rosterReady;
   }
 
-  // The game master's page of the group last kept, on paper only, in the
-  // engine's own print style. The page's policy lets no style written in a
-  // document apply: the GM page's style goes in through the CSSOM instead,
-  // for the time of the print.
+  // The game master's page of the group last kept, on paper only.
   print() {
-    if (!this.made) return;
-    const page = new DOMParser().parseFromString(this.made.gmPage(this.names), 'text/html');
-    this.printStyle = new CSSStyleSheet();
-    this.printStyle.replaceSync([...page.querySelectorAll('style')].map((style) => style.textContent).join('\n'));
-    const styled = [...page.body.querySelectorAll('[style]')].map((element) => [element, element.getAttribute('style')]);
-    for (const [element] of styled) element.removeAttribute('style');
-    document.getElementById('groupe-print').replaceChildren(...page.body.childNodes);
-    for (const [element, style] of styled) element.style.cssText = style;
-    document.adoptedStyleSheets = [...document.adoptedStyleSheets, this.printStyle];
-    document.body.classList.add('printing-group');
-    window.print();
-  }
-
-  endPrint() {
-    document.body.classList.remove('printing-group');
-    document.adoptedStyleSheets = document.adoptedStyleSheets.filter((sheet) => sheet !== this.printStyle);
-    document.getElementById('groupe-print').replaceChildren();
+    if (this.made) printGmPage(this.made.gmPage(this.names));
   }
 }

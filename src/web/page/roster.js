@@ -3,6 +3,7 @@
 // the window's; the page stores that text in the browser (IndexedDB), lists
 // the characters, and carries files in and out. Opening a character is one
 // step of the sheet to undo; a removal is put back from the panel.
+import { printGmPage } from './gm_print.js';
 import { say } from './message.js';
 import { RosterList } from './roster_list.js';
 import { SheetView } from './sheet_view.js';
@@ -222,6 +223,7 @@ export class RosterPanel {
       case 'export': return download(this.roster.toJson(), EXPORTS.json, 'application/json');
       case 'export-lines': return download(this.roster.toJsonLines(), EXPORTS.lines, 'application/jsonl');
       case 'print': return this.print();
+      case 'print-gm-page': return this.printGmPage();
       default: return undefined;
     }
   }
@@ -324,8 +326,12 @@ export class RosterPanel {
     return item;
   }
 
+  // The places ticked for printing, in the roster's order; with none
+  // ticked, the player is told to tick some.
   chosen() {
-    return [...this.marked].sort((a, b) => a - b);
+    const chosen = [...this.marked].sort((a, b) => a - b);
+    if (chosen.length === 0) this.tell(NONE_CHOSEN);
+    return chosen;
   }
 
   tell(text, details = []) {
@@ -445,10 +451,7 @@ export class RosterPanel {
   // sheet on screen is.
   print() {
     const chosen = this.chosen();
-    if (chosen.length === 0) {
-      this.tell(NONE_CHOSEN);
-      return;
-    }
+    if (chosen.length === 0) return;
     const sheets = document.getElementById('roster-print');
     const rows = this.engine.layoutRows();
     const facts = this.engine.windowFacts();
@@ -462,6 +465,13 @@ export class RosterPanel {
     }));
     document.body.classList.add('printing-roster');
     window.print();
+  }
+
+  // The chosen characters as the game master's page, under their names in
+  // the roster: a group prepared on another day prints as on that day.
+  printGmPage() {
+    const chosen = this.chosen();
+    if (chosen.length > 0) printGmPage(this.roster.gmPage(chosen));
   }
 
   endPrint() {
