@@ -99,12 +99,15 @@ NameReading readName(std::string_view typed, std::span<const std::string_view> k
 // "FORce 14 ou plus", "âge de 20 à 22", "SAN 40 ou moins".
 std::string describeBound(const MeasureRow& row, const Bound& bound) {
   std::string text(row.caption);
+  if (bound.min && bound.max && *bound.min == *bound.max)
+    return text.append(" ").append(std::to_string(*bound.min));
   if (bound.min && bound.max)
-    return text + (*bound.min == *bound.max
-                       ? " " + std::to_string(*bound.min)
-                       : " de " + std::to_string(*bound.min) + " à " + std::to_string(*bound.max));
-  if (bound.min) return text + " " + std::to_string(*bound.min) + " ou plus";
-  return text + " " + std::to_string(*bound.max) + " ou moins";
+    return text.append(" de ")
+        .append(std::to_string(*bound.min))
+        .append(" à ")
+        .append(std::to_string(*bound.max));
+  if (bound.min) return text.append(" ").append(std::to_string(*bound.min)).append(" ou plus");
+  return text.append(" ").append(std::to_string(*bound.max)).append(" ou moins");
 }
 
 std::string boundProblem(const MeasureRow& row, const Bound& bound) {
@@ -228,7 +231,7 @@ std::string proposedGroupName(const Conditions& conditions) {
   std::string name;
   if (conditions.professions.size() == 1) name = conditions.professions.front();
   if (!name.empty() && conditions.nationalities.size() == 1)
-    name += " " + fromNationality(conditions.nationalities.front());
+    name.append(" ").append(fromNationality(conditions.nationalities.front()));
   return name;
 }
 
