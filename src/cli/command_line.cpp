@@ -30,36 +30,12 @@ constexpr const char* kFooter =
     "1 000 000 tirages de suite.\n"
     "Aide d'une commande : orvandel-cli COMMANDE --help ; manuel : man orvandel-cli\n";
 
-// A paragraph broken at spaces into lines of at most `columns` characters.
-std::string wrappedParagraph(std::string_view text, std::size_t columns) {
-  std::string out;
-  std::size_t lineWidth = 0;
-  for (std::size_t start = 0; start < text.size();) {
-    const auto space = text.find(' ', start);
-    const auto word =
-        text.substr(start, space == std::string_view::npos ? std::string_view::npos : space - start);
-    if (lineWidth > 0 && lineWidth + 1 + textWidth(word) > columns) {
-      out += '\n';
-      lineWidth = 0;
-    } else if (lineWidth > 0) {
-      out += ' ';
-      ++lineWidth;
-    }
-    out.append(word);
-    lineWidth += textWidth(word);
-    start = space == std::string_view::npos ? text.size() : space + 1;
-  }
-  return out;
-}
-
 // `text` in lines of at most `columns` characters; its own line breaks stay.
+// CLI11 indents what follows a line break under the option.
 std::string wrapped(std::string_view text, std::size_t columns) {
   std::string out;
-  for (std::size_t start = 0; start <= text.size();) {
-    const auto end = std::min(text.find('\n', start), text.size());
-    out.append(start == 0 ? "" : "\n").append(wrappedParagraph(text.substr(start, end - start), columns));
-    start = end + 1;
-  }
+  appendWrapped(out, text, 0, columns);
+  out.pop_back();
   return out;
 }
 

@@ -36,14 +36,14 @@ std::string_view trimmedLeft(std::string_view text) {
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-void appendWrapped(std::string& out, std::string_view text, std::size_t indent) {
+void appendWrapped(std::string& out, std::string_view text, std::size_t indent, std::size_t columns) {
   const std::string margin(indent, ' ');
   bool first = true;
   while (true) {
     const std::string_view prefix = first ? std::string_view() : std::string_view(margin);
     const auto newline = text.find('\n');
     std::string_view rest = text.substr(0, newline);
-    const std::size_t room = kTextColumns - prefix.size();
+    const std::size_t room = columns - prefix.size();
     if (textWidth(rest) > room) {
       const std::size_t cut = byteAtColumn(rest, room);
       const std::size_t from = first ? byteAtColumn(rest, indent) : 0;

@@ -108,6 +108,19 @@ FileError saveMade(const QString& path, const std::function<bool(QIODevice&)>& w
   return std::nullopt;
 }
 
+// Characters as a PDF titled `title`, laid out by `paint` on its pages.
+FileError savePdf(const QString& title, const QString& path,
+                  const std::function<bool(QPagedPaintDevice&)>& paint) {
+  return saveMade(
+      path,
+      [&](QIODevice& out) {
+        QPdfWriter pdf(&out);
+        describePdf(pdf, title);
+        return paint(pdf);
+      },
+      FileSystem::standard());
+}
+
 }  // namespace
 
 FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& path, FileSystem& files) {
@@ -121,27 +134,15 @@ FileError saveSheet(QWidget& window, const Personnage& sheet, const QString& pat
 
 FileError saveSheetsAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
                           const QString& path) {
-  return saveMade(
-      path,
-      [&](QIODevice& out) {
-        QPdfWriter pdf(&out);
-        describePdf(pdf, title);
-        return paintSheets(characters, pdf);
-      },
-      FileSystem::standard());
+  return savePdf(title, path, [&](QPagedPaintDevice& pdf) { return paintSheets(characters, pdf); });
 }
 
 FileError saveGmPageAsPdf(const std::vector<KeptCharacter>& characters, const QString& title,
                           const QString& path) {
-  return saveMade(
-      path,
-      [&](QIODevice& out) {
-        QPdfWriter pdf(&out);
-        describePdf(pdf, title);
-        paintGmPage(characters, pdf);
-        return true;
-      },
-      FileSystem::standard());
+  return savePdf(title, path, [&](QPagedPaintDevice& pdf) {
+    paintGmPage(characters, pdf);
+    return true;
+  });
 }
 
 bool opensAgain(const QString& path) {
