@@ -15,11 +15,11 @@ void BM_DesSeeded(benchmark::State& state) {
 }
 BENCHMARK(BM_DesSeeded);
 
-void BM_DesClock(benchmark::State& state) {
-  ClockDice dice;
+void BM_DesFresh(benchmark::State& state) {
+  FreshDice dice;
   for (auto _ : state) benchmark::DoNotOptimize(dice.des(100));
 }
-BENCHMARK(BM_DesClock);
+BENCHMARK(BM_DesFresh);
 
 void BM_DesScripted(benchmark::State& state) {
   const std::vector<ScriptedRoll> rolls(1 << 16, ScriptedRoll{100, 42});
@@ -41,7 +41,7 @@ void BM_RandomGeneration(benchmark::State& state) {
     if constexpr (std::is_same_v<Source, SeededDice>)
       return SeededDice(1);
     else
-      return ClockDice();
+      return FreshDice();
   }();
   Personnage sheet;
   for (auto _ : state) {
@@ -63,7 +63,7 @@ void BM_RandomGenerationJournal(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RandomGenerationJournal)->Name("BM_RandomGeneration/seeded+journal");
-BENCHMARK(BM_RandomGeneration<ClockDice>)->Name("BM_RandomGeneration/clock");
+BENCHMARK(BM_RandomGeneration<FreshDice>)->Name("BM_RandomGeneration/fresh");
 
 void BM_TypedGeneration(benchmark::State& state) {
   SeededDice dice(1);

@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     paintFirstFrame(window);
   }
   orvandel::prepareApplication(app);
-  orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>(), orvandel::startupZoom());
+  orvandel::CharacterWindow window(std::make_unique<orvandel::FreshDice>(), orvandel::startupZoom());
   orvandel::placeOnScreen(window);
   paintFirstFrame(window);
 }

@@ -88,7 +88,7 @@ BENCHMARK(BM_StartupBareWindow)->Unit(benchmark::kMillisecond);
 
 void BM_StartupCharacterWindow(benchmark::State& state) {
   for (auto _ : state) {
-    CharacterWindow window(std::make_unique<ClockDice>());
+    CharacterWindow window(std::make_unique<FreshDice>());
     firstFrame(window);
   }
 }

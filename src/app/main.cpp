@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     return orvandel::kRefusedArguments;
   }
   orvandel::prepareApplication(app);
-  orvandel::CharacterWindow window(std::make_unique<orvandel::ClockDice>(), orvandel::startupZoom());
+  orvandel::CharacterWindow window(std::make_unique<orvandel::FreshDice>(), orvandel::startupZoom());
   orvandel::placeOnScreen(window);
   window.show();
   if (!request.sheetFile.empty()) window.open(QString::fromLocal8Bit(request.sheetFile.c_str()));

@@ -22,6 +22,8 @@
 #include "generation/driver.h"
 #include "generation/improvement.h"
 #include "group/group_search.h"
+#include "recipe/recipe_making.h"
+#include "recipe/verification.h"
 #include "sheet_io/gm_page.h"
 #include "sheet_io/refusal_text.h"
 #include "sheet_io/sheet_formats.h"
@@ -72,7 +74,7 @@ std::unique_ptr<Dice> makeDice(const Options& options, std::istream& in, std::if
     return std::make_unique<StreamedDice>(scriptFile);
   }
   if (options.seed) return std::make_unique<SeededDice>(*options.seed);
-  return std::make_unique<ClockDice>();
+  return std::make_unique<FreshDice>();
 }
 
 // "script de dés : ..." names the file the script came from.
@@ -81,6 +83,9 @@ std::string fromFile(std::string message, const std::optional<std::string>& file
   if (file && message.starts_with(kScript)) message.insert(kScript.size(), " " + quotedPath(*file));
   return message;
 }
+
+// The run's dice were chosen on the command line rather than fresh.
+bool givenDice(const Options& options) { return options.seed || options.diceScript || options.diceFile; }
 
 void expectExhausted(Dice& dice) {
   if (auto* held = dynamic_cast<ScriptedDice*>(&dice)) held->expectExhausted();
@@ -134,8 +139,9 @@ int improveOnce(const Run& run) {
                                   std::string(improvementTargets())};
   Personnage sheet = run.input;
   Journal journal;
-  const bool spent =
-      improve(sheet, *target, run.dice, journalForm(options) == JournalForm::None ? nullptr : &journal);
+  const ClickDice whose = givenDice(options) ? ClickDice::Given : ClickDice::FromRecipe;
+  const bool spent = improveWithRecipe(sheet, *target, run.dice, whose,
+                                       journalForm(options) == JournalForm::None ? nullptr : &journal);
   run.lastSheet();
   writeJournal(run.err, journalForm(options), journal);
   writeSheet(run.out, sheet, options.format);
@@ -206,9 +212,8 @@ int generateAll(const Run& run) {
   Journal* kept = journalForm(options) == JournalForm::None ? nullptr : &journal;
   for (long long n = 1; n <= options.count; ++n) {
     Personnage sheet = run.input;
-    if (!options.typed) {
-      generateRandom(sheet, run.dice, kept);
-    } else if (const auto refusal = generateTyped(sheet, run.dice, kept)) {
+    const RecipeEntry entry = options.typed ? RecipeEntry::Typed : RecipeEntry::Random;
+    if (const auto refusal = generateWithRecipe(entry, sheet, run.dice, kept)) {
       run.lastSheet();
       run.err << refusalLine(*refusal, run.input) << '\n';
       run.sheetDone();
@@ -285,6 +290,22 @@ int runGenerate(const Options& options, std::istream& in, std::ostream& out, std
 
 int runImprove(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
   return runCaught(improveOnce, options, in, out, err);
+}
+
+int runVerify(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  try {
+    const Personnage sheet = loadSheet(options, in);
+    const Verification verification = verify(sheet);
+    const int written = print(verificationText(sheet, verification) + '\n', out, err);
+    if (written != kExitDone) return written;
+    return verification.outcome == Verification::Outcome::Conforms ? kExitDone : kExitRefused;
+  } catch (const Failure& failure) {
+    err << "orvandel-cli : " << failure.message << '\n';
+    return failure.status;
+  } catch (const FileProblem& problem) {
+    err << "orvandel-cli : " << problem.message << '\n';
+    return kExitUsage;
+  }
 }
 
 int runNames(const Options& options, std::istream&, std::ostream& out, std::ostream& err) {

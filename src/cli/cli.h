@@ -12,7 +12,8 @@ namespace orvandel {
 // Exit statuses of orvandel-cli.
 enum ExitStatus : int {
   kExitDone = 0,
-  kExitRefused = 1,     // the typed entry refused its input
+  kExitRefused = 1,     // the typed entry refused its input, or verify found the
+                        // sheet not what its recipe gives
   kExitUsage = 2,       // bad arguments or a bad sheet
   kExitDiceScript = 3,  // the dice script does not fit the run
   kExitNotFound = 4,    // no character met a group's conditions in time

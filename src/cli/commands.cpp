@@ -95,6 +95,12 @@ void addImproveOptions(CLI::App& command, Options& options, TypedValues& typed) 
       ->type_name("");
 }
 
+void addVerifyOptions(CLI::App& command, Options& options, TypedValues&) {
+  command.add_option("--sheet", options.sheetFile, "la fiche JSON à vérifier (- : entrée standard)")
+      ->required()
+      ->type_name("FICHIER");
+}
+
 void addControlsOptions(CLI::App& command, Options&, TypedValues& typed) {
   command
       .add_option("--format", typed.format, alternatives(controlsFormatNames()) + " (le premier par défaut)")
@@ -128,6 +134,13 @@ const auto kCommands = std::to_array<CommandRow>({
      "  orvandel-cli improve 'comp(12)' --sheet fiche.json --journal-json > f2.json\n"
      "      et sur la sortie d'erreur le jet du clic et la nouvelle valeur, en JSON\n",
      sheetFormatNames, addImproveOptions, runImprove},
+    {"verify", "vérifier qu'une fiche est ce que donnent ses dés, en rejouant sa recette",
+     "Statut : 0 conforme, 1 non conforme ou sans recette, 2 fiche illisible.\n"
+     "Exemples :\n"
+     "  orvandel-cli verify --sheet fiche.json\n"
+     "      « Conforme : tiré au hasard (graine …), 3 jets d’amélioration », ou\n"
+     "      chaque case qui diffère : « FORce : 18 sur la fiche, 12 aux dés »\n",
+     textFormatName, addVerifyOptions, runVerify},
     {"controls",
      "lister les noms des contrôles de la fiche (clés JSON, cibles de improve) et ce qu'ils montrent",
      "Exemples :\n"

@@ -10,6 +10,7 @@ struct Options;
 
 int runGenerate(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
 int runImprove(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
+int runVerify(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
 int runNames(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
 int runControls(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
 

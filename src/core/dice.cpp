@@ -1,6 +1,6 @@
 #include "core/dice.h"
 
-#include <chrono>
+#include <random>
 
 namespace orvandel {
 namespace {
@@ -12,11 +12,6 @@ std::uint64_t mix(std::uint64_t z) {
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
   return z ^ (z >> 31);
-}
-
-std::uint64_t clockReading() {
-  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
-                                    std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 }  // namespace
@@ -42,18 +37,25 @@ std::int16_t bonus(double caracteristique) {
   return 0;
 }
 
-ClockDice::ClockDice() : state_(clockReading()) {}
-
-int ClockDice::des(int faces) {
-  // The running state keeps advancing even when the clock has not moved, so
-  // the reseed never restarts the generator from the clock reading alone.
-  state_ = mix(state_ + kGoldenGamma) ^ clockReading();
-  return rollFromBits(mix(state_), faces);
-}
-
 int SeededDice::des(int faces) {
   state_ += kGoldenGamma;
   return rollFromBits(mix(state_), faces);
+}
+
+std::uint64_t freshSeed() {
+  std::random_device device;
+  std::uint64_t seed = 0;
+  // random_device gives 32 bits a call on some platforms, WebAssembly among them.
+  for (int k = 0; k < 2; ++k) seed = (seed << 32) | (device() & 0xFFFFFFFFU);
+  return seed;
+}
+
+FreshDice::FreshDice() : dice_(freshSeed()) {}
+
+std::optional<std::uint64_t> FreshDice::seedForGeneration() {
+  const std::uint64_t seed = freshSeed();
+  dice_.rollFrom(seed);
+  return seed;
 }
 
 }  // namespace orvandel

@@ -9,16 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/improvement_target.h"
 #include "core/sheet.h"
 
 namespace orvandel {
-
-enum class ImprovementKind { Skill, Attack, Parry };
-
-struct ImprovementTarget {
-  ImprovementKind kind;
-  int index;  // a skill slot or a weapon row
-};
 
 // How a press reaches a control: the mouse's click, or Space or Enter.
 enum class PressBy { Click, Key };

@@ -86,6 +86,9 @@ class RecordingDice final : public Dice {
  public:
   explicit RecordingDice(Dice& source) : source_(source) {}
   int des(int faces) override;
+  std::optional<std::uint64_t> seedForGeneration() override { return source_.seedForGeneration(); }
+  std::optional<std::uint64_t> position() const override { return source_.position(); }
+  void rollFrom(std::uint64_t position) override { source_.rollFrom(position); }
   // The rolls since the previous call, as a line of a script that the
   // scripted dice accept, without its line break; they are then forgotten.
   std::string takeLine();

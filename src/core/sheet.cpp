@@ -17,6 +17,8 @@ void Personnage::resetOutputs() {
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_deg(i) = kBlankWeaponDamage;
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_att(i).clear();
   for (int i = WeaponSlots::kFirst; i <= WeaponSlots::kLast; ++i) arme_par(i).clear();
+  // Whoever runs the generation knows its dice and writes the new recipe.
+  recette.reset();
 }
 
 bool holdsCharacter(const Personnage& sheet) {

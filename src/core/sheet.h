@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "core/recipe.h"
 
 namespace orvandel {
 
@@ -83,11 +86,14 @@ struct Personnage {
   WeaponSlots arme_nom, arme_deg, arme_att, arme_par;
   Selectors des_ok;
 
+  // How the sheet was made, when it is known: the generations write it.
+  std::optional<Recipe> recette;
+
   // The launch state: every text empty, weapon rows dotted, nothing ticked.
   Personnage();
 
-  // The reset that opens every generation: race fields, skill slots and
-  // weapon slots. Nothing else is cleared.
+  // The reset that opens every generation: race fields, skill slots, weapon
+  // slots and the recipe. Nothing else is cleared.
   void resetOutputs();
 
   bool operator==(const Personnage&) const = default;

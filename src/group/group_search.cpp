@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generation/driver.h"
+#include "recipe/recipe_making.h"
 
 namespace orvandel {
 namespace {
@@ -38,7 +39,7 @@ bool GroupSearch::advance(std::int64_t draws) {
     // Each character from the launch sheet, as a plain batch rolls it, so
     // that nothing of the one before can leak into it.
     sheet_ = kLaunchSheet;
-    generateRandom(sheet_, dice_);
+    generateWithRecipe(RecipeEntry::Random, sheet_, dice_);
     ++rolled_;
     bool all = true;
     for (std::size_t c = 0; c < clauses_.size(); ++c) {

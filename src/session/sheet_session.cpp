@@ -4,9 +4,23 @@
 #include <variant>
 
 #include "core/sheet_fields.h"
+#include "recipe/recipe_link.h"
+#include "recipe/recipe_making.h"
+#include "recipe/replay.h"
 #include "sheet_io/sheet_reasons.h"
 
 namespace orvandel {
+namespace {
+
+// Typing that changes a box of a generated sheet is written in its recipe.
+template <typename Value>
+void setField(Personnage& sheet, Value& field, Value value) {
+  if (field == value) return;
+  field = std::move(value);
+  if (sheet.recette) sheet.recette->retouched = true;
+}
+
+}  // namespace
 
 SheetSession::SheetSession(std::unique_ptr<Dice> dice, std::size_t depth)
     : dice_(std::move(dice)), history_(depth) {}
@@ -14,21 +28,21 @@ SheetSession::SheetSession(std::unique_ptr<Dice> dice, std::size_t depth)
 bool SheetSession::setText(std::string_view control, std::string text) {
   const auto field = findField(sheet_, control);
   if (!field || !std::holds_alternative<std::string*>(*field)) return false;
-  *std::get<std::string*>(*field) = std::move(text);
+  setField(sheet_, *std::get<std::string*>(*field), std::move(text));
   return true;
 }
 
 bool SheetSession::setTicked(std::string_view control, bool ticked) {
   const auto field = findField(sheet_, control);
   if (!field || !std::holds_alternative<bool*>(*field)) return false;
-  *std::get<bool*>(*field) = ticked;
+  setField(sheet_, *std::get<bool*>(*field), ticked);
   return true;
 }
 
 std::optional<Refusal> SheetSession::typedEntry() {
   Personnage before = sheet_;
   Journal journal;
-  auto refusal = generateTyped(sheet_, *dice_, &journal);
+  auto refusal = generateWithRecipe(RecipeEntry::Typed, sheet_, *dice_, &journal);
   if (!refusal) keepStep(std::move(before), std::move(journal));
   return refusal;
 }
@@ -36,14 +50,14 @@ std::optional<Refusal> SheetSession::typedEntry() {
 void SheetSession::randomEntry() {
   Personnage before = sheet_;
   Journal journal;
-  generateRandom(sheet_, *dice_, &journal);
+  generateWithRecipe(RecipeEntry::Random, sheet_, *dice_, &journal);
   keepStep(std::move(before), std::move(journal));
 }
 
 bool SheetSession::improve(ImprovementTarget target) {
   Personnage before = sheet_;
   Journal journal = journal_;
-  if (orvandel::improve(sheet_, target, *dice_, &journal)) {
+  if (improveWithRecipe(sheet_, target, *dice_, ClickDice::FromRecipe, &journal)) {
     keepStep(std::move(before), std::move(journal));
     return true;
   }
@@ -62,6 +76,15 @@ std::optional<std::string> SheetSession::open(std::string_view json) {
 void SheetSession::open(Personnage sheet) {
   keepStep(std::exchange(sheet_, std::move(sheet)), {});
   markKept();
+}
+
+std::optional<std::string> SheetSession::openRecipe(std::string_view code) {
+  const auto recipe = readRecipeCode(code);
+  if (!recipe) return std::string("le lien est abîmé.");
+  auto made = replay(*recipe);
+  if (auto* problem = std::get_if<std::string>(&made)) return std::move(*problem);
+  open(std::move(std::get<Replay>(made).sheet));
+  return std::nullopt;
 }
 
 bool SheetSession::undo() { return show(history_.undo({sheet_, journal_})); }

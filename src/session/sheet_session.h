@@ -49,12 +49,19 @@ class SheetSession {
   bool setText(std::string_view control, std::string text);
   bool setTicked(std::string_view control, bool ticked);
 
+  // Typing into a box of a generated sheet is written in its recipe, which
+  // then tells that the sheet may no longer be what its dice gave.
+
   // "Saisie/Reroll". A refusal changes nothing and keeps no step.
   std::optional<Refusal> typedEntry();
   // The title picture.
   void randomEntry();
+  // Each entry writes the sheet's recipe: the seed its dice start from (or,
+  // for a script, its rolls) and, for "Saisie/Reroll", the boxes as typed.
+
   // An improvement click; whether it spent a roll. A click that spends
-  // nothing keeps no step.
+  // nothing keeps no step. A spent click joins the sheet's recipe; on a
+  // sheet whose recipe has a seed, it rolls on from that seed's rolls.
   bool improve(ImprovementTarget target);
   // A sheet the player brings in its JSON form (a file, a link): nothing
   // once it is shown, or why it is not a sheet, in French, with the sheet
@@ -62,6 +69,9 @@ class SheetSession {
   std::optional<std::string> open(std::string_view json);
   // A sheet already read, such as a kept character: shown as one step.
   void open(Personnage sheet);
+  // The sheet that a link's recipe code makes: nothing once it is shown, or
+  // why the code makes no sheet, as the end of a French sentence.
+  std::optional<std::string> openRecipe(std::string_view code);
 
   // Stepping back and forth; whether the sheet changed.
   bool undo();
@@ -92,6 +102,7 @@ class SheetSession {
   // Keeps `before` as a step when the action changed the sheet; `journal`
   // tells how the sheet now shown was made.
   void keepStep(Personnage before, Journal journal);
+
   // Shows the step that undo or redo gave; whether there was one.
   bool show(std::optional<Step> step);
   void tell(SheetChange change);

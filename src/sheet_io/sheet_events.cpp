@@ -1,9 +1,71 @@
 #include "sheet_io/sheet_events.h"
 
 #include "core/excerpt.h"
+#include "sheet_io/recipe_json.h"
 #include "sheet_io/sheet_reasons.h"
 
 namespace orvandel {
+
+struct SheetEvents::RecipeCapture {
+  nlohmann::json value;
+  nlohmann::detail::json_sax_dom_parser<nlohmann::json> parser{value, false};
+  int depth = 0;  // of the objects and arrays open inside the recipe
+};
+
+SheetEvents::SheetEvents(Personnage base) : sheet_(std::move(base)) {}
+
+SheetEvents::~SheetEvents() = default;
+
+template <typename Event>
+bool SheetEvents::captured(Event event) {
+  if (!event(recipe_->parser)) return false;
+  if (recipe_->depth == 0) readRecipe();
+  return true;
+}
+
+void SheetEvents::readRecipe() {
+  auto read = recipeFromJson(recipe_->value);
+  recipe_.reset();
+  if (auto* problem = std::get_if<std::string>(&read)) {
+    refuse({SheetError::Problem::BadRecipe, control_, std::move(*problem)});
+  } else {
+    sheet_.recette = std::get<Recipe>(std::move(read));
+    accept();
+  }
+  valueRead();
+}
+
+bool SheetEvents::null() {
+  if (recipe_) return captured([](auto& parser) { return parser.null(); });
+  return other();
+}
+
+bool SheetEvents::number_integer(number_integer_t value) {
+  if (recipe_) return captured([&](auto& parser) { return parser.number_integer(value); });
+  return other();
+}
+
+bool SheetEvents::number_unsigned(number_unsigned_t value) {
+  if (recipe_) return captured([&](auto& parser) { return parser.number_unsigned(value); });
+  return other();
+}
+
+bool SheetEvents::number_float(number_float_t value, const string_t& text) {
+  if (recipe_) return captured([&](auto& parser) { return parser.number_float(value, text); });
+  return other();
+}
+
+bool SheetEvents::end_object() {
+  if (!recipe_) return close();
+  --recipe_->depth;
+  return captured([](auto& parser) { return parser.end_object(); });
+}
+
+bool SheetEvents::end_array() {
+  if (!recipe_) return close();
+  --recipe_->depth;
+  return captured([](auto& parser) { return parser.end_array(); });
+}
 
 std::variant<Personnage, SheetError> SheetEvents::result() && {
   if (!isObject_)
@@ -14,6 +76,7 @@ std::variant<Personnage, SheetError> SheetEvents::result() && {
 }
 
 bool SheetEvents::boolean(bool value) {
+  if (recipe_) return captured([&](auto& parser) { return parser.boolean(value); });
   if (atControlValue()) {
     if (auto* ticked = std::get_if<bool*>(&*field_)) {
       **ticked = value;
@@ -26,6 +89,7 @@ bool SheetEvents::boolean(bool value) {
 }
 
 bool SheetEvents::string(string_t& value) {
+  if (recipe_) return captured([&](auto& parser) { return parser.string(value); });
   if (atControlValue()) {
     if (auto* text = std::get_if<std::string*>(&*field_)) {
       if (const std::size_t length = charactersIn(value); length > kLongestBoxText) {
@@ -43,14 +107,24 @@ bool SheetEvents::string(string_t& value) {
   return valueRead();
 }
 
-bool SheetEvents::start_object(std::size_t) {
+bool SheetEvents::start_object(std::size_t size) {
+  if (recipe_) {
+    ++recipe_->depth;
+    return captured([&](auto& parser) { return parser.start_object(size); });
+  }
   if (!started_) isObject_ = true;
   return open();
 }
 
 bool SheetEvents::key(string_t& name) {
+  if (recipe_) return captured([&](auto& parser) { return parser.key(name); });
   if (depth_ != 1 || !isObject_) return true;
   control_ = std::move(name);
+  if (control_ == kRecipeKey) {
+    field_.reset();
+    recipe_ = std::make_unique<RecipeCapture>();
+    return true;
+  }
   field_ = findField(sheet_, control_);
   if (!field_)
     refuse({SheetError::Problem::UnknownControl, control_,
@@ -58,7 +132,11 @@ bool SheetEvents::key(string_t& name) {
   return true;
 }
 
-bool SheetEvents::start_array(std::size_t) { return open(); }
+bool SheetEvents::start_array(std::size_t size) {
+  if (!recipe_) return open();
+  ++recipe_->depth;
+  return captured([&](auto& parser) { return parser.start_array(size); });
+}
 
 // An object or an array begins: the sheet itself, or a value that no
 // control takes.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -21,23 +22,25 @@ namespace orvandel {
 // events of one value until finished().
 class SheetEvents final : public nlohmann::json_sax<nlohmann::json> {
  public:
-  explicit SheetEvents(Personnage base = {}) : sheet_(std::move(base)) {}
+  explicit SheetEvents(Personnage base = {});
 
   bool finished() const { return started_ && depth_ == 0; }
   std::variant<Personnage, SheetError> result() &&;
 
-  bool null() override { return other(); }
+  ~SheetEvents() override;
+
+  bool null() override;
   bool boolean(bool value) override;
-  bool number_integer(number_integer_t) override { return other(); }
-  bool number_unsigned(number_unsigned_t) override { return other(); }
-  bool number_float(number_float_t, const string_t&) override { return other(); }
+  bool number_integer(number_integer_t value) override;
+  bool number_unsigned(number_unsigned_t value) override;
+  bool number_float(number_float_t value, const string_t& text) override;
   bool string(string_t& value) override;
   bool binary(binary_t&) override { return other(); }
-  bool start_object(std::size_t) override;
+  bool start_object(std::size_t size) override;
   bool key(string_t& name) override;
-  bool end_object() override { return close(); }
-  bool start_array(std::size_t) override;
-  bool end_array() override { return close(); }
+  bool end_object() override;
+  bool start_array(std::size_t size) override;
+  bool end_array() override;
   bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override {
     return false;
   }
@@ -52,6 +55,12 @@ class SheetEvents final : public nlohmann::json_sax<nlohmann::json> {
   void refuseValue();
   void refuse(SheetError error);
   void accept();
+  // The recipe's value is read whole, as a small document of its own.
+  struct RecipeCapture;
+  // Hands an event to the recipe being read; whether its value is complete.
+  template <typename Event>
+  bool captured(Event event);
+  void readRecipe();
 
   Personnage sheet_;
   bool started_ = false;
@@ -63,6 +72,7 @@ class SheetEvents final : public nlohmann::json_sax<nlohmann::json> {
   // a reader of the whole document would meet it; a key given twice counts
   // by its last value.
   std::map<std::string, SheetError, std::less<>> faults_;
+  std::unique_ptr<RecipeCapture> recipe_;
 };
 
 }  // namespace orvandel

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/sheet_fields.h"
+#include "sheet_io/recipe_json.h"
 #include "sheet_io/sheet_events.h"
 
 namespace orvandel {
@@ -70,6 +71,10 @@ std::string sheetToJson(const Personnage& sheet) {
         key(name);
         out += ticked ? "true" : "false";
       });
+  if (sheet.recette) {
+    key(std::string(kRecipeKey));
+    out += recipeToJson(*sheet.recette).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
   out += '}';
   return out;
 }

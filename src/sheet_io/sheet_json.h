@@ -1,6 +1,7 @@
 // The sheet as JSON: one flat object keyed by control name, strings for text
-// fields and booleans for the eleven selectors. Shared by orvandel-cli and the
-// window's save and open.
+// fields and booleans for the eleven selectors, and the recipe, when the
+// sheet has one, under "recette". Shared by orvandel-cli and the window's
+// save and open.
 #pragma once
 
 #include <cstddef>
@@ -13,14 +14,15 @@
 namespace orvandel {
 
 // The whole sheet on one line, every control name a key, in controlNames()
-// order, UTF-8 unescaped.
+// order, then its recipe if any, UTF-8 unescaped.
 std::string sheetToJson(const Personnage& sheet);
 
 // What went wrong reading a sheet: the kind of fault and the control at
 // fault, for a program to word in its own language, and one English line for
-// the command line.
+// the command line; for a recipe, what is wrong with it, worded in French
+// after "la recette ".
 struct SheetError {
-  enum class Problem { NotJson, NotAnObject, UnknownControl, NotText, NotTickBox, TooLong };
+  enum class Problem { NotJson, NotAnObject, UnknownControl, NotText, NotTickBox, TooLong, BadRecipe };
   Problem problem;
   std::string control;  // the key at fault, empty for NotJson and NotAnObject
   std::string message;

@@ -29,6 +29,8 @@ std::string sheetErrorReason(const SheetError& error) {
     case Problem::TooLong:
       return "la case " + excerpt(error.control) + " contient " + std::to_string(error.length) +
              " caractères ; une case en tient au plus " + std::to_string(kLongestBoxText) + ".";
+    case Problem::BadRecipe:
+      return "la recette " + error.message;
     case Problem::NotTickBox:
       break;
   }

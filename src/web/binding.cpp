@@ -23,6 +23,8 @@
 #include "layout/layout.h"
 #include "layout/spoken_names.h"
 #include "layout_rows.h"
+#include "recipe/recipe_link.h"
+#include "recipe/verification.h"
 #include "session/outcome.h"
 #include "session/sheet_session.h"
 #include "sheet_io/refusal_text.h"
@@ -37,7 +39,7 @@ using emscripten::val;
 
 std::unique_ptr<Dice> makeDice(const std::optional<std::uint64_t>& seed) {
   if (seed) return std::make_unique<SeededDice>(*seed);
-  return std::make_unique<ClockDice>();
+  return std::make_unique<FreshDice>();
 }
 
 // JSON text as the page's own object.
@@ -125,7 +127,7 @@ val improvementControls() {
 // window's, addressed by control name and answered in values the page reads.
 class Session {
  public:
-  // `seed`: the page's `?seed=` text, empty for the clock's dice.
+  // `seed`: the page's `?seed=` text, empty for fresh dice.
   explicit Session(const std::string& seed) : seed_(readSeed(seed)), session_(makeDice(seed_)) {}
 
   // The sheet in its JSON form: every control name a key.
@@ -173,6 +175,31 @@ class Session {
   val open(const std::string& json) {
     const auto reason = session_.open(json);
     return reason ? val(*reason) : val::null();
+  }
+
+  // The sheet a link's recipe makes: null once it is shown, or why the link
+  // makes none, in French, with the sheet unchanged.
+  val openRecipe(const std::string& code) {
+    const auto reason = session_.openRecipe(code);
+    return reason ? val(*reason) : val::null();
+  }
+  // {verdict, differences}: whether the sheet is what its recipe gives, and
+  // each box that differs, a line each.
+  val verification() const {
+    const Personnage& sheet = session_.sheet();
+    const Verification checked = verify(sheet);
+    val differences = val::array();
+    for (const std::string& line : differenceLines(sheet, checked)) differences.call<void>("push", line);
+    val out = val::object();
+    out.set("verdict", verdict(sheet, checked));
+    out.set("differences", differences);
+    return out;
+  }
+  // The short link to the sheet on `site` (the page's address): its recipe
+  // alone when it is what its dice gave; empty when the link must carry the
+  // whole sheet.
+  std::string recipeLink(const std::string& site) const {
+    return orvandel::recipeLink(site, session_.sheet()).value_or(std::string());
   }
 
   bool undo() { return session_.undo(); }
@@ -250,6 +277,9 @@ EMSCRIPTEN_BINDINGS(orvandel) {
       .function("improveByKey", &Session::improveByKey)
       .function("restart", &Session::restart)
       .function("open", &Session::open)
+      .function("openRecipe", &Session::openRecipe)
+      .function("verification", &Session::verification)
+      .function("recipeLink", &Session::recipeLink)
       .function("undo", &Session::undo)
       .function("redo", &Session::redo)
       .function("canUndo", &Session::canUndo)

@@ -249,7 +249,7 @@ void CharacterWindow::keepCharacter() { roster().askNameAndKeep(); }
 
 void CharacterWindow::prepareGroup() {
   if (!group_) {
-    group_ = new GroupDialog(roster(), systemSeed, this);
+    group_ = new GroupDialog(roster(), freshSeed, this);
     connect(group_, &GroupDialog::told, this,
             [this](const QString& sentence) { say(sentence.toStdString()); });
   }

@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <memory>
-#include <random>
 
 #include "core/dice.h"
 #include "group/group_search.h"
@@ -42,11 +41,6 @@ QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString withoutEllipsis(const char* utf8) { return text(utf8).chopped(1); }
 
 }  // namespace
-
-std::uint64_t systemSeed() {
-  std::random_device randomness;
-  return (std::uint64_t{randomness()} << 32) | randomness();
-}
 
 GroupDialog::GroupDialog(RosterWindow& roster, SeedSource seeds, QWidget* parent)
     : QDialog(parent), roster_(roster), seeds_(std::move(seeds)) {

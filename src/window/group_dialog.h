@@ -28,8 +28,6 @@ class SpokenLabel;
 
 // Where the seed of each search's dice comes from.
 using SeedSource = std::function<std::uint64_t()>;
-// The system's randomness: each group differs from the last.
-std::uint64_t systemSeed();
 
 class GroupDialog : public QDialog {
   Q_OBJECT

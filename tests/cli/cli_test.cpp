@@ -33,7 +33,56 @@ TEST(CliTest, TracedDiceReplayATypedEntry) {
   replay.insert(replay.end(), {"--dice", run.err.substr(0, run.err.size() - 1)});
   const CliRun again = cli(replay, kTypedSheet);
   EXPECT_EQ(again.status, 0) << again.err;
-  EXPECT_EQ(again.out, run.out);
+  // The same sheet, each recording its own dice: the seed, or the rolls.
+  auto seeded = std::get<Personnage>(sheetFromJson(run.out));
+  auto scripted = std::get<Personnage>(sheetFromJson(again.out));
+  ASSERT_TRUE(seeded.recette && scripted.recette);
+  EXPECT_EQ(seeded.recette->seed, 3U);
+  EXPECT_EQ(scripted.recette->rolls + '\n', run.err);
+  seeded.recette.reset();
+  scripted.recette.reset();
+  EXPECT_EQ(scripted, seeded);
+}
+
+// Every sheet of a seeded batch, each from where the seed's rolls stood,
+// and an improved one, replay to themselves; a box changed by hand, a sheet
+// without a recipe and an unreadable one each get their status.
+TEST(CliTest, VerifyReplaysEachSheetOfABatch) {
+  const CliRun batch = cli({"generate", "--count", "300", "--seed", "5", "--format", "json"});
+  ASSERT_EQ(batch.status, 0) << batch.err;
+  std::istringstream lines(batch.out);
+  std::string line;
+  std::string last;
+  int checked = 0;
+  while (std::getline(lines, line)) {
+    const CliRun verified = cli({"verify", "--sheet", "-"}, line);
+    ASSERT_EQ(verified.status, 0) << verified.out << line;
+    ++checked;
+    last = line;
+  }
+  EXPECT_EQ(checked, 300);
+  // A click rolls on from the recipe's seed, unless dice were chosen for it:
+  // the seed's rolls are then written out, the click's with them.
+  const CliRun improved = cli({"improve", "arme_att(1)", "--sheet", "-"}, last);
+  ASSERT_EQ(improved.status, 0) << improved.err;
+  EXPECT_EQ(cli({"verify", "--sheet", "-"}, improved.out).out.rfind("Conforme : tiré au hasard (graine ", 0),
+            0U);
+  const CliRun chosen = cli({"improve", "arme_att(1)", "--sheet", "-", "--seed", "99"}, last);
+  EXPECT_EQ(cli({"verify", "--sheet", "-"}, chosen.out).out,
+            "Conforme : tiré au hasard (dés d’un script), 1 jet d’amélioration\n");
+
+  auto changed = std::get<Personnage>(sheetFromJson(improved.out));
+  const std::string was = changed.forc_tot;
+  changed.forc_tot = "25";
+  const CliRun differs = cli({"verify", "--sheet", "-"}, sheetToJson(changed));
+  EXPECT_EQ(differs.status, 1);
+  EXPECT_NE(differs.out.find("\nFORce : total : 25 sur la fiche, " + was + " aux dés\n"), std::string::npos)
+      << differs.out;
+  changed.recette.reset();
+  EXPECT_EQ(cli({"verify", "--sheet", "-"}, sheetToJson(changed)).status, 1);
+  const CliRun unreadable = cli({"verify", "--sheet", "-"}, "{\"forc\":");
+  EXPECT_EQ(unreadable.status, 2);
+  EXPECT_EQ(cli({"verify"}).status, 2);
 }
 
 // The window's one message, then the box at fault and why, on one line; the
@@ -81,7 +130,7 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"generate", "--seed", "1", "--dice", "6:1"}, "", "une seule source de dés"},
       {{"improve"}, "", "improve attend la case"},
       {{"generte"}, "", "commande inconnue \"generte\" ; la plus proche est generate"},
-      {{}, "", "il manque la commande : generate, improve, controls"},
+      {{}, "", "il manque la commande : generate, improve, verify, controls"},
       // As people type them: a repeated option, options before the command,
       // `--`, the version's usual short names, empty paths, far slips.
       {{"generate", "--count", "2", "--count", "3"}, "", "l'option --count est donnée deux fois"},
@@ -90,12 +139,14 @@ TEST(CliTest, BadInputExitsTwoWithOneLine) {
       {{"--count", "3", "generate"},
        "",
        "les options se placent après la commande : orvandel-cli generate --count"},
-      {{"--count", "3"}, "", "il manque la commande (generate, improve, controls, names) avant \"--count\""},
+      {{"--count", "3"},
+       "",
+       "il manque la commande (generate, improve, verify, controls, names) avant \"--count\""},
       {{"-v"}, "", "pour la version, écrire orvandel-cli --version"},
       {{"generate", "-v"}, "", "pour la version, écrire orvandel-cli --version"},
       {{"generate", "--sheet", ""}, "", "--sheet attend un nom de fichier"},
       {{"generate", "-n", "5"}, "", "option inconnue \"-n\" pour generate (voir"},
-      {{"xyz"}, "", "commande inconnue \"xyz\" (commandes : generate, improve, controls, names)"},
+      {{"xyz"}, "", "commande inconnue \"xyz\" (commandes : generate, improve, verify, controls, names)"},
       {{"imrpove"}, "", "la plus proche est improve"},
       {{"generate", "extra"}, "", "argument de trop \"extra\" pour generate"},
       {{"generate", "--typed=peut-etre"}, "", "orvandel-cli : --typed ne prend pas de valeur"},

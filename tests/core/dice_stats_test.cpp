@@ -44,30 +44,11 @@ TEST(DiceStatsTest, SeededFacesAreUniform) {
   for (int faces : kFaces) expectUniform(dice, faces);
 }
 
-TEST(DiceStatsTest, ClockFacesAreUniform) {
-  ClockDice dice;
-  for (int faces : kFaces) expectUniform(dice, faces);
-}
-
-// Bursts of 200 rolls made as fast as possible (far inside one millisecond):
-// the lag-one serial correlation of each burst stays near 0.
-TEST(DiceStatsTest, ClockRollsWithinOneTickAreIndependent) {
-  ClockDice dice;
-  constexpr int kBurst = 200;
-  // |r| * sqrt(n) beyond 4.89 has a two-sided chance below 1e-6.
-  const double limit = 4.89 / std::sqrt(static_cast<double>(kBurst));
-  for (int burst = 0; burst < 20; ++burst) {
-    std::array<double, kBurst> rolls{};
-    for (double& roll : rolls) roll = dice.des(100);
-    double mean = 0;
-    for (double roll : rolls) mean += roll / kBurst;
-    double num = 0, den = 0;
-    for (int i = 0; i < kBurst; ++i) {
-      const double d = rolls[static_cast<std::size_t>(i)] - mean;
-      den += d * d;
-      if (i + 1 < kBurst) num += d * (rolls[static_cast<std::size_t>(i + 1)] - mean);
-    }
-    EXPECT_LT(std::abs(num / den), limit) << "burst " << burst;
+TEST(DiceStatsTest, FreshFacesAreUniform) {
+  FreshDice dice;
+  for (int faces : kFaces) {
+    dice.seedForGeneration();
+    expectUniform(dice, faces);
   }
 }
 

@@ -8,9 +8,9 @@ namespace orvandel {
 namespace {
 
 TEST(DiceTest, RollsStayWithinTheirFaces) {
-  ClockDice clock;
+  FreshDice fresh;
   SeededDice seeded(7);
-  for (Dice* dice : {static_cast<Dice*>(&clock), static_cast<Dice*>(&seeded)}) {
+  for (Dice* dice : {static_cast<Dice*>(&fresh), static_cast<Dice*>(&seeded)}) {
     for (int k = 0; k < 2000; ++k) {
       EXPECT_EQ(dice->des(1), 1);
       const int roll = dice->des(100);
@@ -21,6 +21,25 @@ TEST(DiceTest, RollsStayWithinTheirFaces) {
   EXPECT_EQ(rollFromBits(0, 100), 1);
   EXPECT_EQ(rollFromBits(~0ULL, 100), 100);
   EXPECT_EQ(rollFromBits(~0ULL, 6), 6);
+}
+
+// Each generation starts from a seed of its own that tells every roll after
+// it; a seeded stream goes on where it stands.
+TEST(DiceTest, GenerationsStartFromTheSeedTheyRecord) {
+  FreshDice fresh;
+  const auto first = fresh.seedForGeneration();
+  const auto second = fresh.seedForGeneration();
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(*first, *second);
+  SeededDice same(*second);
+  for (int k = 0; k < 50; ++k) EXPECT_EQ(fresh.des(100), same.des(100));
+  EXPECT_EQ(fresh.position(), same.position());
+
+  SeededDice stream(7);
+  stream.des(6);
+  const auto where = stream.position();
+  EXPECT_EQ(stream.seedForGeneration(), where);
+  EXPECT_FALSE(ScriptedDice("6:1").seedForGeneration());
 }
 
 TEST(DiceTest, BonusTable) {

@@ -11,6 +11,8 @@
 #include "core/dice.h"
 #include "core/number.h"
 #include "generation/driver.h"
+#include "recipe/recipe_making.h"
+#include "recipe/verification.h"
 
 namespace orvandel {
 namespace {
@@ -29,7 +31,7 @@ std::vector<FoundCharacter> filteredBatch(std::uint64_t seed, const Conditions& 
   std::vector<FoundCharacter> kept;
   for (std::int64_t draw = 1; static_cast<int>(kept.size()) < wanted; ++draw) {
     Personnage sheet;
-    generateRandom(sheet, dice);
+    generateWithRecipe(RecipeEntry::Random, sheet, dice);
     if (meets(sheet, conditions)) kept.push_back({sheet, draw});
   }
   return kept;
@@ -48,6 +50,7 @@ TEST(GroupSearchTest, KeepsThePlainBatchsMatchesInOrder) {
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(search.found()[i].draw, expected[i].draw);
     EXPECT_EQ(search.found()[i].sheet, expected[i].sheet);
+    EXPECT_EQ(verify(search.found()[i].sheet).outcome, Verification::Outcome::Conforms);
     EXPECT_EQ(search.found()[i].sheet.profession_nom, "Marin");
     EXPECT_GE(wholeIn(search.found()[i].sheet.forc_tot), 12);
   }

@@ -1,4 +1,4 @@
-// Start-up: the engine, the session of this page (the clock's dice, or the
+// Start-up: the engine, the session of this page (fresh dice, or the
 // seeded dice of ?seed=N, as orvandel-cli --seed N), the sheet drawn from the
 // layout table in the order it is filled in, and the actions wired to it.
 // The modules talk through events: the actions say when the sheet changed.
