@@ -3,7 +3,7 @@ import { randomBytes } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { deflateRawSync } from 'node:zlib';
 import { test, expect } from '@playwright/test';
-import { cli, control, openSheet, pressCommand, shownFields, shownSheet } from './sheet_helpers.js';
+import { cli, control, formatProblems, openSheet, pressCommand, shownFields, shownSheet } from './sheet_helpers.js';
 
 const command = (page, name) => page.locator(`#keeping [data-command="${name}"]`);
 
@@ -47,6 +47,7 @@ test('a saved sheet opens to the identical sheet, and so does one the CLI wrote'
   await page.keyboard.press('Control+s');
   await (await download).saveAs(saved);
   expect(JSON.parse(readFileSync(saved, 'utf8'))).toEqual(cli(['generate', '--seed', '12']).sheet);
+  expect(formatProblems('sheet', saved)).toBe('');
 
   const fromCli = info.outputPath('cli.json');
   writeFileSync(fromCli, JSON.stringify(cli(['generate', '--seed', '13']).sheet));

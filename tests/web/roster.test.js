@@ -6,7 +6,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { test, expect } from '@playwright/test';
-import { control, openSheet, pressCommand, runCli, shownFields, shownSheet } from './sheet_helpers.js';
+import { control, formatProblems, openSheet, pressCommand, runCli, shownFields, shownSheet } from './sheet_helpers.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 // Three characters kept in the window, written by the roster library.
@@ -43,7 +43,8 @@ async function exported(page, command) {
   const download = page.waitForEvent('download');
   await rosterButton(page, command).click();
   const file = await download;
-  return { name: file.suggestedFilename(), text: readFileSync(await file.path(), 'utf8') };
+  const saved = await file.path();
+  return { name: file.suggestedFilename(), text: readFileSync(saved, 'utf8'), saved };
 }
 
 async function importText(page, name, text) {
@@ -108,6 +109,7 @@ test('keep, rename, open, update, remove and put back; a reload finds the same r
   });
   const before = await exported(page, 'Exporter (.json)');
   expect(before.name).toBe('personnages.json');
+  expect(formatProblems('roster', before.saved)).toBe('');
   await test.step('after a reload: the same roster, each sheet whole', async () => {
     await openSheet(page);
     await showRoster(page);

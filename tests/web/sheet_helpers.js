@@ -45,6 +45,14 @@ export function runCli(args, input = '') {
   return run;
 }
 
+// What tests/formats/validate.py says of a saved file against the published
+// format `schema` (sheet, roster): empty when the file validates. Debian's
+// interpreter carries the jsonschema module it needs.
+export function formatProblems(schema, file) {
+  const run = spawnSync('/usr/bin/python3', [path.resolve(here, '../formats/validate.py'), schema, file], { encoding: 'utf8' });
+  return run.status === 0 ? '' : `${run.stdout}${run.stderr}` || `validate.py ended with ${run.status}`;
+}
+
 // Runs orvandel-cli on `sheet`, which it must refuse; the line it says why.
 export function cliRefusal(args, sheet) {
   const run = spawnSync(cliPath, [...args, '--sheet', '-'], { input: JSON.stringify(sheet), encoding: 'utf8' });

@@ -22,6 +22,7 @@
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_text.h"
 #include "support/failing_file_system.h"
+#include "support/format_check.h"
 #include "support/sheet_boxes.h"
 #include "support/tool_says.h"
 #include "window/character_window.h"
@@ -247,6 +248,7 @@ class KeepingTest : public QObject {
     const QString path = dir.filePath("héros.JSON");
     QCOMPARE(window->saveTo(path), std::nullopt);
     QCOMPARE(contents(path).toStdString(), sheetToJson(saved) + '\n');
+    QCOMPARE(formatProblems(QStringLiteral("sheet"), path), QString());
 
     CharacterWindow other(std::make_unique<SeededDice>(1));
     QCOMPARE(other.openFrom(path), std::nullopt);

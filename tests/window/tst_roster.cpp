@@ -16,6 +16,7 @@
 #include "roster/roster_file.h"
 #include "sheet_io/sheet_json.h"
 #include "support/failing_file_system.h"
+#include "support/format_check.h"
 #include "support/rolled_sheet.h"
 #include "support/tool_says.h"
 #include "window/character_window.h"
@@ -100,6 +101,7 @@ class RosterTest : public QObject {
     window.reset();
     CharacterWindow restarted(std::make_unique<SeededDice>(6));
     QVERIFY(restarted.roster().roster() == kept);
+    QCOMPARE(formatProblems(QStringLiteral("roster"), defaultRosterPath()), QString());
   }
 
   void saveFailingHalfWayLeavesThePreviousRosterWhole() {
@@ -169,6 +171,7 @@ class RosterTest : public QObject {
 
     const QString exported = data_.filePath(QStringLiteral("export.json"));
     QVERIFY(!roster.exportTo(exported));
+    QCOMPARE(formatProblems(QStringLiteral("roster"), exported), QString());
     RosterWindow other(shown, data_.filePath(QStringLiteral("other.json")));
     QCOMPARE(other.importFrom(exported), QString::fromUtf8("« export.json » : 4 personnages importés."));
     QVERIFY(other.roster() == roster.roster());
