@@ -42,7 +42,7 @@ for (const width of [320, 360, 390, 430]) {
       for (const button of await page.locator('#keeping .bar button').all()) await expect(button).toBeInViewport();
       await page.locator('#more').tap();
       const items = page.getByRole('menuitem');
-      await expect(items).toHaveCount(9);
+      await expect(items).toHaveCount(10);
       for (const item of await items.all()) await expect(item).toBeInViewport({ ratio: 1 });
       for (const colorScheme of ['light', 'dark']) {
         await page.emulateMedia({ colorScheme });

@@ -34,7 +34,7 @@ foreach(expected
 endforeach()
 
 execute_process(COMMAND dpkg-deb -f ${debs} Depends OUTPUT_VARIABLE depends COMMAND_ERROR_IS_FATAL ANY)
-foreach(expected libqt6widgets6 libqt6printsupport6 fonts-wine fonts-comic-neue fonts-dejavu-core
+foreach(expected libqt6widgets6 libqt6printsupport6 libqrcodegencpp1 fonts-wine fonts-comic-neue fonts-dejavu-core
                  qt6-translations-l10n)
   string(FIND "${depends}" "${expected}" found)
   if(found EQUAL -1)

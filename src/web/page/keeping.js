@@ -1,7 +1,7 @@
 // Keeping the character, on the window's shortcuts (shortcuts.js) and on the
 // command bar: undo and redo, open a .json sheet (file picker or a file
 // dropped on the page), save it as a download, print, copy the text sheet,
-// and share it as a link. The engine keeps the steps, reads the files and
+// and share it as a link or its QR code. The engine keeps the steps, reads the files and
 // words what each did; the page only carries files in and out.
 import { say, showMessage } from './message.js';
 
@@ -29,6 +29,7 @@ export class Keeping {
       print: () => this.print(),
       copy: () => this.copy(),
       share: () => this.share(),
+      shareQrCode: () => this.shareQrCode(),
     };
     this.picker.addEventListener('change', () => {
       const [file] = this.picker.files;
@@ -60,19 +61,31 @@ export class Keeping {
     this.bar.querySelector('[data-command="redo"]').disabled = !this.session.canRedo();
   }
 
-  // The link goes into the address bar and onto the clipboard; a sheet too
-  // large for a link that this page would open is offered as a file.
+  // The link to the sheet; null, once the player has been told, for a sheet
+  // too large for a link that this page would open, which is offered as a
+  // file.
+  async shareLink() {
+    const { currentShareLink } = await import('./share.js');
+    const link = await currentShareLink(this.session);
+    if (link) return link;
+    await showMessage('Cette fiche est trop grande pour tenir dans un lien. Enregistrez-la plutôt dans un fichier ' +
+      '(« Plus… », « Enregistrer ») et envoyez ce fichier.');
+    this.bar.querySelector('#more').focus();
+    return null;
+  }
+
+  // The link goes into the address bar and onto the clipboard.
   async share() {
-    const { shareLink } = await import('./share.js');
-    const link = await shareLink(this.session.json());
-    if (!link) {
-      await showMessage('Cette fiche est trop grande pour tenir dans un lien. Enregistrez-la plutôt dans un fichier ' +
-        '(« Plus… », « Enregistrer ») et envoyez ce fichier.');
-      this.bar.querySelector('#more').focus();
-      return;
-    }
+    const link = await this.shareLink();
+    if (!link) return;
     window.history.replaceState(null, '', link);
     await this.toClipboard(link, 'Lien de la fiche copié.');
+  }
+
+  // The link as a QR code, for a phone across the table.
+  async shareQrCode() {
+    const [link, { showQrCode }] = await Promise.all([this.shareLink(), import('./qr.js')]);
+    if (link) showQrCode(link, '');
   }
 
   async copy() {

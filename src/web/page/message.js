@@ -27,10 +27,9 @@ export const messageOpen = () => dialog().open;
 
 // The message area above the command bar: what the player's last press did,
 // seen where the thumb is and spoken by screen readers (a polite live
-// region). The same sentence twice is written anew, so that it is heard
-// again.
-export function say(text) {
-  const area = document.getElementById('keeping-status');
+// region); or a panel's own such area, while the panel hides the bar. The
+// same sentence twice is written anew, so that it is heard again.
+export function say(text, area = document.getElementById('keeping-status')) {
   if (area.textContent !== text) {
     area.textContent = text;
     return;

@@ -50,6 +50,10 @@ export async function shareLink(json) {
   return `${window.location.origin}${window.location.pathname}${fragment}`;
 }
 
+// The link that "Lien de partage" and "Partager par QR code" give for the
+// sheet `session` holds.
+export const currentShareLink = (session) => shareLink(session.json());
+
 // The sheet's JSON in `fragment`, read no further than `largest` bytes and a
 // piece; throws when the fragment is damaged.
 async function sheetIn(fragment, largest) {
