@@ -131,6 +131,7 @@ def altered_files(sheet, roster, step):
         ("sheet", "a seed as a number", with_recipe({**recipe, "graine": 7})),
         ("sheet", "a seed past 20 digits", with_recipe({**recipe, "graine": "1" * 21})),
         ("sheet", "both a seed and dice", with_recipe({**recipe, "des": "6:3, 6:5"})),
+        ("sheet", "dice parted by spaces alone", with_recipe({**from_dice, "des": "6:3 6:5"})),
         ("sheet", "neither a seed nor dice", with_recipe(changed(recipe, lambda r: r.pop("graine")))),
         ("sheet", "a typed recipe without its boxes", with_recipe(changed(typed_recipe, lambda r: r.pop("saisie")))),
         ("sheet", "a random recipe with typed boxes", with_recipe({**typed_recipe, "entree": "hasard"})),
