@@ -1,5 +1,6 @@
 #include "recipe/recipe_link.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -13,9 +14,18 @@ namespace {
 constexpr char kField = '.';
 constexpr char kBox = '~';
 constexpr std::string_view kVersion = "1";
-constexpr std::string_view kRandomEntry = "h";
-constexpr std::string_view kTypedEntry = "s";
-constexpr std::string_view kRetouched = "r";
+// The entry by its letter, a capital when a box was typed into afterwards.
+struct EntryLetter {
+  char letter;
+  RecipeEntry entry;
+  bool retouched;
+};
+constexpr std::array<EntryLetter, 4> kEntryLetters{{
+    {'h', RecipeEntry::Random, false},
+    {'H', RecipeEntry::Random, true},
+    {'s', RecipeEntry::Typed, false},
+    {'S', RecipeEntry::Typed, true},
+}};
 // No link this program writes comes near; longer texts are not read at all.
 constexpr std::size_t kLongestCode = 4096;
 
@@ -162,7 +172,8 @@ std::optional<std::string> recipeCode(const Recipe& recipe) {
   if (!recipe.seed) return std::nullopt;
   std::string code(kVersion);
   code += kField;
-  code += recipe.entry == RecipeEntry::Random ? kRandomEntry : kTypedEntry;
+  for (const EntryLetter& row : kEntryLetters)
+    if (row.entry == recipe.entry && row.retouched == recipe.retouched) code += row.letter;
   code += kField;
   code += base36(*recipe.seed);
   code += kField;
@@ -173,26 +184,18 @@ std::optional<std::string> recipeCode(const Recipe& recipe) {
     code += kField;
     code += base36(tickedMask(recipe.ticked));
   }
-  if (recipe.retouched) {
-    code += kField;
-    code += kRetouched;
-  }
   return code;
 }
 
 std::optional<Recipe> readRecipeCode(std::string_view code) {
   if (code.size() > kLongestCode) return std::nullopt;
-  auto fields = split(code, kField);
+  const auto fields = split(code, kField);
+  if (fields.size() < 4 || fields[0] != kVersion || fields[1].size() != 1) return std::nullopt;
+  const auto entry = std::ranges::find(kEntryLetters, fields[1].front(), &EntryLetter::letter);
+  if (entry == kEntryLetters.end()) return std::nullopt;
   Recipe recipe;
-  if (fields.size() > 4 && fields.back() == kRetouched) {
-    recipe.retouched = true;
-    fields.pop_back();
-  }
-  if (fields.size() < 4 || fields[0] != kVersion) return std::nullopt;
-  if (fields[1] == kTypedEntry)
-    recipe.entry = RecipeEntry::Typed;
-  else if (fields[1] != kRandomEntry)
-    return std::nullopt;
+  recipe.entry = entry->entry;
+  recipe.retouched = entry->retouched;
   if (fields.size() != (recipe.entry == RecipeEntry::Typed ? 6U : 4U)) return std::nullopt;
   recipe.seed = readNumber<std::uint64_t>(fields[2], 36);
   auto clicks = readClicks(fields[3]);

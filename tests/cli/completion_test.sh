@@ -36,9 +36,9 @@ expect() {
 }
 sorted() { printf '%s\n' "$@" | sort; }
 
-expect "commands" "$(offers '')" "$(sorted --help --version controls generate improve names)"
+expect "commands" "$(offers '')" "$(sorted --help --version controls generate improve names verify)"
 expect "a command's beginning" "$(offers gen)" "generate"
-for command in generate improve controls names; do
+for command in generate improve verify controls names; do
   # The options the program lists in its help, long names only.
   help=$("$program" "$command" --help | grep -oE '^  (-h,)?--[a-z-]+' | sed 's/^ *-h,//; s/^ *//' | sort)
   expect "$command options" "$(offers "$command" --)" "$help"

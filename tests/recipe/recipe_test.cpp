@@ -149,10 +149,26 @@ TEST(RecipeTest, VerdictsSayHowTheSheetWasMade) {
 }
 
 TEST(RecipeTest, DamagedCodesAreRefused) {
-  for (const char* code :
-       {"", "1", "2.h.1.", "1.x.1.", "1.h..", "1.h.1.t74", "1.h.1.a7", "1.h.1.z1", "1.h.1.t", "1.h.1.t1.r.r",
-        "1.h.-1.", "1.h.1.t1.x", "1.s.1..a~b.0", "1.s.1...0", "1.s.1..~~~~~~~~~~.zzzz",
-        "1.s.1..~~~~~~~~~%~.0", "1.s.1..~~~~~~~~~%4~.0", "1.h.zzzzzzzzzzzzzzzz."})
+  for (const char* code : {"",
+                           "1",
+                           "2.h.1.",
+                           "1.x.1.",
+                           "1.h..",
+                           "1.h.1.t74",
+                           "1.h.1.a7",
+                           "1.h.1.z1",
+                           "1.h.1.t",
+                           "1.h.1.t1.r",
+                           "1.x.1.",
+                           "1.hh.1.",
+                           "1.h.-1.",
+                           "1.h.1.t1.x",
+                           "1.s.1..a~b.0",
+                           "1.s.1...0",
+                           "1.s.1..~~~~~~~~~~.zzzz",
+                           "1.s.1..~~~~~~~~~%~.0",
+                           "1.s.1..~~~~~~~~~%4~.0",
+                           "1.h.zzzzzzzzzzzzzzzz."})
     EXPECT_FALSE(readRecipeCode(code)) << code;
   Recipe typed;
   typed.entry = RecipeEntry::Typed;
@@ -163,6 +179,10 @@ TEST(RecipeTest, DamagedCodesAreRefused) {
   const std::string code = *recipeCode(typed);
   EXPECT_EQ(readRecipeCode(code), typed) << code;
   for (std::size_t cut = 0; cut < code.size(); ++cut) readRecipeCode(code.substr(0, cut));
+  // Ticks whose mask is written "r", once taken for the retouched mark.
+  typed.ticked = {0, 1, 3, 4};
+  typed.retouched = false;
+  EXPECT_EQ(readRecipeCode(*recipeCode(typed)), typed) << *recipeCode(typed);
 }
 
 TEST(RecipeTest, DamagedRecipesInAFileAreRefusedByName) {
