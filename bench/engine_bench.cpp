@@ -4,6 +4,9 @@
 #include "core/dice.h"
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
+#include "recipe/recipe_link.h"
+#include "recipe/recipe_making.h"
+#include "recipe/verification.h"
 #include "sheet_io/sheet_json.h"
 
 namespace orvandel {
@@ -92,6 +95,27 @@ void BM_SheetToJson(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(sheetToJson(sheet));
 }
 BENCHMARK(BM_SheetToJson);
+
+// What a game master's check costs: the recipe replayed with three clicks
+// and every box compared, as "Vérifier la fiche" and opening a link do.
+void BM_VerifySheet(benchmark::State& state) {
+  SeededDice dice(1);
+  Personnage sheet;
+  generateWithRecipe(RecipeEntry::Random, sheet, dice);
+  for (const int slot : {12, 40, 45})
+    improveWithRecipe(sheet, {ImprovementKind::Skill, slot}, dice, ClickDice::FromRecipe);
+  for (auto _ : state) benchmark::DoNotOptimize(verify(sheet).outcome);
+}
+BENCHMARK(BM_VerifySheet);
+
+// The short link's text, written and read back.
+void BM_RecipeCode(benchmark::State& state) {
+  SeededDice dice(1);
+  Personnage sheet;
+  generateWithRecipe(RecipeEntry::Random, sheet, dice);
+  for (auto _ : state) benchmark::DoNotOptimize(readRecipeCode(*recipeCode(*sheet.recette)));
+}
+BENCHMARK(BM_RecipeCode);
 
 }  // namespace
 }  // namespace orvandel
