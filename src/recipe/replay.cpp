@@ -1,7 +1,5 @@
 #include "recipe/replay.h"
 
-#include <algorithm>
-
 #include "core/scripted_dice.h"
 #include "generation/driver.h"
 #include "generation/improvement.h"
@@ -39,8 +37,8 @@ Recipe typedRecipe(const Personnage& sheet) {
   Recipe recipe;
   recipe.entry = RecipeEntry::Typed;
   for (std::size_t k = 0; k < kTypedBoxCount; ++k) recipe.typed[k] = typedBox(sheet, k);
-  std::ranges::copy_if(Selectors::kIndices, std::back_inserter(recipe.ticked),
-                       [&](int selector) { return sheet.des_ok(selector); });
+  for (const int selector : Selectors::kIndices)
+    if (sheet.des_ok(selector)) recipe.ticked.push_back(selector);
   return recipe;
 }
 

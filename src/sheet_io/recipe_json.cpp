@@ -96,7 +96,7 @@ Problem readTyped(const Json& value, Recipe& recipe) {
     if (known == Selectors::kIndices.end()) return "a une case cochée inconnue " + excerpt(name.dump()) + ".";
     recipe.ticked.push_back(*known);
   }
-  std::ranges::sort(recipe.ticked);
+  std::sort(recipe.ticked.begin(), recipe.ticked.end());
   recipe.ticked.erase(std::unique(recipe.ticked.begin(), recipe.ticked.end()), recipe.ticked.end());
   return std::nullopt;
 }

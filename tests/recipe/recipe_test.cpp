@@ -12,6 +12,7 @@
 #include "recipe/recipe_link.h"
 #include "recipe/replay.h"
 #include "recipe/verification.h"
+#include "roster/roster_file.h"
 #include "session/sheet_session.h"
 #include "sheet_io/sheet_json.h"
 #include "sheet_io/sheet_reasons.h"
@@ -68,6 +69,27 @@ TEST(RecipeTest, EveryGenerationAndItsClicksReplaysToItself) {
     const auto link = recipeLink(kSite, sheet);
     ASSERT_TRUE(link) << seed;
     EXPECT_LE(link->size(), kLongestRecipeLink);
+  }
+}
+
+// Kept characters keep their recipes in the roster's file and its exports.
+TEST(RecipeTest, TravelsThroughTheRosterFile) {
+  std::vector<KeptCharacter> kept;
+  for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+    SheetSession session(std::make_unique<SeededDice>(seed));
+    if (seed % 2 == 0) {
+      typeRolls(session, seed);
+      ASSERT_FALSE(session.typedEntry());
+    } else {
+      session.randomEntry();
+    }
+    session.improve(kClicks[seed % kClicks.size()]);
+    kept.push_back({"Perso " + std::to_string(seed), session.sheet()});
+  }
+  for (const std::string& file : {rosterToJson(kept), rosterToJsonLines(kept)}) {
+    const ImportedCharacters read = importCharacters(file);
+    ASSERT_EQ(read.characters.size(), kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k) EXPECT_EQ(read.characters[k].sheet, kept[k].sheet) << k;
   }
 }
 
