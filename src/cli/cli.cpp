@@ -258,12 +258,11 @@ int runSheetCommand(int (*command)(const Run&), const Options& options, std::ist
   return status;
 }
 
-// Runs a command that works on sheets, turning its failures into their
-// status and one line.
-int runCaught(int (*command)(const Run&), const Options& options, std::istream& in, std::ostream& out,
-              std::ostream& err) {
+// Runs a command, turning its failures into their status and one line.
+template <typename Command>
+int caught(std::ostream& err, Command command) {
   try {
-    return runSheetCommand(command, options, in, out, err);
+    return command();
   } catch (const Failure& failure) {
     err << "orvandel-cli : " << failure.message << '\n';
     return failure.status;
@@ -271,6 +270,12 @@ int runCaught(int (*command)(const Run&), const Options& options, std::istream& 
     err << "orvandel-cli : " << problem.message << '\n';
     return kExitUsage;
   }
+}
+
+// Runs a command that works on sheets.
+int runCaught(int (*command)(const Run&), const Options& options, std::istream& in, std::ostream& out,
+              std::ostream& err) {
+  return caught(err, [&] { return runSheetCommand(command, options, in, out, err); });
 }
 
 // Text for the person who asked for it; a closed or full output is said,
@@ -293,19 +298,13 @@ int runImprove(const Options& options, std::istream& in, std::ostream& out, std:
 }
 
 int runVerify(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  try {
+  return caught(err, [&]() -> int {
     const Personnage sheet = loadSheet(options, in);
     const Verification verification = verify(sheet);
     const int written = print(verificationText(sheet, verification) + '\n', out, err);
     if (written != kExitDone) return written;
     return verification.outcome == Verification::Outcome::Conforms ? kExitDone : kExitRefused;
-  } catch (const Failure& failure) {
-    err << "orvandel-cli : " << failure.message << '\n';
-    return failure.status;
-  } catch (const FileProblem& problem) {
-    err << "orvandel-cli : " << problem.message << '\n';
-    return kExitUsage;
-  }
+  });
 }
 
 int runNames(const Options& options, std::istream&, std::ostream& out, std::ostream& err) {
