@@ -57,13 +57,17 @@ bool improveWithRecipe(Personnage& sheet, ImprovementTarget target, Dice& dice, 
   if (recipe) rollOnFrom(*recipe, dice, whose);
   RecordingDice rolls(dice);
   const bool scripted = recipe && !recipe->seed;
-  if (!improve(sheet, target, scripted ? rolls : dice, journal)) return false;
+  const std::string countBefore = sheet.des_comp;
+  const bool spent = improve(sheet, target, scripted ? rolls : dice, journal);
+  // A click that spends nothing still writes an empty count as "-1", which
+  // the replay must write too.
+  if (!spent && sheet.des_comp == countBefore) return false;
   if (recipe) {
     recipe->clicks.push_back(target);
     if (scripted) appendRolls(recipe->rolls, rolls.takeLine());
     sheet.recette = std::move(recipe);
   }
-  return true;
+  return spent;
 }
 
 }  // namespace orvandel

@@ -27,7 +27,7 @@ enum class ClickDice {
 };
 
 // An improvement click, as improve() runs it, that joins the sheet's
-// recipe. When the click's rolls cannot be the recipe seed's own (given
+// recipe when it changed the sheet. When the click's rolls cannot be the recipe seed's own (given
 // dice, or a script), the seed's rolls are written out as a script that the
 // click's rolls join.
 bool improveWithRecipe(Personnage& sheet, ImprovementTarget target, Dice& dice, ClickDice whose,

@@ -110,6 +110,21 @@ TEST(RecipeTest, SpentClicksAreKeptInOrderAndStepsBackWithTheSheet) {
   EXPECT_EQ(session.sheet(), last);
 }
 
+// A typed entry may leave the count of improvement rolls empty: a click
+// then spends nothing but writes "-1", and the replay writes it too.
+TEST(RecipeTest, AClickOnAnEmptyCountIsReplayedToo) {
+  SheetSession session(std::make_unique<SeededDice>(2));
+  typeRolls(session, 3);
+  session.setText("des_comp", "");
+  ASSERT_FALSE(session.typedEntry());
+  EXPECT_FALSE(session.improve(kClicks[0]));
+  EXPECT_EQ(session.sheet().des_comp, "-1");
+  EXPECT_EQ(verify(session.sheet()).outcome, Verification::Outcome::Conforms)
+      << verificationText(session.sheet(), verify(session.sheet()));
+  EXPECT_FALSE(session.improve(kClicks[1]));
+  EXPECT_EQ(session.sheet().recette->clicks.size(), 1U) << "a click that changes nothing joins nothing";
+}
+
 TEST(RecipeTest, ScriptedDiceKeepTheirRolls) {
   SeededDice source(5);
   RecordingDice trace(source);
