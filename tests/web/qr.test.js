@@ -1,6 +1,7 @@
 // "Partager par QR code": the sheet's share link as a QR code that a
 // scanner (zbarimg) reads back as the very link the panel shows and that
-// opens the same sheet; drawn sharp, black on white with its quiet zone;
+// opens the same sheet; a rolled sheet's short recipe link makes a small
+// code, under the verdict that the sheet is what its dice gave; drawn sharp, black on white with its quiet zone;
 // opened and closed by keyboard; copied exactly; read well by axe and whole
 // on a phone in a dark scheme and at twice the text size; and working with
 // the network cut once the page has been visited.
@@ -25,8 +26,8 @@ async function scanned(page, name) {
 }
 
 // The code as drawn: whether it is one device pixel a canvas pixel, whether
-// every pixel is pure black or white, and its quiet zone and module in
-// canvas pixels (the top-left finder pattern is 7 modules wide).
+// every pixel is pure black or white, its quiet zone in modules and its
+// modules a side (the top-left finder pattern is 7 modules wide).
 const drawing = (page) => canvas(page).evaluate((code) => {
   const { data, width } = code.getContext('2d').getImageData(0, 0, code.width, code.height);
   const dark = (x, y) => data[(y * width + x) * 4] === 0;
@@ -38,6 +39,7 @@ const drawing = (page) => canvas(page).evaluate((code) => {
     unscaled: code.width === Math.round(code.getBoundingClientRect().width * window.devicePixelRatio),
     blackAndWhite: data.every((value, at) => at % 4 === 3 || value === 0 || value === 255),
     quietModules: margin / (finder / 7),
+    modules: (width - 2 * margin) / (finder / 7),
     side: code.getBoundingClientRect().width,
   };
 });
@@ -54,7 +56,7 @@ async function openByKeyboard(page) {
   await expect(panel(page)).toBeVisible();
 }
 
-test('a rolled character\'s code reads back as the link shown, which opens the sheet; copied; Escape closes', async ({ page, context }) => {
+test('a rolled character\'s code, small, reads back as its recipe link, which opens the sheet; copied; Escape closes', async ({ page, context }) => {
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await openSheet(page, '?seed=12');
   await control(page, 'orvandel').click();
@@ -63,10 +65,13 @@ test('a rolled character\'s code reads back as the link shown, which opens the s
   await expect(panel(page).getByRole('heading')).toHaveText('Partager par QR code');
   await expect(panel(page).getByRole('button', { name: 'Copier le lien' })).toBeFocused();
   const link = await page.locator('#qr-link').textContent();
-  expect(link).toMatch(/#fiche=[\w-]+$/);
+  expect(link).toMatch(/#r=[\w.~%-]+$/);
+  await expect(page.locator('#qr-caption')).toHaveText('Conforme : tiré au hasard (graine 12), aucun jet d’amélioration');
   await expect(page.getByRole('img', { name: 'QR code du lien de partage' })).toHaveAccessibleDescription(link);
   expect(await scanned(page, 'desktop')).toBe(link);
-  expect(await drawing(page)).toMatchObject({ unscaled: true, blackAndWhite: true, quietModules: 4 });
+  const drawn = await drawing(page);
+  expect(drawn).toMatchObject({ unscaled: true, blackAndWhite: true, quietModules: 4 });
+  expect(drawn.modules).toBeLessThanOrEqual(41);
 
   await page.evaluate(() => navigator.clipboard.writeText('rien'));
   await page.keyboard.press('Enter');

@@ -82,10 +82,11 @@ export class Keeping {
     await this.toClipboard(link, 'Lien de la fiche copié.');
   }
 
-  // The link as a QR code, for a phone across the table.
+  // The link as a QR code, for a phone across the table, under whether the
+  // sheet is what its dice gave.
   async shareQrCode() {
     const [link, { showQrCode }] = await Promise.all([this.shareLink(), import('./qr.js')]);
-    if (link) showQrCode(link, '');
+    if (link) showQrCode(link, this.session.verification().verdict);
   }
 
   async copy() {

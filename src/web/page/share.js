@@ -1,10 +1,14 @@
-// The share link: the sheet's JSON, compressed, in the address's fragment
-// (after #), so that it never reaches a server. Opening such a link shows
-// that sheet as one step to undo; a damaged or oversized one is refused with
-// a French message and the page keeps its launch state.
+// The share link, in the address's fragment (after #), so that it never
+// reaches a server: the sheet's recipe alone when the sheet is what its dice
+// gave, which the engine replays, otherwise the sheet's JSON, compressed.
+// Opening such a link shows that sheet as one step to undo, and says whether
+// it is what its dice gave; a damaged or oversized one is refused with a
+// French message and the page keeps its launch state.
 import { say, showMessage } from './message.js';
 
 const PREFIX = '#fiche=';
+// The engine reads the recipe's code as the link carries it, escapes and all.
+const RECIPE_PREFIX = '#r=';
 // A compressed sheet takes a few kilobytes; longer fragments are not links
 // this page made, and this page makes none longer.
 const LONGEST_FRAGMENT = 64 * 1024;
@@ -40,19 +44,22 @@ function trickle(bytes) {
   }, { highWaterMark: 0 });
 }
 
-// The link to `json` on this page, without its query; null when the sheet
-// would make a link longer than this page opens.
+// This page's address, without its query or fragment.
+const site = () => `${window.location.origin}${window.location.pathname}`;
+
+// The link to `json` on this page; null when the sheet would make a link
+// longer than this page opens.
 export async function shareLink(json) {
   const compressed = await new Response(new Blob([json]).stream().pipeThrough(new CompressionStream('deflate-raw')))
     .arrayBuffer();
   const fragment = `${PREFIX}${toBase64Url(new Uint8Array(compressed))}`;
   if (fragment.length > LONGEST_FRAGMENT) return null;
-  return `${window.location.origin}${window.location.pathname}${fragment}`;
+  return `${site()}${fragment}`;
 }
 
 // The link that "Lien de partage" and "Partager par QR code" give for the
-// sheet `session` holds.
-export const currentShareLink = (session) => shareLink(session.json());
+// sheet `session` holds: its recipe when that makes it, else the sheet.
+export const currentShareLink = async (session) => session.recipeLink(site()) || shareLink(session.json());
 
 // The sheet's JSON in `fragment`, read no further than `largest` bytes and a
 // piece; throws when the fragment is damaged.
@@ -70,22 +77,27 @@ async function sheetIn(fragment, largest) {
   return new TextDecoder().decode(await new Blob(chunks).arrayBuffer());
 }
 
-// Opens the sheet of the address's fragment, if it holds one; a refusal's
-// message stays up once this returns. Whether a sheet was opened.
+// Why the sheet of `fragment` does not open, or null once it is shown.
+async function openFragment(session, fragment, largestSheet) {
+  if (fragment.length > LONGEST_FRAGMENT) return 'le lien est bien trop long.';
+  if (fragment.startsWith(RECIPE_PREFIX)) return session.openRecipe(fragment.slice(RECIPE_PREFIX.length));
+  try {
+    return session.open(await sheetIn(fragment, largestSheet));
+  } catch {
+    return 'le lien est abîmé.';
+  }
+}
+
+// Opens the sheet of the address's fragment, if it holds one, and says
+// whether it is what its dice gave, so that the game master knows at once;
+// a refusal's message stays up once this returns. Whether a sheet was
+// opened.
 export async function openSharedSheet(session, largestSheet) {
   const fragment = window.location.hash;
-  if (!fragment.startsWith(PREFIX)) return false;
-  let reason;
-  if (fragment.length > LONGEST_FRAGMENT) reason = 'le lien est bien trop long.';
-  else {
-    try {
-      reason = session.open(await sheetIn(fragment, largestSheet));
-    } catch {
-      reason = 'le lien est abîmé.';
-    }
-  }
+  if (!fragment.startsWith(PREFIX) && !fragment.startsWith(RECIPE_PREFIX)) return false;
+  const reason = await openFragment(session, fragment, largestSheet);
   if (reason === null) {
-    say('Fiche ouverte depuis le lien.');
+    say(`Fiche ouverte depuis le lien. ${session.verification().verdict}`);
     return true;
   }
   window.history.replaceState(null, '', `${window.location.pathname}${window.location.search}`);
