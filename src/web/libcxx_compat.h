@@ -50,13 +50,6 @@ inline constexpr auto min_element = [](auto&& range) {
 inline constexpr auto copy = [](auto&& range, auto out) {
   return std::copy(std::begin(range), std::end(range), out);
 };
-inline constexpr auto copy_if = [](auto&& range, auto out, auto predicate) {
-  return std::copy_if(std::begin(range), std::end(range), out, predicate);
-};
-inline constexpr auto sort = [](auto&& range) {
-  std::sort(std::begin(range), std::end(range));
-  return std::end(range);
-};
 // The operation may be a pointer to a member, as ranges' algorithms take.
 inline constexpr auto transform = [](auto&& range, auto out, auto operation) {
   return std::transform(std::begin(range), std::end(range), out,
