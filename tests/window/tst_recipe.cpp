@@ -18,8 +18,9 @@
 #include <memory>
 
 #include "core/dice.h"
+#include "core/scripted_dice.h"
 #include "core/sheet.h"
-#include "recipe/recipe_link.h"
+#include "recipe/replay.h"
 #include "recipe/verification.h"
 #include "sheet_io/sheet_json.h"
 #include "support/format_check.h"
@@ -116,8 +117,8 @@ QString verificationShown(const CharacterWindow& window) {
   return label && label->isVisible() ? label->text() : QStringLiteral("no journal");
 }
 
-std::unique_ptr<CharacterWindow> shownWindow(std::uint64_t seed) {
-  auto window = std::make_unique<CharacterWindow>(std::make_unique<SeededDice>(seed));
+std::unique_ptr<CharacterWindow> shownWindow(std::unique_ptr<Dice> dice) {
+  auto window = std::make_unique<CharacterWindow>(std::move(dice));
   window->show();
   if (!QTest::qWaitForWindowActive(window.get())) return nullptr;
   return window;
@@ -198,24 +199,33 @@ class RecipeTest : public QObject {
   }
 
   // Ctrl+Shift+P draws exactly the share link, and the status line says
-  // which link it is.
+  // which link it is: the short one itself, or why the link carries the
+  // sheet; dice from a script conform but make no short link.
   void theQrCodeIsTheShareLink_data() {
-    QTest::addColumn<bool>("retouched");
+    QTest::addColumn<QString>("made");
     QTest::addColumn<QString>("said");
-    QTest::newRow("as rolled") << false << QStringLiteral("QR code du lien court : ");
-    QTest::newRow("typed into") << true
+    QTest::newRow("as rolled") << "rolled" << QStringLiteral("QR code du lien court : ");
+    QTest::newRow("typed into") << "typed"
                                 << QStringLiteral("QR code du lien qui porte toute la fiche : Non conforme");
+    QTest::newRow("scripted") << "scripted"
+                              << QStringLiteral("QR code du lien qui porte toute la fiche : Conforme");
   }
 
   void theQrCodeIsTheShareLink() {
     if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
       QSKIP("zbarimg is not installed (package zbar-tools)");
-    QFETCH(bool, retouched);
+    QFETCH(QString, made);
     QFETCH(QString, said);
-    auto window = shownWindow(31);
+    std::unique_ptr<Dice> dice = std::make_unique<SeededDice>(31);
+    if (made == QStringLiteral("scripted")) {
+      CharacterWindow seeded(std::move(dice));
+      seeded.randomEntry();
+      dice = std::make_unique<ScriptedDice>(*seedRolls(*seeded.sheet().recette));
+    }
+    auto window = shownWindow(std::move(dice));
     QVERIFY(window);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    if (retouched) retype(*window, QStringLiteral("forc"), QStringLiteral("3"));
+    if (made == QStringLiteral("typed")) retype(*window, QStringLiteral("forc"), QStringLiteral("3"));
     for (int twice = 0; twice < 2; ++twice)
       QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QrCodeDialog* dialog = shownQrCode(*window);
@@ -223,6 +233,7 @@ class RecipeTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     const QString link = shareLink(window->sheet());
     QVERIFY2(window->status().startsWith(said), qPrintable(window->status()));
+    QCOMPARE(window->status().endsWith(link), made == QStringLiteral("rolled"));
     QCOMPARE(scanned(dialog->findChild<QLabel*>(QStringLiteral("qr_code"))->pixmap().toImage()), link);
 
     QTest::keyClick(dialog, Qt::Key_Escape);
@@ -232,7 +243,7 @@ class RecipeTest : public QObject {
   // "Vérifier la fiche" says the verdict; on a sheet typed over, it shows
   // the journal with the box that differs, until the typing is undone.
   void verifyingSaysWhatDiffersAndFollowsTheSteps() {
-    auto window = shownWindow(20);
+    auto window = shownWindow(std::make_unique<SeededDice>(20));
     QVERIFY(window);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
