@@ -13,6 +13,8 @@
 #include <array>
 
 #include "layout/layout.h"
+#include "recipe/recipe_link.h"
+#include "recipe/verification.h"
 #include "session/outcome.h"
 #include "sheet_io/refusal_text.h"
 #include "window/fonts.h"
@@ -20,10 +22,12 @@
 #include "window/journal_window.h"
 #include "window/leaving_prompt.h"
 #include "window/message_title.h"
+#include "window/qr_dialog.h"
 #include "window/qt_text.h"
 #include "window/roster_store.h"
 #include "window/roster_window.h"
 #include "window/screen_reader_names.h"
+#include "window/share_link.h"
 #include "window/sheet_keeping.h"
 #include "window/sheet_view.h"
 #include "window/sheet_widgets.h"
@@ -40,6 +44,10 @@ namespace orvandel {
 namespace {
 
 constexpr const char* kIcon = ":/artwork/icon.pixels";
+// What "Partager par QR code…" shows, as the status line says it: the short
+// link itself, or the verdict that says why the link carries the sheet.
+constexpr const char* kShortLinkShown = "QR code du lien court : ";
+constexpr const char* kWholeSheetShown = "QR code du lien qui porte toute la fiche : ";
 
 // The window's commands on shortcuts, in the order of the right-click menu;
 // a row without a text stands for a separator.
@@ -62,6 +70,8 @@ constexpr auto kWindowCommands = std::to_array<WindowCommand>({
     {"Copier la fiche en texte", "Ctrl+C", CommandRole::Copy, &CharacterWindow::copySheet},
     {nullptr, nullptr, CommandRole::Plain, nullptr},
     {"Journal des jets…", "Ctrl+J", CommandRole::Plain, &CharacterWindow::showJournal},
+    {"Vérifier la fiche", "Ctrl+E", CommandRole::Plain, &CharacterWindow::verifySheet},
+    {"Partager par QR code…", "Ctrl+Shift+P", CommandRole::Plain, &CharacterWindow::shareByQrCode},
     {"Garder ce personnage…", "Ctrl+D", CommandRole::Plain, &CharacterWindow::keepCharacter},
     {"Personnages", "Ctrl+L", CommandRole::Plain, &CharacterWindow::showRoster},
     {"Préparer un groupe…", "Ctrl+G", CommandRole::Plain, &CharacterWindow::prepareGroup},
@@ -100,10 +110,14 @@ CharacterWindow::CharacterWindow(std::unique_ptr<Dice> dice, double zoom)
 CharacterWindow::~CharacterWindow() = default;
 
 void CharacterWindow::listenToView() {
-  connect(view_, &SheetView::typed, this,
-          [this](const std::string& control, const std::string& text) { session_.setText(control, text); });
-  connect(view_, &SheetView::ticked, this,
-          [this](const std::string& control, bool ticked) { session_.setTicked(control, ticked); });
+  connect(view_, &SheetView::typed, this, [this](const std::string& control, const std::string& text) {
+    session_.setText(control, text);
+    if (journal_) journal_->showVerification();
+  });
+  connect(view_, &SheetView::ticked, this, [this](const std::string& control, bool ticked) {
+    session_.setTicked(control, ticked);
+    if (journal_) journal_->showVerification();
+  });
   connect(view_, &SheetView::titlePressed, this, &CharacterWindow::randomEntry);
   connect(view_, &SheetView::typedEntryPressed, this, &CharacterWindow::typedEntry);
   connect(view_, &SheetView::improvementPressed, this, &CharacterWindow::improvementClick);
@@ -276,6 +290,24 @@ void CharacterWindow::showJournal() {
   journal_->show();
   journal_->raise();
   journal_->activateWindow();
+}
+
+void CharacterWindow::verifySheet() {
+  const Verification verification = verify(sheet());
+  say(verdict(sheet(), verification));
+  if (verification.outcome != Verification::Outcome::Conforms) showJournal();
+}
+
+void CharacterWindow::shareByQrCode() {
+  const QString link = shareLink(sheet());
+  const QString told = qtText(verdict(sheet(), verify(sheet())));
+  const bool shortLink = link.startsWith(QString::fromUtf8(kSiteAddress) + qtText(kRecipeFragment));
+  if (qrCode_) qrCode_->close();
+  qrCode_ = new QrCodeDialog(link, told, this);
+  qrCode_->setAttribute(Qt::WA_DeleteOnClose);
+  qrCode_->show();
+  say((shortLink ? QString::fromUtf8(kShortLinkShown) + link : QString::fromUtf8(kWholeSheetShown) + told)
+          .toStdString());
 }
 
 void CharacterWindow::setZoom(double zoom) {

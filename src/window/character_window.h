@@ -6,6 +6,7 @@
 // composes them and zooms.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -27,6 +28,7 @@ namespace orvandel {
 
 class GroupDialog;
 class JournalWindow;
+class QrCodeDialog;
 class RosterWindow;
 class ScreenReaderNames;
 class SheetKeeping;
@@ -83,6 +85,14 @@ class CharacterWindow : public QWidget {
   // opens beside the sheet, which moves within the screen to make room.
   void showJournal();
 
+  // "Vérifier la fiche": says whether the sheet is what its recipe's dice
+  // give, and shows the journal, where the boxes that differ are listed,
+  // when it is not.
+  void verifySheet();
+  // "Partager par QR code…": the share link as a QR code, captioned with
+  // the verdict, in a dialog that a new share replaces.
+  void shareByQrCode();
+
   // What the last action did, as the status line under the sheet says it.
   QString status() const;
 
@@ -132,6 +142,7 @@ class CharacterWindow : public QWidget {
   RosterWindow* roster_ = nullptr;
   GroupDialog* group_ = nullptr;
   JournalWindow* journal_ = nullptr;
+  QPointer<QrCodeDialog> qrCode_;
   double zoom_ = 1.0;
 };
 

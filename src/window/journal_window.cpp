@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "layout/layout.h"
+#include "recipe/verification.h"
 #include "window/fonts.h"
 #include "window/qt_text.h"
 #include "window/screen_reader_names.h"
@@ -18,14 +20,25 @@ constexpr const char* kTitle = "Journal des jets";
 constexpr const char* kEmpty =
     "Aucun jet pour cette fiche : elle vient d’un fichier, ou rien n’a encore été tiré. Cliquez sur le titre "
     "ou appuyez sur Ctrl+N pour tirer un personnage.";
+constexpr const char* kVerificationName = "Vérification de la fiche";
 
 }  // namespace
 
 JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
-    : QWidget(parent, Qt::Tool), session_(session), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Tool),
+      session_(session),
+      verification_(new QLabel(this)),
+      text_(new QPlainTextEdit(this)) {
   useSheetRoles();
   setObjectName(QStringLiteral("journal"));
   setWindowTitle(QString::fromUtf8(kTitle));
+  verification_->setObjectName(QStringLiteral("journal_verification"));
+  verification_->setAccessibleName(QString::fromUtf8(kVerificationName));
+  verification_->setTextFormat(Qt::PlainText);
+  verification_->setWordWrap(true);
+  verification_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  verification_->setFont(sheetFont(kWindowFont));
+  verification_->setMargin(verification_->fontMetrics().averageCharWidth());
   text_->setObjectName(QStringLiteral("journal_text"));
   text_->setAccessibleName(QString::fromUtf8(kTitle));
   text_->setReadOnly(true);
@@ -38,6 +51,7 @@ JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
   text_->installEventFilter(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(verification_);
   layout->addWidget(text_);
 
   resize(kUsualSize);
@@ -45,10 +59,19 @@ JournalWindow::JournalWindow(const SheetSession& session, QWidget* parent)
 }
 
 void JournalWindow::refresh() {
+  showVerification();
   QString lines;
   for (const JournalEntry& entry : session_.journal()) lines += qtText(journalLine(entry)) + u'\n';
   text_->setPlainText(lines);
   text_->moveCursor(QTextCursor::End);
+}
+
+void JournalWindow::showVerification() {
+  const Personnage& sheet = session_.sheet();
+  const QString verification = qtText(verificationText(sheet, verify(sheet)));
+  verification_->setText(verification);
+  // Screen readers read the label by its name, then this.
+  verification_->setAccessibleDescription(verification);
 }
 
 // Ctrl+C with nothing selected copies the whole journal, not the sheet: the

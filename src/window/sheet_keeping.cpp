@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <variant>
 
+#include "recipe/verification.h"
 #include "session/outcome.h"
 #include "sheet_io/sheet_text.h"
 #include "window/dialogs.h"
@@ -48,7 +49,11 @@ std::optional<QString> SheetKeeping::openFrom(const QString& path) {
   if (const auto reason = session_.open(std::get<std::string>(read))) return notASheet(path, *reason);
   lastPath_ = path;
   rememberDialogFile(path);
-  if (kept_) kept_(openedOutcome(QFileInfo(path).fileName().toStdString()));
+  // Whoever opens a sheet they were given reads at once whether it is what
+  // its dice gave.
+  const Personnage& opened = session_.sheet();
+  if (kept_)
+    kept_(openedOutcome(QFileInfo(path).fileName().toStdString()) + " — " + verdict(opened, verify(opened)));
   return std::nullopt;
 }
 

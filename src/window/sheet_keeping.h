@@ -29,7 +29,8 @@ class SheetKeeping {
   bool printOn(QPrinter& printer);
   void copy();
 
-  // Told, in French, of each save, opening and copy that succeeded.
+  // Told, in French, of each save, opening and copy that succeeded; an
+  // opening tells too whether the sheet is what its dice gave.
   void onKept(std::function<void(const std::string&)> listener) { kept_ = std::move(listener); }
 
   // The same with their dialogs and messages.

@@ -318,7 +318,10 @@ class CharacterWindowTest : public QObject {
     file.close();
     CharacterWindow window(std::make_unique<ScriptedDice>(script.toStdString()));
     QCOMPARE(window.openFrom(path), std::nullopt);
-    QCOMPARE(window.status(), QStringLiteral("Fiche ouverte : fiche.json"));
+    QCOMPARE(
+        window.status(),
+        QStringLiteral(
+            "Fiche ouverte : fiche.json — Sans recette : la fiche ne dit pas comment elle a été faite."));
 
     QTest::mouseClick(control(window, "comp(17)"), Qt::LeftButton);
     QVERIFY2(saysInOrder(window.status(), said), qPrintable(window.status()));
