@@ -69,6 +69,7 @@ TEST(RecipeTest, EveryGenerationAndItsClicksReplaysToItself) {
     const auto link = recipeLink(kSite, sheet);
     ASSERT_TRUE(link) << seed;
     EXPECT_LE(link->size(), kLongestRecipeLink);
+    EXPECT_NE(link->back(), '.') << "messages take a last dot for the sentence's";
   }
 }
 
@@ -202,6 +203,8 @@ TEST(RecipeTest, DamagedCodesAreRefused) {
                            "1.h.1.t1.x",
                            "1.s.1..a~b.0",
                            "1.s.1...0",
+                           "1.s.1",
+                           "1.h.1.t1.x",
                            "1.s.1..~~~~~~~~~~.zzzz",
                            "1.s.1..~~~~~~~~~%~.0",
                            "1.s.1..~~~~~~~~~%4~.0",
