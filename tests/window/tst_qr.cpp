@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/qr_scan.h"
 #include "window/qr_dialog.h"
 #include "window/qr_image.h"
 
@@ -28,20 +29,6 @@ QString longLink() {
   QString link = QStringLiteral("https://orvandel.example/#fiche=");
   for (int i = 0; i < 2000; ++i) link += alphabet[letters.bounded(static_cast<int>(alphabet.size()))];
   return link;
-}
-
-// What zbarimg reads in `image`, its trailing newline left out; its
-// complaints (it also speaks of D-Bus) go apart.
-QString scanned(const QImage& image) {
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("qr.png"));
-  if (!image.save(path)) return QStringLiteral("not saved");
-  QProcess zbarimg;
-  zbarimg.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), path});
-  if (!zbarimg.waitForFinished() || zbarimg.exitCode() != 0) return QStringLiteral("not read");
-  QString text = QString::fromUtf8(zbarimg.readAllStandardOutput());
-  if (text.endsWith(u'\n')) text.chop(1);
-  return text;
 }
 
 // Whether every pixel is pure black or white: no blurred module edge.

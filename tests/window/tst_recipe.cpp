@@ -24,6 +24,7 @@
 #include "recipe/verification.h"
 #include "sheet_io/sheet_json.h"
 #include "support/format_check.h"
+#include "support/qr_scan.h"
 #include "window/character_window.h"
 #include "window/qr_dialog.h"
 #include "window/share_link.h"
@@ -91,19 +92,6 @@ std::string inflated(const QString& code) {
   text.resize(stream.total_out);
   inflateEnd(&stream);
   return end == Z_STREAM_END ? text : "not raw deflate";
-}
-
-// What zbarimg reads in `image`, its trailing newline left out.
-QString scanned(const QImage& image) {
-  QTemporaryDir folder;
-  const QString path = folder.filePath(QStringLiteral("qr.png"));
-  if (!image.save(path)) return QStringLiteral("not saved");
-  QProcess zbarimg;
-  zbarimg.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), path});
-  if (!zbarimg.waitForFinished() || zbarimg.exitCode() != 0) return QStringLiteral("not read");
-  QString text = QString::fromUtf8(zbarimg.readAllStandardOutput());
-  if (text.endsWith(u'\n')) text.chop(1);
-  return text;
 }
 
 QrCodeDialog* shownQrCode(const CharacterWindow& window) {
