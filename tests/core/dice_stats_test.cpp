@@ -44,14 +44,6 @@ TEST(DiceStatsTest, SeededFacesAreUniform) {
   for (int faces : kFaces) expectUniform(dice, faces);
 }
 
-TEST(DiceStatsTest, FreshFacesAreUniform) {
-  FreshDice dice;
-  for (int faces : kFaces) {
-    dice.seedForGeneration();
-    expectUniform(dice, faces);
-  }
-}
-
 // P(best of three 3d6 = k) from P(3d6 <= k)^3.
 std::vector<double> caracDistribution() {
   std::array<double, 19> single{};

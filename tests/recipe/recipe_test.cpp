@@ -94,23 +94,6 @@ TEST(RecipeTest, TravelsThroughTheRosterFile) {
   }
 }
 
-TEST(RecipeTest, SpentClicksAreKeptInOrderAndStepsBackWithTheSheet) {
-  SheetSession session(std::make_unique<SeededDice>(11));
-  session.randomEntry();
-  const auto rolls = static_cast<std::size_t>(std::stoi(session.sheet().des_comp));
-  for (const auto& click : kClicks) session.improve(click);
-  ASSERT_TRUE(session.sheet().recette);
-  const std::vector<ImprovementTarget> clicks = session.sheet().recette->clicks;
-  EXPECT_EQ(clicks,
-            std::vector<ImprovementTarget>(
-                kClicks.begin(), kClicks.begin() + static_cast<long>(std::min(rolls, kClicks.size()))));
-  const Personnage last = session.sheet();
-  session.undo();
-  EXPECT_EQ(session.sheet().recette->clicks.size(), clicks.size() - 1);
-  session.redo();
-  EXPECT_EQ(session.sheet(), last);
-}
-
 // A typed entry may leave the count of improvement rolls empty: a click
 // then spends nothing but writes "-1", and the replay writes it too.
 TEST(RecipeTest, AClickOnAnEmptyCountIsReplayedToo) {

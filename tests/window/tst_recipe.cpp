@@ -156,18 +156,6 @@ class RecipeTest : public QObject {
     }
   }
 
-  // A click with no improvement roll to spend on a typed entry whose count
-  // is empty writes -1 there: the recipe must say so.
-  void anUnspentClickOnAnEmptyCountReplays() {
-    CharacterWindow window(std::make_unique<SeededDice>(4));
-    for (const BlueBox& blue : kBlueBoxes) retype(window, QString::fromUtf8(blue.name), QStringLiteral("10"));
-    QTest::mouseClick(control(window, QStringLiteral("Command1")), Qt::LeftButton);
-    QCOMPARE(window.sheet().des_comp, std::string());
-    QTest::mouseClick(control(window, QStringLiteral("comp(5)")), Qt::LeftButton);
-    QCOMPARE(window.sheet().des_comp, std::string("-1"));
-    QVERIFY(outcomeOf(window) == Verification::Outcome::Conforms);
-  }
-
   // A fresh roll travels as its recipe; once a box is typed into, as the
   // whole sheet, which the browser inflates back.
   void theShareLinkIsTheRecipeUntilABoxIsTyped() {
