@@ -19,8 +19,7 @@ enum class RecipeEntry {
   Typed,   // "Saisie/Reroll", from the boxes as typed
 };
 
-// The boxes a typed entry reads: the ten blue boxes, in their table's
-// order, then the improvement count, which is kept when not rerolled.
+// How many boxes a typed entry reads: kTypedBoxes (sheet.h) names them.
 inline constexpr std::size_t kTypedBoxCount = 11;
 
 struct Recipe {

@@ -156,4 +156,21 @@ inline constexpr std::array<BlueBox, 10> kBlueBoxes{{
     {"age", &Personnage::age, kAgeSelector, false, "18 + 2d6"},
 }};
 
+// The boxes a typed entry reads, in the order a recipe keeps them: the blue
+// boxes, then the improvement count, which the entry keeps when not rerolled.
+struct TypedBox {
+  const char* name;
+  std::string Personnage::*box;
+};
+
+constexpr std::array<TypedBox, kTypedBoxCount> typedBoxes() {
+  static_assert(kTypedBoxCount == kBlueBoxes.size() + 1);
+  std::array<TypedBox, kTypedBoxCount> boxes{};
+  for (std::size_t k = 0; k < kBlueBoxes.size(); ++k) boxes[k] = {kBlueBoxes[k].name, kBlueBoxes[k].box};
+  boxes.back() = {"des_comp", &Personnage::des_comp};
+  return boxes;
+}
+
+inline constexpr std::array<TypedBox, kTypedBoxCount> kTypedBoxes = typedBoxes();
+
 }  // namespace orvandel

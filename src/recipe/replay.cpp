@@ -7,21 +7,11 @@
 namespace orvandel {
 namespace {
 
-// The improvement count, the one box a typed entry reads besides the blue
-// boxes.
-std::string& typedBox(Personnage& sheet, std::size_t k) {
-  return k < kBlueBoxes.size() ? sheet.*kBlueBoxes[k].box : sheet.des_comp;
-}
-
-const std::string& typedBox(const Personnage& sheet, std::size_t k) {
-  return k < kBlueBoxes.size() ? sheet.*kBlueBoxes[k].box : sheet.des_comp;
-}
-
 std::optional<std::string> run(const Recipe& recipe, Personnage& sheet, Dice& dice) {
   if (recipe.entry == RecipeEntry::Random) {
     generateRandom(sheet, dice);
   } else {
-    for (std::size_t k = 0; k < kTypedBoxCount; ++k) typedBox(sheet, k) = recipe.typed[k];
+    for (std::size_t k = 0; k < kTypedBoxCount; ++k) sheet.*kTypedBoxes[k].box = recipe.typed[k];
     for (const int selector : recipe.ticked)
       if (Selectors::exists(selector)) sheet.des_ok(selector) = true;
     if (auto refusal = generateTyped(sheet, dice))
@@ -36,7 +26,7 @@ std::optional<std::string> run(const Recipe& recipe, Personnage& sheet, Dice& di
 Recipe typedRecipe(const Personnage& sheet) {
   Recipe recipe;
   recipe.entry = RecipeEntry::Typed;
-  for (std::size_t k = 0; k < kTypedBoxCount; ++k) recipe.typed[k] = typedBox(sheet, k);
+  for (std::size_t k = 0; k < kTypedBoxCount; ++k) recipe.typed[k] = sheet.*kTypedBoxes[k].box;
   for (const int selector : Selectors::kIndices)
     if (sheet.des_ok(selector)) recipe.ticked.push_back(selector);
   return recipe;

@@ -28,13 +28,6 @@ constexpr std::array<const char*, 8> kKeys{kVersion, kEntry,  kSeed,   kRolls,
 
 constexpr const char* kRandomEntry = "hasard";
 constexpr const char* kTypedEntry = "saisie";
-constexpr const char* kImprovementCount = "des_comp";
-
-// The name of a typed box: the blue boxes in their table's order, then the
-// improvement count.
-std::string_view typedBoxName(std::size_t k) {
-  return k < kBlueBoxes.size() ? kBlueBoxes[k].name : kImprovementCount;
-}
 
 std::string selectorName(int selector) { return "des_ok(" + std::to_string(selector) + ")"; }
 
@@ -82,10 +75,11 @@ Problem readTyped(const Json& value, Recipe& recipe) {
   if (typed == value.end() || !typed->is_object() || typed->size() != kTypedBoxCount)
     return "d’une saisie doit donner les onze cases tapées.";
   for (std::size_t k = 0; k < kTypedBoxCount; ++k) {
-    const auto box = typed->find(typedBoxName(k));
+    const auto box = typed->find(std::string_view(kTypedBoxes[k].name));
     if (box == typed->end() || !box->is_string() ||
         charactersIn(box->get_ref<const std::string&>()) > kLongestBoxText)
-      return "a une case tapée " + excerpt(typedBoxName(k)) + " absente ou qui n’est pas un texte de case.";
+      return "a une case tapée " + excerpt(std::string_view(kTypedBoxes[k].name)) +
+             " absente ou qui n’est pas un texte de case.";
     recipe.typed[k] = box->get<std::string>();
   }
   if (ticked == value.end() || !ticked->is_array()) return "d’une saisie doit donner les cases cochées.";
@@ -125,7 +119,8 @@ Json recipeToJson(const Recipe& recipe) {
     out[kRolls] = recipe.rolls;
   if (recipe.entry == RecipeEntry::Typed) {
     Json typed = Json::object();
-    for (std::size_t k = 0; k < kTypedBoxCount; ++k) typed[std::string(typedBoxName(k))] = recipe.typed[k];
+    for (std::size_t k = 0; k < kTypedBoxCount; ++k)
+      typed[std::string(std::string_view(kTypedBoxes[k].name))] = recipe.typed[k];
     out[kTyped] = std::move(typed);
     Json ticked = Json::array();
     for (const int selector : recipe.ticked) ticked.push_back(selectorName(selector));
